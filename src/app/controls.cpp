@@ -1,0 +1,61 @@
+#include "app/controls.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+QLabel* MakeValueLabel(const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setMinimumWidth(64);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setContentsMargins(3, 1, 3, 1);
+    return label;
+}
+
+QLabel* MakeCaption(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QScrollBar* MakeSpinner(const QString& name, int lowest, int highest, int value, QWidget* parent)
+{
+    auto* spinner = new QScrollBar(Qt::Vertical, parent);
+    spinner->setObjectName(name);
+    // Inverted, so that the upper arrow and the Up key raise the value.
+    spinner->setInvertedAppearance(true);
+    spinner->setInvertedControls(true);
+    spinner->setRange(lowest, highest);
+    spinner->setSingleStep(1);
+    spinner->setPageStep(10);
+    spinner->setValue(value);
+    spinner->setFocusPolicy(Qt::StrongFocus);
+    spinner->setFixedSize(17, 22);
+    return spinner;
+}
+
+void SetLabelText(QLabel* label, const QString& text)
+{
+    if (label->text() != text) label->setText(text);
+}
+
+void SetWarningColour(QLabel* label, bool warning)
+{
+    const QColor colour = warning ? QColor(255, 0, 0) : QColor(0, 0, 0);
+    QPalette palette = label->palette();
+    if (palette.color(QPalette::WindowText) == colour) return;
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+void SetBackground(QLabel* label, int red, int green, int blue)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(red, green, blue));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+}

@@ -1,0 +1,59 @@
+#include "app/currency.h"
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+double roundHalfEven(double value)
+{
+    const double down = std::floor(value);
+    const double fraction = value - down;
+    if (fraction > 0.5) return down + 1;
+    if (fraction < 0.5) return down;
+    return std::fmod(down, 2.0) == 0 ? down : down + 1;
+}
+
+Currency Currency::fromDouble(double value)
+{
+    const double scaled = roundHalfEven(value * Scale);
+    if (!std::isfinite(scaled) || scaled >= 9.2e18 || scaled <= -9.2e18)
+        throw std::overflow_error("currency overflow");
+    return fromUnits(std::int64_t(scaled));
+}
+
+std::int16_t Currency::toInt16() const
+{
+    std::int64_t whole = units_ / Scale;
+    std::int64_t rest = units_ % Scale;
+    if (rest < 0) { rest += Scale; --whole; }
+    if (rest > Scale / 2 || (rest == Scale / 2 && whole % 2 != 0)) ++whole;
+    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max())
+        throw std::overflow_error("16-bit overflow");
+    return std::int16_t(whole);
+}
+
+Currency Currency::operator+(Currency other) const
+{
+    std::int64_t sum;
+    if (__builtin_add_overflow(units_, other.units_, &sum)) throw std::overflow_error("currency overflow");
+    return fromUnits(sum);
+}
+
+Currency Currency::operator-(Currency other) const
+{
+    std::int64_t difference;
+    if (__builtin_sub_overflow(units_, other.units_, &difference)) throw std::overflow_error("currency overflow");
+    return fromUnits(difference);
+}
+
+Currency Currency::operator-() const
+{
+    return Currency() - *this;
+}
+
+Currency Currency::operator*(std::int64_t factor) const
+{
+    std::int64_t product;
+    if (__builtin_mul_overflow(units_, factor, &product)) throw std::overflow_error("currency overflow");
+    return fromUnits(product);
+}

@@ -1,0 +1,87 @@
+// Start-up, the program folder, the spinner focus highlight and Exit.
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEvent>
+#include <QLabel>
+#include <QScrollBar>
+
+#include "app/controls.h"
+#include "app/frmMain.h"
+#include "files/commondialog.h"
+#include "payload/rowset.h"
+
+void frmMain::Form_Load()
+{
+    datWeapons->setDatabaseName(GetAppPath() + QStringLiteral("ISWeapons.mdb"));
+    datAmmo->setDatabaseName(GetAppPath() + QStringLiteral("ISWeapons.mdb"));
+    dlgCommon->setInitDir(GetAppPath());
+    optMotiveType_Click(0);
+    DesignFileName.clear();
+    vsbMass_Change();
+    vsbCruise_Change();
+    vsbArmorTonnage_Change();
+    chkTurret_Click();
+    vsbFrontArmor_Change();
+    vsbLeftArmor_Change();
+    vsbRightArmor_Change();
+    vsbTurretArmor_Change();
+    vsbRearArmor_Change();
+    vsbHeatSinks->setValue(0);
+    vsbAddTonnage_Change();
+    chkFerroFibrous->setChecked(true);
+    chkFerroFibrous->setChecked(false);
+    OpenCatalogue();
+    cmdClearAll_Click();
+    UpdateDesign();
+}
+
+QString frmMain::GetAppPath()
+{
+    QString path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    if (!path.endsWith(QDir::separator())) path += QDir::separator();
+    return path;
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    close();
+}
+
+namespace {
+
+struct HighlightPair {
+    QScrollBar* frmMain::*spinner;
+    QLabel* frmMain::*label;
+};
+
+constexpr HighlightPair HighlightPairs[] = {
+    {&frmMain::vsbMass, &frmMain::lblMass},
+    {&frmMain::vsbCruise, &frmMain::lblCruise},
+    {&frmMain::vsbHeatSinks, &frmMain::lblHeatSinks},
+    {&frmMain::vsbArmorTonnage, &frmMain::lblArmorTonnage},
+    {&frmMain::vsbFrontArmor, &frmMain::lblFrontArmor},
+    {&frmMain::vsbLeftArmor, &frmMain::lblLeftArmor},
+    {&frmMain::vsbRightArmor, &frmMain::lblRightArmor},
+    {&frmMain::vsbRearArmor, &frmMain::lblRearArmor},
+    {&frmMain::vsbTurretArmor, &frmMain::lblTurretArmor},
+    {&frmMain::vsbAddTonnage, &frmMain::lblAddTonnage},
+};
+
+}  // namespace
+
+// A spinner's label turns yellow while the spinner has the focus and a fixed white after.
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool gotFocus = event->type() == QEvent::FocusIn;
+    if (gotFocus || event->type() == QEvent::FocusOut) {
+        for (const HighlightPair& pair : HighlightPairs) {
+            if (watched != this->*pair.spinner) continue;
+            if (gotFocus)
+                SetBackground(this->*pair.label, 255, 255, 0);
+            else
+                SetBackground(this->*pair.label, 255, 255, 255);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

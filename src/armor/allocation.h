@@ -1,0 +1,16 @@
+#pragma once
+
+// Points of the five armor locations.
+struct ArmorAllocation {
+    int front = 0;
+    int left = 0;
+    int right = 0;
+    int rear = 0;
+    int turret = 0;
+    bool operator==(const ArmorAllocation&) const = default;
+};
+
+enum class AllocationCase { VTOL = 0, TurretFitted = 1, NoTurret = 2 };
+
+// Spreads `points` over the locations by the fixed shares of the case.
+ArmorAllocation AllocateArmor(int points, AllocationCase which);

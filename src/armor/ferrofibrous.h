@@ -1,0 +1,7 @@
+#pragma once
+#include "app/currency.h"
+
+// Armor points that a tonnage buys.
+Currency StandardArmorPoints(Currency tons);
+// 17.92 points a ton, rounded to tenths and then to a whole point (tenths 1 to 5 down).
+Currency FerroFibrousPoints(Currency tons);

@@ -1,0 +1,41 @@
+// Heat sinks: the payload's heat sets the lowest count, a fusion engine brings ten for free,
+// and only the ones beyond those weigh.
+#include <QLabel>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "app/controls.h"
+#include "app/frmMain.h"
+#include "app/numbertext.h"
+
+void frmMain::CalcHeatSinks()
+{
+    const Int16 count = vsbHeatSinks->value();
+    if (EngineType == 0) {
+        HeatSinksRequired = PayloadHeat;
+        HeatSinkTonnage = count;
+    } else if (EngineType == 1 || EngineType == 2) {
+        if (PayloadHeat <= FreeHeatSinks) {
+            HeatSinksRequired = FreeHeatSinks;
+            HeatSinkTonnage = count - HeatSinksRequired;
+        } else {
+            HeatSinksRequired = PayloadHeat;
+            HeatSinkTonnage = count - FreeHeatSinks;
+        }
+    }
+}
+
+void frmMain::UpdateHeatSinks()
+{
+    CalcHeatSinks();
+    // The top stays 100 unless the payload needs more than that.
+    vsbHeatSinks->setRange(HeatSinksRequired, std::max<int>(100, HeatSinksRequired));
+    SetLabelText(lblHeatSinkTonnage, FixedText(int(HeatSinkTonnage), 0));
+}
+
+void frmMain::vsbHeatSinks_Change()
+{
+    HeatSinks = vsbHeatSinks->value();
+    SetLabelText(lblHeatSinks, FixedText(int(HeatSinks), 0));
+    UpdateDesign();
+}

@@ -1,0 +1,41 @@
+// The turret box: without a turret the turret location and its items go.
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "app/frmMain.h"
+
+namespace {
+constexpr int TurretLocation = 4;
+}
+
+void frmMain::chkTurret_Click()
+{
+    if (!chkTurret->isChecked()) {
+        vsbTurretArmor->setValue(0);
+        vsbTurretArmor->setEnabled(false);
+        lblTurretArmor->setEnabled(false);
+        lblTurret->setEnabled(false);
+        optLocation[TurretLocation]->setEnabled(false);
+        optLocation[0]->setChecked(true);
+        int index = 1;
+        while (index <= PayloadCount) {
+            if (PayloadItems[index].Location == QLatin1String("Turret")) {
+                const int before = PayloadCount;
+                lstPayload->setCurrentRow(index);
+                cmdRemove_Click();
+                if (PayloadCount == before) ++index;  // never spin on a line that stays
+            } else {
+                ++index;
+            }
+        }
+    } else {
+        vsbTurretArmor->setEnabled(true);
+        lblTurretArmor->setEnabled(true);
+        lblTurret->setEnabled(true);
+        optLocation[TurretLocation]->setEnabled(true);
+    }
+    UpdateDesign();
+}
