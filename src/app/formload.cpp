@@ -15,6 +15,7 @@ void frmMain::Form_Load()
 {
     datWeapons->setDatabaseName(GetAppPath() + QStringLiteral("ISWeapons.mdb"));
     datAmmo->setDatabaseName(GetAppPath() + QStringLiteral("ISWeapons.mdb"));
+    OpenCatalogue();
     dlgCommon->setInitDir(GetAppPath());
     optMotiveType_Click(0);
     DesignFileName.clear();
@@ -31,16 +32,20 @@ void frmMain::Form_Load()
     vsbAddTonnage_Change();
     chkFerroFibrous->setChecked(true);
     chkFerroFibrous->setChecked(false);
-    OpenCatalogue();
     cmdClearAll_Click();
     UpdateDesign();
 }
 
-QString frmMain::GetAppPath()
+QString WithTrailingSeparator(const QString& folder)
 {
-    QString path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    QString path = QDir::toNativeSeparators(folder);
     if (!path.endsWith(QDir::separator())) path += QDir::separator();
     return path;
+}
+
+QString frmMain::GetAppPath()
+{
+    return WithTrailingSeparator(QCoreApplication::applicationDirPath());
 }
 
 void frmMain::mnuFileExit_Click()

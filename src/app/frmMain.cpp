@@ -28,6 +28,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
 
     SSTab1 = new QTabWidget(central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setUsesScrollButtons(false);
     SSTab1->addTab(CreateArmorPage(), QStringLiteral("Armor"));
     SSTab1->addTab(CreateEquipmentPage(), QStringLiteral("Add Ammo && Equipment"));
     SSTab1->addTab(CreateSpecificationsPage(), QStringLiteral("Specifications"));

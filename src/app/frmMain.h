@@ -24,6 +24,9 @@ class QTabWidget;
 class CommonDialog;
 class RowSet;
 
+// A folder path ending in exactly one platform path separator.
+QString WithTrailingSeparator(const QString& folder);
+
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
