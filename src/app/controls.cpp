@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QScrollBar>
+#include <algorithm>
 
 QLabel* MakeValueLabel(const QString& name, QWidget* parent)
 {
@@ -26,9 +27,25 @@ QScrollBar* MakeSpinner(const QString& name, int lowest, int highest, int value,
 {
     auto* spinner = new QScrollBar(Qt::Vertical, parent);
     spinner->setObjectName(name);
-    // Inverted, so that the upper arrow and the Up key raise the value.
+    // Drawn with the lowest value at the bottom. The toolkit still lets the upper arrow and the
+    // trough above the handle step down, so each step is turned round before it applies.
     spinner->setInvertedAppearance(true);
-    spinner->setInvertedControls(true);
+    QObject::connect(spinner, &QAbstractSlider::actionTriggered, spinner, [spinner](int action) {
+        const int step = action == QAbstractSlider::SliderSingleStepAdd || action == QAbstractSlider::SliderSingleStepSub
+                             ? spinner->singleStep()
+                             : spinner->pageStep();
+        switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+        case QAbstractSlider::SliderPageStepSub:
+            spinner->setSliderPosition(std::min(spinner->maximum(), spinner->value() + step));
+            break;
+        case QAbstractSlider::SliderSingleStepAdd:
+        case QAbstractSlider::SliderPageStepAdd:
+            spinner->setSliderPosition(std::max(spinner->minimum(), spinner->value() - step));
+            break;
+        default: break;
+        }
+    });
     spinner->setRange(lowest, highest);
     spinner->setSingleStep(1);
     spinner->setPageStep(10);

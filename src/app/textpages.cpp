@@ -2,6 +2,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,15 +25,25 @@ QLineEdit* AddTextRow(QVBoxLayout* column, const char* caption, const char* name
     return box;
 }
 
+// Every character as wide as the next: what the payload columns need.
+bool LinesUpInColumns(const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    return metrics.horizontalAdvance(QLatin1Char('i')) == metrics.horizontalAdvance(QLatin1Char('W'));
+}
+
 // Courier New 8.25 pt where it is installed, else the system's fixed-pitch font, so that the
 // payload columns line up under the header.
 QFont PayloadFont()
 {
     QFont font(QStringLiteral("Courier New"));
     font.setPointSizeF(8.25);
-    if (QFontInfo(font).family() == font.family() && QFontInfo(font).fixedPitch()) return font;
+    if (QFontInfo(font).family() == font.family()) return font;
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(8.25);
+    if (LinesUpInColumns(fixed)) return fixed;
+    fixed.setFamily(QStringLiteral("monospace"));
+    fixed.setStyleHint(QFont::TypeWriter);
     return fixed;
 }
 
