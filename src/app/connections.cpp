@@ -8,24 +8,41 @@
 
 #include "app/frmMain.h"
 
+#include <stdexcept>
+
+namespace {
+
+// A handler that meets an overflow stops there, as a procedure stops at an error; the error
+// must not travel on through the toolkit's signal delivery.
+template <class Handler>
+void Guarded(Handler&& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace
+
 void frmMain::ConnectHandlers()
 {
     auto onChange = [this](QScrollBar* spinner, void (frmMain::*handler)()) {
-        connect(spinner, &QScrollBar::valueChanged, this, [this, handler] { (this->*handler)(); });
+        connect(spinner, &QScrollBar::valueChanged, this, [this, handler] { Guarded([&] { (this->*handler)(); }); });
         spinner->installEventFilter(this);
     };
     auto onToggle = [this](QCheckBox* box, void (frmMain::*handler)()) {
-        connect(box, &QCheckBox::toggled, this, [this, handler] { (this->*handler)(); });
+        connect(box, &QCheckBox::toggled, this, [this, handler] { Guarded([&] { (this->*handler)(); }); });
     };
     auto onClick = [this](QPushButton* button, void (frmMain::*handler)()) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+        connect(button, &QPushButton::clicked, this, [this, handler] { Guarded([&] { (this->*handler)(); }); });
     };
     auto onMenu = [this](QAction* item, void (frmMain::*handler)()) {
-        connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        connect(item, &QAction::triggered, this, [this, handler] { Guarded([&] { (this->*handler)(); }); });
     };
     auto onChoose = [this](QButtonGroup* group, void (frmMain::*handler)(int)) {
         connect(group, &QButtonGroup::idToggled, this, [this, handler](int id, bool checked) {
-            if (checked) (this->*handler)(id);
+            if (checked) Guarded([&] { (this->*handler)(id); });
         });
     };
 
