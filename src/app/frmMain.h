@@ -23,6 +23,7 @@ class QScrollBar;
 class QTabWidget;
 class CommonDialog;
 class RowSet;
+struct ArtemisFamily;
 
 // A folder path ending in exactly one platform path separator.
 QString WithTrailingSeparator(const QString& folder);
@@ -262,4 +263,8 @@ private:
     QWidget* CreateDisplayPage();
     void ConnectHandlers();
     void RemovePayloadRecord(int index);
+    void SwitchArtemis(const ArtemisFamily& family);
+    void FitArtemis(const ArtemisFamily& family);
+    void UnfitArtemis(const ArtemisFamily& family);
+    void ReapplyArtemis(QString launcherName);
 };
