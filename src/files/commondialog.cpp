@@ -3,9 +3,35 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStringList>
 
 CommonDialog::CommonDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
+
+namespace {
+
+// "*.*" stands for every file; the toolkit would match only names with a period in them.
+QString ToolkitPatterns(const QString& patterns)
+{
+    QStringList list = patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& pattern : list)
+        if (pattern.trimmed() == QLatin1String("*.*")) pattern = QStringLiteral("*");
+    return list.join(QLatin1Char(' '));
+}
+
+// The toolkit's dialog keeps a history of folders in a settings file of its own. The program
+// remembers nothing between runs, so those settings go to a place where no file can be made.
+void KeepNoDialogSettings()
+{
+    static const bool pointedAway = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+        return true;
+    }();
+    (void)pointedAway;
+}
+
+}  // namespace
 
 QStringList CommonDialog::FilterList(const QString& filter)
 {
@@ -15,10 +41,9 @@ QStringList CommonDialog::FilterList(const QString& filter)
     QStringList entries;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i];
-        const QString pattern = parts[i + 1];
         const int open = description.lastIndexOf(QLatin1Char('('));
         if (open >= 0) description = description.left(open).trimmed();
-        entries << QStringLiteral("%1 (%2)").arg(description, QString(pattern).replace(QLatin1Char(';'), QLatin1Char(' ')));
+        entries << QStringLiteral("%1 (%2)").arg(description, ToolkitPatterns(parts[i + 1]));
     }
     return entries;
 }
@@ -35,6 +60,7 @@ bool CommonDialog::ShowSave()
 
 bool CommonDialog::Show(bool save)
 {
+    KeepNoDialogSettings();
     QFileDialog dialog(owner_);
     dialog.setObjectName(QStringLiteral("dlgCommonWindow"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

@@ -1,0 +1,73 @@
+// The File menu's design commands: New, Open, Save and Save As.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "app/frmMain.h"
+#include "files/commondialog.h"
+
+namespace {
+
+const QLatin1StringView DesignFilter("Editor files (*.edt)|*.edt|All files (*.*)|*.*");
+const QLatin1StringView NewVehicleName("Insert Name and Designation");
+
+// The name box without its blanks, as a design file name.
+QString SuggestedFileName(const QLineEdit* nameBox)
+{
+    return nameBox->text().remove(u' ') + QLatin1StringView(".edt");
+}
+
+void PrepareDesignDialog(CommonDialog* dialog, const QLineEdit* nameBox, int flags)
+{
+    dialog->setFileName(SuggestedFileName(nameBox));
+    dialog->setFilter(DesignFilter);
+    dialog->setCancelError(true);
+    dialog->setFlags(flags);
+}
+
+}  // namespace
+
+void frmMain::mnuFileNew_Click()
+{
+    txtVehicleName->setText(NewVehicleName);
+    optMotiveType[0]->setChecked(true);
+    optEngineType[0]->setChecked(true);
+    vsbMass->setValue(1);
+    vsbCruise->setValue(1);
+    cmdClearAll_Click();
+    for (QCheckBox* box : {chkCASE, chkFerroFibrous, chkArtemisSRM, chkArtemisLRM, chkTurret}) box->setChecked(false);
+    vsbArmorTonnage->setValue(0);
+    for (QScrollBar* location : {vsbFrontArmor, vsbRightArmor, vsbLeftArmor, vsbRearArmor, vsbTurretArmor})
+        location->setValue(0);
+    for (QLineEdit* box : {txtManufacturer, txtCommSystem, txtTargetingSystem}) box->clear();
+    txtOverview->clear();
+    DesignFileName.clear();
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    PrepareDesignDialog(dlgCommon, txtVehicleName, 0);
+    if (!dlgCommon->ShowOpen()) return;
+    DesignFileName = dlgCommon->fileName();
+    cmdClearAll_Click();
+    ReadDesignFile(DesignFileName);
+}
+
+void frmMain::mnuFileSave_Click()
+{
+    if (DesignFileName.isEmpty()) {
+        mnuFileSaveAs_Click();
+        return;
+    }
+    WriteDesignFile(DesignFileName);
+}
+
+void frmMain::mnuFileSaveAs_Click()
+{
+    PrepareDesignDialog(dlgCommon, txtVehicleName, CommonDialog::OverwritePrompt);
+    if (!dlgCommon->ShowSave()) return;
+    DesignFileName = dlgCommon->fileName();
+    WriteDesignFile(DesignFileName);
+}

@@ -1,0 +1,145 @@
+// Reading a design file into the window. Each value goes to its control the moment it is read,
+// so the controls' handlers run in the file's order. Reading ends silently at the first value
+// that is missing or does not fit its target, which is checked before anything is applied:
+// what was applied before it stays.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <stdexcept>
+
+#include "app/frmMain.h"
+#include "app/textfile.h"
+#include "files/designlayout.h"
+#include "files/designrecord.h"
+#include "payload/payloadline.h"
+#include "payload/payloadtotals.h"
+
+namespace {
+
+using namespace designfile;
+
+// Far above any design a user can type; a longer file is not a design file.
+constexpr qint64 LargestDesignFile = 1 << 20;
+
+// A control the window has disabled keeps its value: a file cannot tick the turret of a VTOL
+// or put armor on a turret that is not there.
+bool Takes(const QScrollBar* spinner, int value)
+{
+    if (value < spinner->minimum() || value > spinner->maximum()) return false;
+    return spinner->isEnabled() || value == spinner->value();
+}
+
+bool Takes(const QCheckBox* box, int value)
+{
+    if (value != 0 && value != 1) return false;
+    return box->isEnabled() || (value == 1) == box->isChecked();
+}
+
+bool ApplyInput(frmMain& w, const InputValue& input, FileValues& values)
+{
+    return std::visit(Overloaded{
+                          [&](const LineText& v) {
+                              QString text;
+                              QLineEdit* box = w.*v.box;
+                              if (!ReadField(values, text) || text.size() > box->maxLength()) return false;
+                              box->setText(text);
+                              return true;
+                          },
+                          [&](const PageText& v) {
+                              QString text;
+                              if (!ReadField(values, text)) return false;
+                              (w.*v.box)->setPlainText(text);
+                              return true;
+                          },
+                          [&](const Choice& v) {
+                              Int16 index;
+                              const std::span<QRadioButton* const> buttons = v.buttons(w);
+                              if (!ReadField(values, index) || index < 0 || index >= int(buttons.size())) return false;
+                              w.*v.variable = index;
+                              buttons[index]->setChecked(true);
+                              return true;
+                          },
+                          [&](const Spinner& v) {
+                              Int16 value;
+                              QScrollBar* spinner = w.*v.spinner;
+                              if (!ReadField(values, value) || !Takes(spinner, value)) return false;
+                              if (v.variable) w.*v.variable = value;
+                              spinner->setValue(value);
+                              return true;
+                          },
+                          [&](const Box& v) {
+                              Int16 value;
+                              QCheckBox* box = w.*v.box;
+                              if (!ReadField(values, value) || !Takes(box, value)) return false;
+                              box->setChecked(value == 1);
+                              return true;
+                          },
+                      },
+                      input);
+}
+
+// Whether counting the record in keeps every payload total inside its type.
+bool CountsIn(const frmMain& w, const PayloadItem& r)
+{
+    try {
+        (void)(w.PayloadTonnage + r.Tons);
+        (void)(w.PayloadCost + r.Cost);
+        (void)(w.PayloadHeat + r.Heat);
+        (void)(w.EnergyWeaponTonnage + r.Tons);
+        (void)(w.TurretWeaponTonnage + r.Tons);
+        (void)(w.ItemsUsed + 1);
+        (void)(w.PayloadCount + 1);
+        return true;
+    } catch (const std::overflow_error&) {
+        return false;
+    }
+}
+
+// The records of a design file fill the table from the top: an item fits its name column and
+// the totals, and once an empty record has come every record after it is empty too.
+bool Fits(const frmMain& w, const PayloadItem& record, bool payloadEnded)
+{
+    if (record.isEmpty()) return record == PayloadItem();
+    return !payloadEnded && record.Name.size() <= PayloadNameWidth && CountsIn(w, record);
+}
+
+// Each record keeps its index; one with a name gets its line and is counted into the totals
+// at once, so that the table, the list and the totals agree wherever reading ends.
+void ReadPayloadRecords(frmMain& w, FileValues& values)
+{
+    bool payloadEnded = false;
+    for (int i = 1; i <= PayloadCapacity; ++i) {
+        const std::optional<PayloadItem> record = ReadPayloadRecord(values);
+        if (!record || !Fits(w, *record, payloadEnded)) return;
+        w.CurrentItem = *record;
+        const QString line = FormatPayloadLine(w.CurrentItem);
+        w.PayloadItems[i] = w.CurrentItem;
+        if (w.CurrentItem.isEmpty()) {
+            payloadEnded = true;
+            continue;
+        }
+        w.lstPayload->addItem(line);
+        CountIntoPayload(w, w.CurrentItem);
+        w.PayloadCount += 1;
+    }
+}
+
+}  // namespace
+
+void frmMain::ReadDesignFile(const QString& path)
+{
+    try {
+        std::optional<QString> content = ReadCodePageFile(path, LargestDesignFile);
+        if (!content) return;
+        FileValues values(std::move(*content));
+        for (const InputValue& input : InputValues)
+            if (!ApplyInput(*this, input, values)) return;
+        ReadPayloadRecords(*this, values);
+        UpdateDesign();
+    } catch (const std::exception&) {
+        // An error in the recalculation ends the reading like any other.
+    }
+}
