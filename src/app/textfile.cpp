@@ -1,5 +1,6 @@
 #include "app/textfile.h"
 
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace {
@@ -22,7 +23,17 @@ QByteArray EightBitText(const QString& text)
     return bytes;
 }
 
-bool TextFileWriter::Open(const QString& path)
+std::optional<QString> ReadCodePageFile(const QString& path, qint64 largest)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > largest) return std::nullopt;
+    const QByteArray bytes = file.read(largest + 1);
+    if (bytes.size() > largest || (bytes.isEmpty() && file.error() != QFileDevice::NoError)) return std::nullopt;
+    QStringDecoder decoder("windows-1252");
+    return QString(decoder.decode(bytes));
+}
+
+bool LineFileWriter::Create(const QString& path)
 {
     Close();
     file_.setFileName(path);
@@ -32,7 +43,7 @@ bool TextFileWriter::Open(const QString& path)
     return ok_;
 }
 
-bool TextFileWriter::Write(const QString& text)
+bool LineFileWriter::Write(const QString& text)
 {
     if (!ok_) return false;
     const QByteArray bytes = EightBitText(text);
@@ -40,19 +51,19 @@ bool TextFileWriter::Write(const QString& text)
     return ok_;
 }
 
-bool TextFileWriter::WriteLine(const QString& text)
+bool LineFileWriter::WriteLine(const QString& text)
 {
     return Write(text + QStringLiteral("\r\n"));
 }
 
-bool TextFileWriter::WriteLines(const QStringList& lines)
+bool LineFileWriter::WriteLines(const QStringList& lines)
 {
     for (const QString& line : lines)
         if (!WriteLine(line)) return false;
     return ok_;
 }
 
-void TextFileWriter::Close()
+void LineFileWriter::Close()
 {
     if (file_.isOpen()) file_.close();
     ok_ = false;
