@@ -84,7 +84,7 @@ QString QuotedFileText(const QString& text)
         const bool opensWord = i == 0 || quoted[i - 1].isSpace() || QStringLiteral("([{").contains(quoted[i - 1]);
         quoted[i] = opensWord ? OpeningQuote : ClosingQuote;
     }
-    return u'"' + quoted + u'"';
+    return u'"' + TextFromFile(quoted).replace(u'\n', QLatin1StringView("\r\n")) + u'"';
 }
 
 std::optional<Int16> ParseFileInteger(QStringView text)

@@ -12,8 +12,9 @@ QString IntegerFileText(int value);
 // "100000", "1", "12.5", ".5", "-.5", "0": no grouping, no trailing zeros, no point for a whole
 // amount and no digit before the point below one.
 QString CurrencyFileText(Currency value);
-// A text between double quotes. The file has no escape for a double quote inside it, so each
-// one is written as a typographic quote: an opening one at the start of a word, else a closing one.
+// A text between double quotes, each line break in it (LF, CR LF or CR) as CR LF. The file has
+// no escape for a double quote inside a text, so each one is written as a typographic quote:
+// an opening one at the start of a word, else a closing one.
 QString QuotedFileText(const QString& text);
 
 // Decimal digits with an optional sign; empty when that is not the form or the value leaves
