@@ -26,9 +26,9 @@ QByteArray EightBitText(const QString& text)
 std::optional<QString> ReadCodePageFile(const QString& path, qint64 largest)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > largest) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     const QByteArray bytes = file.read(largest + 1);
-    if (bytes.size() > largest || (bytes.isEmpty() && file.error() != QFileDevice::NoError)) return std::nullopt;
+    if (bytes.size() > largest || file.error() != QFileDevice::NoError) return std::nullopt;
     QStringDecoder decoder("windows-1252");
     return QString(decoder.decode(bytes));
 }

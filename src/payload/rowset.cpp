@@ -1,5 +1,7 @@
 #include "payload/rowset.h"
 
+#include <algorithm>
+
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -9,32 +11,62 @@
 #include <QSqlRecord>
 #include <QUuid>
 
+#include "app/controls.h"
+
 RowSet::RowSet(const QString& table, QObject* parent) : QObject(parent), table_(table) {}
 
 bool RowSet::Refresh()
 {
+    Clear({});
+    const QFileInfo file(databaseName_);
+    if (!file.isFile())
+        Clear(QStringLiteral("The file does not exist."));
+    else if (!file.isReadable())
+        Clear(QStringLiteral("The file cannot be read."));
+    else if (!ReadRows())
+        Clear(QString(error_));
+    ShowCurrent();
+    return error_.isEmpty();
+}
+
+bool RowSet::RequireFields(const QStringList& fields)
+{
+    if (!error_.isEmpty()) return false;
+    for (const QString& field : fields) {
+        if (HasField(field)) continue;
+        Clear(QStringLiteral("The table \"%1\" has no field \"%2\".").arg(table_, field));
+        return false;
+    }
+    return true;
+}
+
+void RowSet::Clear(const QString& reason)
+{
     rows_.clear();
     fields_.clear();
     current_ = 0;
-    error_.clear();
-    if (!QFileInfo(databaseName_).isFile()) {
-        error_ = QStringLiteral("The file does not exist.");
-        ShowCurrent();
-        return false;
-    }
-    // A connection of its own, closed again once the rows are read: nothing stays open.
+    error_ = reason;
+    ShowCurrent();
+}
+
+// Reads the table on a connection of its own that is closed again once the rows are read:
+// nothing stays open between user actions.
+bool RowSet::ReadRows()
+{
     const QString connection = QStringLiteral("catalogue-") + QUuid::createUuid().toString();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(databaseName_);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!db.open()) {
-            error_ = db.lastError().text();
+            error_ = QStringLiteral("The file cannot be opened as a database.");
+        } else if (!db.tables().contains(table_, Qt::CaseInsensitive)) {
+            // SQLite opens any file; one that is no database simply has no tables.
+            error_ = QStringLiteral("The file holds no table \"%1\".").arg(table_);
         } else {
             QSqlQuery query(db);
-            if (!query.exec(QStringLiteral("SELECT * FROM \"%1\" ORDER BY rowid").arg(table_))) {
-                error_ = query.lastError().text();
-            } else {
+            query.setForwardOnly(true);
+            if (query.exec(QStringLiteral("SELECT * FROM \"%1\" ORDER BY rowid").arg(table_))) {
                 const QSqlRecord record = query.record();
                 for (int i = 0; i < record.count(); ++i) fields_ << record.fieldName(i);
                 while (query.next()) {
@@ -44,11 +76,11 @@ bool RowSet::Refresh()
                     rows_ << row;
                 }
             }
-            db.close();
+            if (query.lastError().isValid()) error_ = QStringLiteral("The table \"%1\" cannot be read.").arg(table_);
         }
+        db.close();
     }
     QSqlDatabase::removeDatabase(connection);
-    ShowCurrent();
     return error_.isEmpty();
 }
 
@@ -109,14 +141,16 @@ QString RowSet::FieldText(const QString& name) const
 
 void RowSet::Bind(QLabel* label, const QString& field)
 {
-    bindings_.append({label, field});
-    label->setText(FieldText(field));
+    auto earlier = std::find_if(bindings_.begin(), bindings_.end(), [label](const auto& binding) { return binding.first == label; });
+    if (earlier != bindings_.end())
+        earlier->second = field;
+    else
+        bindings_.append({label, field});
+    SetLabelText(label, FieldText(field));
 }
 
 void RowSet::ShowCurrent()
 {
-    for (const auto& [label, field] : bindings_) {
-        const QString text = FieldText(field);
-        if (label->text() != text) label->setText(text);
-    }
+    for (const auto& [label, field] : bindings_)
+        if (label) SetLabelText(label, FieldText(field));
 }

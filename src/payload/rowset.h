@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -22,30 +23,38 @@ public:
     QString table() const { return table_; }
 
     // Reads every row of the table, current row on the first. False, with the rows empty and
-    // errorText() saying why, when the file or the table cannot be read.
+    // errorText() saying why in plain words, when the file or the table cannot be read.
     bool Refresh();
     QString errorText() const { return error_; }
+    // Keeps the rows only when the table has every one of `fields`; otherwise empties the row
+    // set and says which field is missing. False when a field is missing.
+    bool RequireFields(const QStringList& fields);
 
     int rowCount() const { return int(rows_.size()); }
     bool isEmpty() const { return rows_.isEmpty(); }
     int currentIndex() const { return current_; }
+    bool HasField(const QString& name) const { return FieldIndex(name) >= 0; }
 
     void MoveNext();
     void MovePrevious();
     void MoveFirst();
     void MoveLast();
+    // On an empty table both flags are set.
     bool AtEnd() const { return current_ >= rowCount(); }
-    bool AtStart() const { return current_ < 0; }
+    bool AtStart() const { return current_ < 0 || isEmpty(); }
 
     // The field of the current row; a null QVariant when the field holds nothing, there is
     // no such field or no current row.
     QVariant Field(const QString& name) const;
     QString FieldText(const QString& name) const;
 
-    // The label shows the field of the current row from now on.
+    // The label shows the field of the current row from now on; binding a label again
+    // replaces its earlier field.
     void Bind(QLabel* label, const QString& field);
 
 private:
+    void Clear(const QString& reason);
+    bool ReadRows();
     void ShowCurrent();
     int FieldIndex(const QString& name) const;
 
@@ -55,5 +64,5 @@ private:
     QStringList fields_;
     QVector<QVector<QVariant>> rows_;
     int current_ = 0;
-    QList<QPair<QLabel*, QString>> bindings_;
+    QList<QPair<QPointer<QLabel>, QString>> bindings_;
 };

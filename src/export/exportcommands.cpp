@@ -1,0 +1,50 @@
+// File > Export to HTML and Export to HVN HTML: ask where, then write the readout page there.
+#include <QDateTime>
+#include <QLineEdit>
+
+#include "app/frmMain.h"
+#include "app/textfile.h"
+#include "export/datetimetext.h"
+#include "export/gatherreadout.h"
+#include "export/readout.h"
+#include "files/commondialog.h"
+
+namespace {
+
+const QString ReadoutFilter =
+    QStringLiteral("HTML files (*.html)|*.html|HTML files (*.htm)|*.htm|All files (*.*)|*.*");
+
+// The path the user picks for the page, proposing the vehicle's name without blanks; empty
+// when the dialog is cancelled.
+QString AskReadoutPath(frmMain& w)
+{
+    w.dlgCommon->setFileName(w.txtVehicleName->text().remove(QLatin1Char(' ')));
+    w.dlgCommon->setFilter(ReadoutFilter);
+    w.dlgCommon->setFlags(CommonDialog::OverwritePrompt);
+    w.dlgCommon->setCancelError(true);
+    if (!w.dlgCommon->ShowSave()) return QString();
+    return w.dlgCommon->fileName();
+}
+
+// A failure to open or write ends the export quietly; the lines written so far stay.
+void ExportReadout(frmMain& w, ReadoutStyle style)
+{
+    const QString path = AskReadoutPath(w);
+    if (path.isEmpty()) return;
+    LineFileWriter file;
+    if (!file.Create(path)) return;
+    file.WriteLines(ReadoutLines(GatherReadout(w), style, DateTimeText(QDateTime::currentDateTime())));
+    file.Close();
+}
+
+}  // namespace
+
+void frmMain::mnuFileExportHTML_Click()
+{
+    ExportReadout(*this, ReadoutStyle::Plain);
+}
+
+void frmMain::mnuFileExportHVN_Click()
+{
+    ExportReadout(*this, ReadoutStyle::Site);
+}

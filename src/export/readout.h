@@ -1,0 +1,61 @@
+#pragma once
+// The technical readout of a design as the lines of an HTML page. The plain page and the page
+// styled for the Halvorn site share every line but the head, the engine cell and the site's
+// navigation block at the foot.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "app/currency.h"
+
+enum class ReadoutStyle { Plain, Site };
+
+// The movement and engine type as the chosen option index; no option chosen is -1.
+enum ReadoutMotive { NoMotive = -1, HoverMotive, TrackedMotive, WheeledMotive, VTOLMotive };
+enum ReadoutEngine { NoEngine = -1, ICEEngine, FusionEngine, FusionXLEngine };
+
+struct ReadoutItem {
+    QString name;
+    int heat = 0;
+    Currency tons;
+    QString location;
+};
+
+// Everything the readout shows, as plain values.
+struct ReadoutDesign {
+    QString name;
+    int mass = 0;
+    int motive = NoMotive;
+    int engine = NoEngine;
+    int engineRating = 0;
+    Currency engineTonnage;
+    // The movement points as the speed labels show them.
+    double cruiseMP = 0;
+    double flankMP = 0;
+    Currency structureTonnage;
+    int heatSinks = 0;
+    int heatSinkTonnage = 0;
+    Currency turretTonnage;
+    Currency controlTonnage;
+    Currency liftTonnage;
+    Currency powerAmpTonnage;
+    Currency armorFactor;
+    Currency armorTonnage;
+    QString armorTypeName;
+    bool caseFitted = false;
+    bool turretFitted = false;
+    int frontArmor = 0;
+    int rightArmor = 0;
+    int leftArmor = 0;
+    int rearArmor = 0;
+    int turretArmor = 0;
+    QString manufacturer;
+    QString commSystem;
+    QString targetingSystem;
+    QString overview;
+    QList<ReadoutItem> payload;
+    Currency cost;
+};
+
+// The page's lines without line ends; `dateTime` is the text of the moment of export.
+QStringList ReadoutLines(const ReadoutDesign& design, ReadoutStyle style, const QString& dateTime);

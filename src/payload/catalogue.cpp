@@ -1,0 +1,57 @@
+// Opening the equipment catalogue: both row sets read, the browser labels bound to their
+// fields, and the user told when the catalogue cannot be used.
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/frmMain.h"
+#include "payload/cataloguenotice.h"
+#include "payload/rowset.h"
+
+namespace {
+
+struct CatalogueBinding {
+    RowSet* frmMain::*rows;
+    QLabel* frmMain::*label;
+    const char* field;
+};
+
+// Every field the program reads is bound to a label, so this is also the list of fields a
+// usable catalogue must have.
+constexpr CatalogueBinding CatalogueBindings[] = {
+    {&frmMain::datWeapons, &frmMain::lblClass, "Class"},
+    {&frmMain::datWeapons, &frmMain::lblName, "Type"},
+    {&frmMain::datWeapons, &frmMain::lblWeight, "Tons"},
+    {&frmMain::datWeapons, &frmMain::lblHeat, "Heat"},
+    {&frmMain::datWeapons, &frmMain::lblWeaponCost, "Cost"},
+    {&frmMain::datAmmo, &frmMain::lblAmmoClass, "Class"},
+    {&frmMain::datAmmo, &frmMain::lblAmmoType, "Type"},
+    {&frmMain::datAmmo, &frmMain::lblAmmoShotsPerTon, "ShotsPerTon"},
+    {&frmMain::datAmmo, &frmMain::lblAmmoCost, "Cost"},
+};
+
+struct BrowserButtons {
+    RowSet* frmMain::*rows;
+    QPushButton* frmMain::*buttons[3];
+};
+
+// The buttons that work on a browser's current row: off while its table is empty.
+constexpr BrowserButtons Browsers[] = {
+    {&frmMain::datWeapons, {&frmMain::cmdPreviousWeapon, &frmMain::cmdNextWeapon, &frmMain::cmdAdd}},
+    {&frmMain::datAmmo, {&frmMain::cmdAmmoPrevious, &frmMain::cmdAmmoNext, &frmMain::cmdAmmoAdd}},
+};
+
+}  // namespace
+
+void frmMain::OpenCatalogue()
+{
+    datWeapons->Refresh();
+    datAmmo->Refresh();
+    for (const CatalogueBinding& binding : CatalogueBindings)
+        (this->*binding.rows)->RequireFields({QString::fromLatin1(binding.field)});
+    for (const CatalogueBinding& binding : CatalogueBindings)
+        (this->*binding.rows)->Bind(this->*binding.label, QString::fromLatin1(binding.field));
+    for (const BrowserButtons& browser : Browsers)
+        for (QPushButton* frmMain::*button : browser.buttons)
+            (this->*button)->setEnabled(!(this->*browser.rows)->isEmpty());
+    ReportCatalogue(this, {datWeapons, datAmmo});
+}

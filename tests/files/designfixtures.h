@@ -1,0 +1,111 @@
+#pragma once
+// Designs for the design file tests, built in the window as a user builds them, the file each
+// one gives, and the menu commands driven through their dialogs.
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStringList>
+
+#include "support/filedialogs.h"
+#include "support/payloaddrive.h"
+#include "support/scenario.h"
+#include "support/testcatalogue.h"
+
+namespace fixtures {
+
+// A tracked vehicle with every kind of input: a fusion engine, a turret with items in it,
+// Ferro-Fibrous armor, CASE, both Artemis IV systems, half a ton of cargo, an amount with a
+// fraction, letters beyond ASCII and an overview of several lines.
+inline void BuildTrackedDesign(frmMain& w, const TestCatalogue& catalogue)
+{
+    catalogue.Attach(w);
+    DrivePayload(w, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "vsbCruise=4", "chkTurret=1",
+                     "chkFerroFibrous=1", "chkCASE=1", "vsbArmorTonnage=20", "vsbFrontArmor=40", "vsbRightArmor=30",
+                     "vsbLeftArmor=30", "vsbRearArmor=20", "vsbTurretArmor=25",
+                     "weapon=Large Laser", "optLocation_4", "cmdAdd", "weapon=LRM 10", "optLocation_0", "cmdAdd",
+                     "weapon=SRM 2", "optLocation_4", "cmdAdd", "weapon=Beagle Active Probe", "cmdAdd",
+                     "cmdAddAmmo", "ammo=Cargo", "vsbAddTonnage=1", "cmdAmmoAdd", "ammo=Ammo-Autocannon/5",
+                     "vsbAddTonnage=3", "cmdAmmoAdd", "chkArtemisLRM=1", "chkArtemisSRM=1", "vsbHeatSinks=16"});
+    w.txtVehicleName->setText(QString::fromUtf8("Müller-Panzer Ä"));
+    w.txtManufacturer->setText(QStringLiteral("Hallberg Werke"));
+    w.txtCommSystem->setText(QStringLiteral("Skylink 9"));
+    w.txtTargetingSystem->setText(QStringLiteral("Falke TT-2"));
+    w.txtOverview->setPlainText(QString::fromUtf8("Line one\nLine two, with a comma\n\nLast line: Größe"));
+}
+
+// The file of the tracked design, line by line, in the code page.
+inline QList<QByteArray> TrackedDesignLines()
+{
+    QList<QByteArray> lines = {
+        "\"M\xfcller-Panzer \xc4\"", "1", "1", "60", "4", "16", "1", "1", "1", "1", "1", "20", "40", "30", "30", "20",
+        "25", "\"Hallberg Werke\"", "\"Skylink 9\"", "\"Falke TT-2\"", "\"Line one", "Line two, with a comma", "",
+        "Last line: Gr\xf6\xdf" "e\"",
+        "\"Energy\",\"Large Laser\",8,5,\"Turret\",100000,0",
+        "\"Missile\",\"LRM 10\",4,5,\"Front\",100000,0",
+        "\"Missile\",\"SRM 2\",2,1,\"Turret\",10000,0",
+        "\"Electronics\",\"Beagle Active Probe\",0,1.5,\"Body\",200000,0",
+        "\"Cargo\",\"Cargo\",0,.5,\"Body\",500,0",
+        "\"Ballistic\",\"Ammo-Autocannon/5\",0,3,\"Body\",13537.5,0",
+        "\"Electronics\",\"Artemis IV - LRM\",0,1,\"Front\",100000,0",
+        "\"Electronics\",\"Artemis IV - SRM\",0,1,\"Turret\",100000,0",
+    };
+    while (lines.size() < 24 + 100) lines << "\"\",\"\",0,0,\"\",0,0";
+    return lines;
+}
+
+// A VTOL with its rotor armor at the rotor's limit.
+inline void BuildVTOLDesign(frmMain& w)
+{
+    Drive(w, {"optMotiveType_3", "vsbMass=20", "vsbCruise=6", "vsbArmorTonnage=4", "vsbFrontArmor=10",
+              "vsbTurretArmor=2"});
+    w.txtVehicleName->setText(QStringLiteral("Kestrel VTOL"));
+}
+
+// The file of a new design.
+inline QList<QByteArray> EmptyDesignLines()
+{
+    QList<QByteArray> lines = {"\"Insert Name and Designation\""};
+    for (int i = 2; i <= 17; ++i) lines << (i == 4 || i == 5 ? "1" : "0");
+    lines << "\"\"" << "\"\"" << "\"\"" << "\"\"";
+    while (lines.size() < 121) lines << "\"\",\"\",0,0,\"\",0,0";
+    return lines;
+}
+
+inline QByteArray FileBytes(const QList<QByteArray>& lines)
+{
+    QByteArray bytes;
+    for (const QByteArray& line : lines) bytes += line + "\r\n";
+    return bytes;
+}
+
+inline QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+    return file.readAll();
+}
+
+inline void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// The menu commands as a user gives them, the file dialog answered with `path`.
+inline std::shared_ptr<FileDialogSeen> SaveAs(frmMain& w, const QString& path)
+{
+    auto seen = AnswerFileDialog(path);
+    w.mnuFileSaveAs->trigger();
+    return seen;
+}
+
+inline std::shared_ptr<FileDialogSeen> Open(frmMain& w, const QString& path)
+{
+    auto seen = AnswerFileDialog(path);
+    w.mnuFileOpen->trigger();
+    return seen;
+}
+
+}  // namespace fixtures

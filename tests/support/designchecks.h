@@ -1,0 +1,20 @@
+#pragma once
+// Looking at the whole design from outside, for the design file tests and the reader's fuzz
+// target: everything the window shows and holds as one list of texts, the check that the
+// inputs and the payload are in step, and whether a file is still held open.
+#include <QString>
+#include <QStringList>
+
+#include "app/frmMain.h"
+
+// Every input that a design file holds, every figure (text and colour), the payload lines and
+// records, the totals and the design state, one "name=value" per entry. The browsers, the
+// mounting location and the ammunition tonnage stay out: a design file does not touch them.
+QStringList DesignSnapshot(const frmMain& window);
+
+// The first way in which the window is out of step, or an empty text: the design state against
+// its controls, the disabled controls at rest, and the payload table, list and totals.
+QString DesignConsistencyFailure(const frmMain& window);
+
+// Whether this process holds a descriptor on the file at `path`.
+bool FileIsOpen(const QString& path);

@@ -1,0 +1,136 @@
+#include "support/testcatalogue.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+#include "payload/rowset.h"
+#include "support/testsupport.h"
+
+QList<CatalogueWeapon> StandardWeapons()
+{
+    return {
+        {"Medium Laser", "Energy", 1, 3, 40000},
+        {"LRM 5", "Missile", 2, 2, 30000},
+        {"SRM 2", "Missile", 1, 2, 10000},
+        {"Machine Gun", "Ballistic", 0.5, std::nullopt, 5000},
+        {"Beagle Active Probe", "Electronics", 1.5, std::nullopt, 200000},
+        {"TAG", "Electronics", 1, std::nullopt, 50000},
+        {"Rocket Pod LRM", "Missile", 1.5, 1, 15000},
+        {"LRM 10", "Missile", 5, 4, 100000},
+        {"Large Laser", "Energy", 5, 8, 100000},
+        {"Autocannon/5", "Ballistic", 8, 1, 125000},
+    };
+}
+
+QList<CatalogueAmmo> StandardAmmo()
+{
+    return {
+        {"Ammo-LRM 5", "Missile", 24, 30000},
+        {"Cargo", "Cargo", 0, 1000},
+        {"Ammo-Machine Gun", "Ballistic", 200, 1000},
+        {"Ammo-SRM 2", "Missile", 50, 27000},
+        {"Ammo-Autocannon/5", "Ballistic", 20, 4512.5},
+    };
+}
+
+namespace {
+
+void Exec(QSqlQuery& query, const QString& statement)
+{
+    if (!query.exec(statement)) qFatal("test catalogue: %s", qPrintable(query.lastError().text()));
+}
+
+void Insert(QSqlQuery& query, const QString& statement, const QVariantList& values)
+{
+    query.prepare(statement);
+    for (const QVariant& value : values) query.addBindValue(value);
+    if (!query.exec()) qFatal("test catalogue: %s", qPrintable(query.lastError().text()));
+}
+
+}  // namespace
+
+TestCatalogue::TestCatalogue(const QList<CatalogueWeapon>& weapons, const QList<CatalogueAmmo>& ammo)
+    : path_(dir_.filePath(QStringLiteral("ISWeapons.mdb")))
+{
+    const QString connection = QStringLiteral("test-catalogue-") + QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path_);
+        if (!db.open()) qFatal("test catalogue: %s", qPrintable(db.lastError().text()));
+        QSqlQuery query(db);
+        Exec(query, QStringLiteral("CREATE TABLE ISWeapons (Type TEXT, Class TEXT, Tons REAL, Heat INTEGER, Cost REAL)"));
+        Exec(query, QStringLiteral("CREATE TABLE ISAmmo (Type TEXT, Class TEXT, ShotsPerTon INTEGER, Cost REAL)"));
+        for (const CatalogueWeapon& w : weapons) {
+            const QVariant heat = w.heat ? QVariant(*w.heat) : QVariant(QMetaType::fromType<int>());
+            Insert(query, QStringLiteral("INSERT INTO ISWeapons VALUES (?, ?, ?, ?, ?)"),
+                   {w.type, w.cls, w.tons, heat, w.cost});
+        }
+        for (const CatalogueAmmo& a : ammo)
+            Insert(query, QStringLiteral("INSERT INTO ISAmmo VALUES (?, ?, ?, ?)"),
+                   {a.type, a.cls, a.shotsPerTon, a.cost});
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+}
+
+void TestCatalogue::Attach(frmMain& window) const
+{
+    window.datWeapons->setDatabaseName(path_);
+    window.datWeapons->Refresh();
+    window.datAmmo->setDatabaseName(path_);
+    window.datAmmo->Refresh();
+    // Labels not bound by the window's own catalogue opening are bound here.
+    if (window.lblName->text().isEmpty()) {
+        window.datWeapons->Bind(window.lblClass, QStringLiteral("Class"));
+        window.datWeapons->Bind(window.lblName, QStringLiteral("Type"));
+        window.datWeapons->Bind(window.lblWeight, QStringLiteral("Tons"));
+        window.datWeapons->Bind(window.lblHeat, QStringLiteral("Heat"));
+        window.datWeapons->Bind(window.lblWeaponCost, QStringLiteral("Cost"));
+    }
+    if (window.lblAmmoType->text().isEmpty()) {
+        window.datAmmo->Bind(window.lblAmmoClass, QStringLiteral("Class"));
+        window.datAmmo->Bind(window.lblAmmoType, QStringLiteral("Type"));
+        window.datAmmo->Bind(window.lblAmmoShotsPerTon, QStringLiteral("ShotsPerTon"));
+        window.datAmmo->Bind(window.lblAmmoCost, QStringLiteral("Cost"));
+    }
+}
+
+namespace {
+
+// One press of "Next"; while the browser's buttons are not wired to the catalogue yet, the
+// same move is made on the row set, with the half-ton rule of the ammunition browser.
+void PressNext(frmMain& window, const char* button, RowSet* rows, QLabel* name, bool ammo)
+{
+    const int before = rows->currentIndex();
+    Press(window, QString::fromLatin1(button));
+    if (rows->currentIndex() != before || rows->rowCount() < 2) return;
+    rows->MoveNext();
+    if (rows->AtEnd()) rows->MoveFirst();
+    if (ammo) {
+        const bool halfTons = name->text() == QLatin1String("Cargo") || name->text() == QLatin1String("Ammo-Machine Gun");
+        window.vsbAddTonnage->setMaximum(halfTons ? 200 : 100);
+    }
+}
+
+void Browse(frmMain& window, const char* button, RowSet* rows, QLabel* name, bool ammo, const QString& wanted)
+{
+    for (int presses = 0; presses <= rows->rowCount() && name->text() != wanted; ++presses)
+        PressNext(window, button, rows, name, ammo);
+    if (name->text() != wanted) qFatal("no catalogue row named %s", qPrintable(wanted));
+}
+
+}  // namespace
+
+void BrowseWeapon(frmMain& window, const QString& name)
+{
+    Browse(window, "cmdNextWeapon", window.datWeapons, window.lblName, false, name);
+}
+
+void BrowseAmmo(frmMain& window, const QString& name)
+{
+    Browse(window, "cmdAmmoNext", window.datAmmo, window.lblAmmoType, true, name);
+}

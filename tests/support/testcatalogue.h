@@ -1,0 +1,54 @@
+#pragma once
+// A small equipment catalogue with known rows, written to a temporary folder, and browsing it
+// in the window as the user does.
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "app/frmMain.h"
+
+struct CatalogueWeapon {
+    QString type;
+    QString cls;
+    double tons;
+    std::optional<int> heat;  // empty: the row has no heat
+    double cost;
+};
+
+struct CatalogueAmmo {
+    QString type;
+    QString cls;
+    int shotsPerTon;
+    double cost;
+};
+
+// The rows the payload tests rely on.
+QList<CatalogueWeapon> StandardWeapons();
+QList<CatalogueAmmo> StandardAmmo();
+
+class TestCatalogue {
+public:
+    TestCatalogue() : TestCatalogue(StandardWeapons(), StandardAmmo()) {}
+    TestCatalogue(const QList<CatalogueWeapon>& weapons, const QList<CatalogueAmmo>& ammo);
+
+    QString path() const { return path_; }
+    // Points both row sets of the window at this catalogue, each on its first row, with the
+    // browser labels showing the current rows.
+    void Attach(frmMain& window) const;
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+// A fresh window over the standard test catalogue.
+struct CatalogueWindow {
+    TestCatalogue catalogue;
+    frmMain window;
+    CatalogueWindow() { catalogue.Attach(window); }
+};
+
+// Presses "Next" in the weapons (ammunition) browser until its name label shows `name`.
+void BrowseWeapon(frmMain& window, const QString& name);
+void BrowseAmmo(frmMain& window, const QString& name);
