@@ -81,48 +81,41 @@ bool ApplyInput(frmMain& w, const InputValue& input, FileValues& values)
                       input);
 }
 
-// Whether counting the record in keeps every payload total inside its type.
-bool CountsIn(const frmMain& w, const PayloadItem& r)
-{
-    try {
-        (void)(w.PayloadTonnage + r.Tons);
-        (void)(w.PayloadCost + r.Cost);
-        (void)(w.PayloadHeat + r.Heat);
-        (void)(w.EnergyWeaponTonnage + r.Tons);
-        (void)(w.TurretWeaponTonnage + r.Tons);
-        (void)(w.ItemsUsed + 1);
-        (void)(w.PayloadCount + 1);
-        return true;
-    } catch (const std::overflow_error&) {
-        return false;
-    }
-}
-
-// The records of a design file fill the table from the top: an item fits its name column and
-// the totals, and once an empty record has come every record after it is empty too.
-bool Fits(const frmMain& w, const PayloadItem& record, bool payloadEnded)
+// The records of a design file fill the table from the top: an item fits its name column, and
+// once an empty record has come every record after it is empty too, so that adding an item
+// later never overwrites one that was read.
+bool Fits(const PayloadItem& record, bool payloadEnded)
 {
     if (record.isEmpty()) return record == PayloadItem();
-    return !payloadEnded && record.Name.size() <= PayloadNameWidth && CountsIn(w, record);
+    return !payloadEnded && record.Name.size() <= PayloadNameWidth;
 }
 
-// Each record keeps its index; one with a name gets its line and is counted into the totals
-// at once, so that the table, the list and the totals agree wherever reading ends.
-void ReadPayloadRecords(frmMain& w, FileValues& values)
+// Each record keeps its index; one with a name gets its line. False where reading stops.
+bool ReadPayloadRecords(frmMain& w, FileValues& values)
 {
     bool payloadEnded = false;
     for (int i = 1; i <= PayloadCapacity; ++i) {
         const std::optional<PayloadItem> record = ReadPayloadRecord(values);
-        if (!record || !Fits(w, *record, payloadEnded)) return;
+        if (!record || !Fits(*record, payloadEnded)) return false;
         w.CurrentItem = *record;
         const QString line = FormatPayloadLine(w.CurrentItem);
         w.PayloadItems[i] = w.CurrentItem;
-        if (w.CurrentItem.isEmpty()) {
+        if (w.CurrentItem.isEmpty())
             payloadEnded = true;
-            continue;
-        }
-        w.lstPayload->addItem(line);
-        CountIntoPayload(w, w.CurrentItem);
+        else
+            w.lstPayload->addItem(line);
+    }
+    return true;
+}
+
+// The totals of the records read, added onto what Clear All and the check boxes left. An
+// overflow throws and ends the reading.
+void RebuildPayloadTotals(frmMain& w)
+{
+    for (int i = 1; i <= PayloadCapacity; ++i) {
+        const PayloadItem& r = w.PayloadItems[i];
+        if (r.isEmpty()) continue;
+        CountIntoPayload(w, r);
         w.PayloadCount += 1;
     }
 }
@@ -137,7 +130,8 @@ void frmMain::ReadDesignFile(const QString& path)
         FileValues values(std::move(*content));
         for (const InputValue& input : InputValues)
             if (!ApplyInput(*this, input, values)) return;
-        ReadPayloadRecords(*this, values);
+        if (!ReadPayloadRecords(*this, values)) return;
+        RebuildPayloadTotals(*this);
         UpdateDesign();
     } catch (const std::exception&) {
         // An error in the recalculation ends the reading like any other.

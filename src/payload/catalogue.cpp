@@ -48,6 +48,11 @@ void frmMain::OpenCatalogue()
     datAmmo->Refresh();
     for (const CatalogueBinding& binding : CatalogueBindings)
         (this->*binding.rows)->RequireFields({QString::fromLatin1(binding.field)});
+    // One file: when either table cannot be used, neither is offered.
+    if (!datWeapons->errorText().isEmpty() || !datAmmo->errorText().isEmpty()) {
+        if (datWeapons->errorText().isEmpty()) datWeapons->Discard();
+        if (datAmmo->errorText().isEmpty()) datAmmo->Discard();
+    }
     for (const CatalogueBinding& binding : CatalogueBindings)
         (this->*binding.rows)->Bind(this->*binding.label, QString::fromLatin1(binding.field));
     for (const BrowserButtons& browser : Browsers)

@@ -31,6 +31,9 @@ public:
     bool RequireFields(const QStringList& fields);
 
     int rowCount() const { return int(rows_.size()); }
+    // Drops every row without a reason of its own: a table that is fine but belongs to a
+    // catalogue that is not.
+    void Discard() { Clear({}); }
     bool isEmpty() const { return rows_.isEmpty(); }
     int currentIndex() const { return current_; }
     bool HasField(const QString& name) const { return FieldIndex(name) >= 0; }

@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(seen->mode, QFileDialog::AcceptSave);
         QCOMPARE(seen->nameField, QStringLiteral("HeavyTankMk2"));
         QCOMPARE(seen->filters,
-                 (QStringList{"HTML files (*.html)", "HTML files (*.htm)", "All files (*.*)"}));
+                 (QStringList{"HTML files (*.html)", "HTML files (*.htm)", "All files (*)"}));
         QCOMPARE(seen->selectedFilter, QStringLiteral("HTML files (*.html)"));
         QVERIFY(seen->asksBeforeReplacing);
         QCOMPARE(seen->defaultSuffix, QString());

@@ -114,7 +114,7 @@ QStringList DesignSnapshot(const frmMain& w)
     return entries;
 }
 
-QString DesignConsistencyFailure(const frmMain& w)
+QString InputConsistencyFailure(const frmMain& w)
 {
     const struct {
         const char* what;
@@ -138,6 +138,12 @@ QString DesignConsistencyFailure(const frmMain& w)
     if (w.ArmorTypeName != armorType) return QStringLiteral("armor type name ") + w.ArmorTypeName;
     if (w.ArmorTonnage.units() != qint64(w.vsbArmorTonnage->value()) * Currency::Scale / 2)
         return QStringLiteral("ArmorTonnage is not half the spinner");
+    return QString();
+}
+
+QString DesignConsistencyFailure(const frmMain& w)
+{
+    if (const QString failure = InputConsistencyFailure(w); !failure.isEmpty()) return failure;
     if (w.lblPayloadTonnage->text() != FixedText(w.PayloadTonnage, 1))
         return QStringLiteral("payload tonnage shows ") + w.lblPayloadTonnage->text();
     return PayloadInvariantFailure(w);

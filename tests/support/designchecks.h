@@ -12,6 +12,10 @@
 // mounting location and the ammunition tonnage stay out: a design file does not touch them.
 QStringList DesignSnapshot(const frmMain& window);
 
+// The first way in which the inputs are out of step: the design state against its controls and
+// the disabled controls at rest; an empty text when they agree.
+QString InputConsistencyFailure(const frmMain& window);
+
 // The first way in which the window is out of step, or an empty text: the design state against
 // its controls, the disabled controls at rest, and the payload table, list and totals.
 QString DesignConsistencyFailure(const frmMain& window);
