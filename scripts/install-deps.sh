@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libqt6sql6-sqlite
   libbenchmark-dev
-  xvfb xauth imagemagick fonts-dejavu-core
+  xvfb xauth imagemagick xdotool fonts-dejavu-core
 )
 
 missing=()

@@ -7,16 +7,16 @@
 
 namespace {
 constexpr std::array<const char*, 11> NoticeLines = {
-    "The game's names and marks used here",
-    "belong to their respective holders.",
+    "The game's names and marks",
+    "belong to their holders.",
     "",
-    "Freeware: copy and share it, never sell it.",
-    "Copyright \u00A9 2026 the Tarnwell developers",
+    "Freeware: share, never sell.",
+    "\u00A9 2026 Tarnwell developers",
     "",
-    "Author: the Tarnwell developers",
+    "By the Tarnwell developers",
     "Written in December 2026",
     "",
-    "First published on the Halvorn web site:",
+    "First shared on Halvorn:",
     "https://halvorn.example/",
 };
 }  // namespace

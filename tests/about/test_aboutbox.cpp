@@ -83,6 +83,19 @@ private slots:
         }
     }
 
+    // The box has a fixed size: every line of every label must show whole in the font it has.
+    void textsFitTheirLabels()
+    {
+        frmAbout box;
+        for (QLabel* label : {box.lblTitle, box.lblVersion, box.lblDescription}) {
+            const QFontMetrics metrics(label->font());
+            const QStringList lines = label->text().split(QStringLiteral("\r\n"));
+            for (const QString& line : lines)
+                QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));
+            QVERIFY2(metrics.lineSpacing() * lines.size() <= label->height(), qPrintable(label->objectName()));
+        }
+    }
+
     void loadingRefillsTheTexts()
     {
         frmAbout box;
