@@ -11,6 +11,7 @@
 
 #include "app/frmMain.h"
 #include "app/numbertext.h"
+#include "app/typedtext.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ ReadoutDesign GatherReadout(const frmMain& w)
     d.manufacturer = w.txtManufacturer->text();
     d.commSystem = w.txtCommSystem->text();
     d.targetingSystem = w.txtTargetingSystem->text();
-    d.overview = w.txtOverview->toPlainText();
+    d.overview = TypedText(*w.txtOverview);
     d.payload = Payload(w);
     d.cost = w.CalcCost();
     return d;

@@ -11,8 +11,11 @@
 #include <QTest>
 
 #include "files/commondialog.h"
+#include "support/designchecks.h"
 #include "support/filedialogs.h"
+#include "support/payloaddrive.h"
 #include "support/scenario.h"
+#include "support/testcatalogue.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -79,6 +82,65 @@ std::shared_ptr<FileDialogSeen> Export(frmMain& w, const QString& menu, const QS
     return seen;
 }
 
+// Steps as DrivePayload takes them, and "txtName=text" typed into a text box.
+void DriveWithTexts(frmMain& w, const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        const QString name = step.section(QLatin1Char('='), 0, 0);
+        if (!name.startsWith(QLatin1String("txt"))) {
+            DrivePayload(w, {step});
+            continue;
+        }
+        const QString text = step.mid(name.size() + 1);
+        if (auto* box = w.findChild<QPlainTextEdit*>(name))
+            box->setPlainText(text);
+        else
+            Control<QLineEdit>(w, name)->setText(text);
+    }
+}
+
+// Where `run` stands as consecutive lines of `lines`, or -1.
+qsizetype IndexOfRun(const QStringList& lines, const QStringList& run)
+{
+    for (qsizetype i = 0; i + run.size() <= lines.size(); ++i)
+        if (lines.mid(i, run.size()) == run) return i;
+    return -1;
+}
+
+// One location row of the armor table after its opening "<TR>".
+QStringList LocationRow(const QString& caption, const QString& structure, int armor)
+{
+    return {QStringLiteral("<TD></TD>"), caption, QStringLiteral("<TD ALIGN=CENTER>%1</TD>").arg(structure),
+            QStringLiteral("<TD ALIGN=CENTER>%1</TD>").arg(armor), QStringLiteral("</TR>")};
+}
+
+// One row of the weapons table.
+QStringList WeaponRow(const QString& name, const QString& location, int heat, const QString& tons)
+{
+    return {QStringLiteral("<TR>"), QStringLiteral("<TD>%1</TD>").arg(name), QStringLiteral("<TD> </TD>"),
+            QStringLiteral("<TD ALIGN=CENTER>%1</TD>").arg(location), QStringLiteral("<TD ALIGN=CENTER>%1</TD>").arg(heat),
+            QStringLiteral("<TD ALIGN=RIGHT>%1</TD>").arg(tons), QStringLiteral("</TR>")};
+}
+
+// The page without its time of export, which two exports need not share.
+QStringList WithoutTime(QStringList lines)
+{
+    for (QString& line : lines)
+        if (line.startsWith(QLatin1String("Generated on "))) line = QStringLiteral("Generated on <time><BR><BR>");
+    return lines;
+}
+
+const QString ReadoutFilter =
+    QStringLiteral("HTML files (*.html)|*.html|HTML files (*.htm)|*.htm|All files (*.*)|*.*");
+
+const QString Plain = QStringLiteral("mnuFileExportHTML");
+const QString Site = QStringLiteral("mnuFileExportHVN");
+
+// A launcher with Artemis IV, its ammunition and cargo, all in the order they are mounted.
+const QStringList LauncherAmmoCargo = OnTracked50({"weapon=LRM 5", "cmdAdd", "chkArtemisLRM=1", "ammo=Ammo-LRM 5",
+                                                   "vsbAddTonnage=2", "cmdAmmoAdd", "ammo=Cargo", "vsbAddTonnage=3",
+                                                   "cmdAmmoAdd"});
+
 }  // namespace
 
 class ExportCommandsTest : public QObject {
@@ -119,6 +181,9 @@ private slots:
         QCOMPARE(seen->selectedFilter, QStringLiteral("HTML files (*.html)"));
         QVERIFY(seen->asksBeforeReplacing);
         QCOMPARE(seen->defaultSuffix, QString());
+        QCOMPARE(QDir(seen->directory), QDir(frmMain::GetAppPath()));
+        QCOMPARE(w.dlgCommon->filter(), ReadoutFilter);
+        QCOMPARE(w.dlgCommon->flags(), CommonDialog::OverwritePrompt);
         QVERIFY(w.dlgCommon->cancelError());
     }
 
@@ -240,21 +305,33 @@ private slots:
         QCOMPARE(lines.filter(QStringLiteral("<TD ALIGN=CENTER>Body</TD>")).size(), 2);
     }
 
-    // The page names the vehicle as the name box reads now.
+    // The page names the vehicle as the name box reads now, not as the design file had it.
     void nameAsTypedNow_data() { commands_data(); }
 
     void nameAsTypedNow()
     {
         QFETCH(QString, menu);
         QTemporaryDir folder;
+        const QString design = folder.filePath(QStringLiteral("tank.edt"));
         const QString path = folder.filePath(QStringLiteral("page.html"));
+        {
+            frmMain saved;
+            BuildTank(saved);
+            auto seen = AnswerFileDialog(design);
+            saved.mnuFileSaveAs->trigger();
+            QVERIFY(seen->shown);
+        }
         frmMain w;
-        BuildTank(w);
+        auto opened = AnswerFileDialog(design);
+        w.mnuFileOpen->trigger();
+        QVERIFY(opened->shown);
+        QCOMPARE(w.txtVehicleName->text(), QStringLiteral("Heavy Tank Mk 2"));
         w.txtVehicleName->setText(QStringLiteral("Renamed Tank"));
         Export(w, menu, path);
         const QStringList lines = PageLines(path);
         QVERIFY(lines.contains(QStringLiteral("Type: <B>Renamed Tank</B><BR>")));
         QCOMPARE(lines.filter(QStringLiteral("Heavy Tank")), QStringList{});
+        QVERIFY(lines.contains(QStringLiteral("<TD>Ammo-LRM 10</TD>")));
     }
 
     void timeOfExport_data()
@@ -314,6 +391,212 @@ private slots:
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QCOMPARE(Text(w, QStringLiteral("lblCost")), cost);
         QCOMPARE(int(w.PayloadCount), 3);
+    }
+
+    // The page's rules for one design at a time, each row a design made in the window and a run
+    // of lines that the exported page holds one after another.
+    void pageLines_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("run");
+        const QStringList tank = OnTracked50({});
+        const QStringList named{"txtVehicleName=Heavy Tank Mk 2"};
+        const QString tableHead = QStringLiteral(R"(<TH ALIGN=RIGHT WIDTH="15%"><B><U>Mass</U></B></TH></TR>)");
+        const QStringList noPayload{"<B>Armament: </B><BR>", "<BR>", "<B>Manufacturer: </B><BR>"};
+        const QStringList emptyTable{tableHead, "</Table>", "<BR><BR><BR>", "Vehicle Cost: 20,570<BR>"};
+
+        QTest::newRow("name in the title") << Plain << named << QStringList{"<Title>Heavy Tank Mk 2</Title>", "</HEADER>"};
+        QTest::newRow("name in the heading")
+            << Plain << named << QStringList{"<Font Size = 4><B><U>Heavy Tank Mk 2</U></B></Font><BR></CENTER>", "", "<BR><BR>"};
+        QTest::newRow("name in the type line")
+            << Plain << named << QStringList{"Type: <B>Heavy Tank Mk 2</B><BR>", "Technology Base: Inner Sphere Level 2<BR>"};
+        QTest::newRow("empty payload, no armament") << Plain << QStringList{} << noPayload;
+        QTest::newRow("empty payload, empty weapons table") << Plain << QStringList{} << emptyTable;
+        QTest::newRow("armament leaves out ammunition")
+            << Plain << LauncherAmmoCargo
+            << QStringList{"<B>Armament: </B><BR>", "&nbsp&nbsp LRM 5<BR>", "&nbsp&nbsp Artemis IV - LRM<BR>",
+                           "&nbsp&nbsp Cargo<BR>", "<BR>"};
+        QTest::newRow("weapons table lists every record")
+            << Plain << LauncherAmmoCargo
+            << QStringList{tableHead} + WeaponRow("LRM 5", "Front", 2, "2.0") +
+                   WeaponRow("Artemis IV - LRM", "Front", 0, "1.0") + WeaponRow("Ammo-LRM 5", "Body", 0, "2.0") +
+                   WeaponRow("Cargo", "Body", 0, "1.5") + QStringList{"</Table>"};
+        QTest::newRow("standard armor factor")
+            << Plain << QStringList{"vsbArmorTonnage=20"}
+            << QStringList{"<TD COLSPAN=2>Armor Factor:</B></TD>", "<TD ALIGN=CENTER>160</TD>", "<TD></TD><TD></TD>",
+                           "<TD ALIGN=RIGHT>10.0</TD>"};
+        QTest::newRow("Ferro-Fibrous armor factor")
+            << Plain << QStringList{"vsbArmorTonnage=18", "chkFerroFibrous=1"}
+            << QStringList{"<TD COLSPAN=2>Armor Factor:</B></TD>", "<TD ALIGN=CENTER>161 FF</TD>", "<TD></TD><TD></TD>",
+                           "<TD ALIGN=RIGHT>9.0</TD>"};
+        QTest::newRow("Ferro-Fibrous armor line")
+            << Plain << QStringList{"chkFerroFibrous=1"} << QStringList{"<B>Armor: </B>Ferro Fibrous<BR>", "<B>Armament: </B><BR>"};
+        QTest::newRow("CASE") << Plain << QStringList{"chkCASE=1"}
+                              << QStringList{"<B>Armor: </B>Standard with CASE<BR>", "<B>Armament: </B><BR>"};
+        QTest::newRow("no CASE") << Plain << QStringList{} << QStringList{"<B>Armor: </B>Standard<BR>", "<B>Armament: </B><BR>"};
+        QTest::newRow("VTOL rotor row")
+            << Plain << QStringList{"optMotiveType_3", "vsbMass=30", "vsbTurretArmor=2"}
+            << QStringList{"<TR>"} + LocationRow("<TD><B>Rotor:</B></TD>", " 3 ", 2) + QStringList{"</TABLE><BR>", "<BR><BR>"};
+        QTest::newRow("tracked turret row")
+            << Plain << tank + QStringList{"chkTurret=1", "vsbTurretArmor=7"}
+            << QStringList{"<TR>"} + LocationRow("<TD><B>Turret:</B></TD>", " 5 ", 7) + QStringList{"</TABLE><BR>", "<BR><BR>"};
+        QTest::newRow("tracked without turret leaves the row open")
+            << Plain << tank << QStringList{"</TR>", "<TR>", "<TD></TD>", "</TABLE><BR>", "<BR><BR>"};
+        QTest::newRow("wheeled without turret leaves the row open")
+            << Plain << QStringList{"optMotiveType_2", "vsbMass=50"} << QStringList{"</TR>", "<TR>", "<TD></TD>", "</TABLE><BR>"};
+        QTest::newRow("25 tons, 2 structure points in every location")
+            << Plain
+            << QStringList{"optMotiveType_1", "vsbMass=25", "chkTurret=1", "vsbFrontArmor=4", "vsbRightArmor=3",
+                           "vsbLeftArmor=2", "vsbRearArmor=1", "vsbTurretArmor=5"}
+            << QStringList{"<TR>", "<TR>"} + LocationRow("<TD><B>Front:</B></TD>", " 2 ", 4) + QStringList{"<TR>"} +
+                   LocationRow("<TD><B>Right:</B></TD>", " 2 ", 3) + QStringList{"<TR>"} +
+                   LocationRow("<TD><STRONG>Left:</STRONG></TD>", " 2 ", 2) + QStringList{"<TR>"} +
+                   LocationRow("<TD><B>Rear:</B></TD>", " 2 ", 1) + QStringList{"<TR>"} +
+                   LocationRow("<TD><B>Turret:</B></TD>", " 2 ", 5) + QStringList{"</TABLE><BR>"};
+        QTest::newRow("cruise 5, flank 8")
+            << Plain << tank + QStringList{"vsbCruise=5"}
+            << QStringList{"<B>Cruise Speed: </B>53.0 km/h<BR>", "<B>Flank Speed: </B>85 km/h<BR>"};
+        QTest::newRow("cruise and flank MP")
+            << Plain << tank + QStringList{"vsbCruise=5"}
+            << QStringList{"<TD>Cruise MP:</TD>", "<TD ALIGN=CENTER>5</TD>", "</TR>", "<TR>", "<TD></TD>",
+                           "<TD>Flank MP:</B></TD>", "<TD ALIGN=CENTER>8</TD>"};
+        QTest::newRow("I.C.E. engine in one cell")
+            << Plain << tank + QStringList{"vsbCruise=4"}
+            << QStringList{"<TD COLSPAN=2>Engine:</TD>", "<TD ALIGN=CENTER>200 I.C.E. </TD>", "<TD></TD><TD></TD>"};
+        QTest::newRow("Fusion XL engine in one cell")
+            << Plain << tank + QStringList{"vsbCruise=4", "optEngineType_2"}
+            << QStringList{"<TD COLSPAN=2>Engine:</TD>", "<TD ALIGN=CENTER>200 Fusion XL</TD>", "<TD></TD><TD></TD>"};
+        QTest::newRow("overview of two lines")
+            << Plain << QStringList{"txtOverview=ab\ncd"} << QStringList{"<TR><TD>", "ab<BR>", "cd</TD></TR></Table>"};
+        QTest::newRow("empty overview") << Plain << QStringList{} << QStringList{"<TR><TD>", "</TD></TR></Table>"};
+        QTest::newRow("overview ending in a line break")
+            << Plain << QStringList{"txtOverview=ab\n"} << QStringList{"<TR><TD>", "ab<BR>", "</TD></TR></Table>"};
+        QTest::newRow("overview with a no-break space and a soft line break")
+            << Plain << QStringList{QString::fromUtf8("txtOverview=a\u00a0b\u2028c")}
+            << QStringList{"<TR><TD>", QString::fromUtf8("a\u00a0b<BR>"), "c</TD></TR></Table>"};
+        QTest::newRow("texts go in unescaped")
+            << Plain << QStringList{"txtManufacturer=Orrin & Vale <Works>", "txtCommSystem=A&B", "txtTargetingSystem=<i>"}
+            << QStringList{"<B>Manufacturer: </B>Orrin & Vale <Works><BR>", "<B>Communications System: </B>A&B<BR>",
+                           "<B>Targeting & Tracking System: </B><i><BR>", "<BR>"};
+
+        QTest::newRow("site title leaves out the name")
+            << Site << named << QStringList{"<HTML>", "<HEAD>", "   <TITLE>Halvorn Tech Readout</TITLE>", "</HEAD>", ""};
+        QTest::newRow("site heading and picture")
+            << Site << named
+            << QStringList{"<font size=+3><BR>Heavy Tank Mk 2<BR></font>", "<hr width = 50% align=center></Center></p>", "",
+                           R"(<center><img src="./filename1.jpg" alt=Heavy Tank Mk 2></center>)", "", "", "<BR><BR>",
+                           "<B>Mass: </B>1<BR>"};
+        QTest::newRow("site I.C.E. engine on two lines")
+            << Site << tank + QStringList{"vsbCruise=4"}
+            << QStringList{"<TD COLSPAN=2>Engine:</TD>", "<TD ALIGN=CENTER>200", " I.C.E. </TD>", "<TD></TD><TD></TD>"};
+        QTest::newRow("site Fusion engine on two lines")
+            << Site << tank + QStringList{"vsbCruise=4", "optEngineType_1"}
+            << QStringList{"<TD COLSPAN=2>Engine:</TD>", "<TD ALIGN=CENTER>200", " Fusion</TD>", "<TD></TD><TD></TD>"};
+        QTest::newRow("site empty payload") << Site << QStringList{} << emptyTable;
+        QTest::newRow("site armament") << Site << LauncherAmmoCargo
+                                       << QStringList{"&nbsp&nbsp Artemis IV - LRM<BR>", "&nbsp&nbsp Cargo<BR>", "<BR>"};
+    }
+
+    void pageLines()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, run);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("page.html"));
+        CatalogueWindow cw;
+        DriveWithTexts(cw.window, steps);
+        Export(cw.window, menu, path);
+        const QStringList lines = PageLines(path);
+        QVERIFY2(IndexOfRun(lines, run) >= 0, qPrintable(run.join(QLatin1Char('\n'))));
+    }
+
+    // The site page is the plain page of the same design with another head, the engine type on a
+    // line of its own and the navigation block between the time of export and the end.
+    void siteIsThePlainPageElsewhere_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("engineEnd");
+        QTest::newRow("tracked tank") << LauncherAmmoCargo + QStringList{"chkTurret=1", "txtOverview=ab\ncd"} << " I.C.E. </TD>";
+        QTest::newRow("VTOL") << QStringList{"optMotiveType_3", "optEngineType_1", "vsbMass=30", "vsbCruise=7"} << " Fusion</TD>";
+    }
+
+    void siteIsThePlainPageElsewhere()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, engineEnd);
+        QTemporaryDir folder;
+        CatalogueWindow cw;
+        DriveWithTexts(cw.window, steps);
+        Export(cw.window, Plain, folder.filePath(QStringLiteral("plain.html")));
+        Export(cw.window, Site, folder.filePath(QStringLiteral("site.html")));
+        const QStringList plain = WithoutTime(PageLines(folder.filePath(QStringLiteral("plain.html"))));
+        QStringList site = WithoutTime(PageLines(folder.filePath(QStringLiteral("site.html"))));
+        QCOMPARE(site.size(), plain.size() + 6 + 1 + 33);
+
+        const qsizetype engine = site.indexOf(QStringLiteral("<TD COLSPAN=2>Engine:</TD>")) + 1;
+        QCOMPARE(site[engine + 1], engineEnd);
+        QCOMPARE(site[engine] + site[engine + 1], plain[engine - 6]);
+
+        const qsizetype time = site.indexOf(QStringLiteral("Generated on <time><BR><BR>"));
+        const QStringList navigation = site.mid(time + 1, 33);
+        QCOMPARE(navigation.first(), QStringLiteral("<BR><BR>"));
+        QCOMPARE(navigation[1], QStringLiteral("<!-- Begin Text navigation table  -->"));
+        QCOMPARE(navigation.last(), QStringLiteral("<!-- End Text navigation table  -->"));
+        QCOMPARE(navigation.count(QStringLiteral("<TR>")), 5);
+        QCOMPARE(navigation.count(QStringLiteral("</TR>")), 5);
+        QCOMPARE(navigation.filter(QRegularExpression(QStringLiteral("^<TD ALIGN=CENTER WIDTH=\"33%\" "))).size(), 15);
+        QCOMPARE(site.mid(time + 34), (QStringList{"</BODY>", "</HTML>"}));
+
+        site.remove(time + 1, 33);
+        site[engine] += site[engine + 1];
+        site.remove(engine + 1);
+        QCOMPARE(site.mid(15), plain.mid(9));
+    }
+
+    // Exporting reads the design and changes nothing, neither the design nor the design file's
+    // path, and leaves no file open.
+    void exportChangesNothing_data() { commands_data(); }
+
+    void exportChangesNothing()
+    {
+        QFETCH(QString, menu);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("page.html"));
+        CatalogueWindow cw;
+        frmMain& w = cw.window;
+        DriveWithTexts(w, LauncherAmmoCargo + QStringList{"chkTurret=1", "chkCASE=1", "txtVehicleName=Tank"});
+        w.DesignFileName = folder.filePath(QStringLiteral("tank.edt"));
+        const QStringList before = DesignSnapshot(w);
+        const QString initialFolder = w.dlgCommon->initDir();
+        Export(w, menu, path);
+        QVERIFY(QFile::exists(path));
+        QVERIFY(!FileIsOpen(path));
+        QCOMPARE(DesignSnapshot(w), before);
+        QCOMPARE(w.DesignFileName, folder.filePath(QStringLiteral("tank.edt")));
+        QCOMPARE(w.dlgCommon->initDir(), initialFolder);
+        QCOMPARE(DesignConsistencyFailure(w), QString());
+    }
+
+    // The dialog is set up anew on every run: the readout's path is not remembered and the
+    // proposal follows the name as it reads now.
+    void proposalFollowsTheName_data() { commands_data(); }
+
+    void proposalFollowsTheName()
+    {
+        QFETCH(QString, menu);
+        QTemporaryDir folder;
+        frmMain w;
+        w.txtVehicleName->setText(QStringLiteral("First Tank"));
+        Export(w, menu, folder.filePath(QStringLiteral("elsewhere.html")));
+        w.txtVehicleName->setText(QStringLiteral("Second  Tank 2"));
+        auto seen = CancelFileDialog();
+        Menu(w, menu)->trigger();
+        QVERIFY(seen->shown);
+        QCOMPARE(seen->nameField, QStringLiteral("SecondTank2"));
+        QCOMPARE(QDir(seen->directory), QDir(frmMain::GetAppPath()));
+        QCOMPARE(w.dlgCommon->filter(), ReadoutFilter);
     }
 
 private:
