@@ -36,23 +36,19 @@ class ReadoutPagesTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
+    // Every design in both styles.
     void pages_data()
     {
         QTest::addColumn<int>("design");
         QTest::addColumn<int>("style");
         QTest::addColumn<QString>("golden");
-        const struct {
-            int design;
-            ReadoutStyle style;
-        } rows[] = {
-            {0, ReadoutStyle::Plain}, {1, ReadoutStyle::Plain}, {1, ReadoutStyle::Site},
-            {2, ReadoutStyle::Plain}, {3, ReadoutStyle::Site},  {4, ReadoutStyle::Plain},
-        };
-        for (const auto& row : rows) {
-            const QString file = QStringLiteral("%1_%2.html")
-                                     .arg(QLatin1String(GoldenDesigns[row.design].key),
-                                          row.style == ReadoutStyle::Site ? QStringLiteral("site") : QStringLiteral("plain"));
-            QTest::newRow(qPrintable(file)) << row.design << int(row.style) << file;
+        for (int design = 0; design < int(std::size(GoldenDesigns)); ++design) {
+            for (const ReadoutStyle style : {ReadoutStyle::Plain, ReadoutStyle::Site}) {
+                const QString file = QStringLiteral("%1_%2.html")
+                                         .arg(QLatin1String(GoldenDesigns[design].key),
+                                              style == ReadoutStyle::Site ? QStringLiteral("site") : QStringLiteral("plain"));
+                QTest::newRow(qPrintable(file)) << design << int(style) << file;
+            }
         }
     }
 
