@@ -36,6 +36,9 @@ public:
 
     // ---- design state ----------------------------------------------------------------
     QString DesignFileName;
+    // The physical line, from 1, of the design file where the last reading stopped; 0 when
+    // it read the whole design.
+    int DesignFileStopLine = 0;
     Int16 Mass;
     Currency TonnageUsed;
     Currency TonnageRemaining;

@@ -1,7 +1,7 @@
 // Reading a design file into the window. Each value goes to its control the moment it is read,
 // so the controls' handlers run in the file's order. Reading ends silently at the first value
 // that is missing or does not fit its target, which is checked before anything is applied:
-// what was applied before it stays.
+// what was applied before it stays. The window keeps the line where it stopped.
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -90,11 +90,15 @@ bool Fits(const PayloadItem& record, bool payloadEnded)
     return !payloadEnded && record.Name.size() <= PayloadNameWidth;
 }
 
+// Where each record begins in the file.
+using RecordStarts = std::array<qsizetype, PayloadCapacity + 1>;
+
 // Each record keeps its index; one with a name gets its line. False where reading stops.
-bool ReadPayloadRecords(frmMain& w, FileValues& values)
+bool ReadPayloadRecords(frmMain& w, FileValues& values, RecordStarts& starts)
 {
     bool payloadEnded = false;
     for (int i = 1; i <= PayloadCapacity; ++i) {
+        starts[i] = values.Position();
         const std::optional<PayloadItem> record = ReadPayloadRecord(values);
         if (!record || !Fits(*record, payloadEnded)) return false;
         w.CurrentItem = *record;
@@ -108,12 +112,12 @@ bool ReadPayloadRecords(frmMain& w, FileValues& values)
     return true;
 }
 
-// The totals of the records read, added onto what Clear All and the check boxes left. An
-// overflow throws and ends the reading.
-void RebuildPayloadTotals(frmMain& w)
+// The totals of the records read, added onto what Clear All and the check boxes left, with
+// `counting` at the record being counted in. An overflow throws and ends the reading.
+void RebuildPayloadTotals(frmMain& w, int& counting)
 {
-    for (int i = 1; i <= PayloadCapacity; ++i) {
-        const PayloadItem& r = w.PayloadItems[i];
+    for (counting = 1; counting <= PayloadCapacity; ++counting) {
+        const PayloadItem& r = w.PayloadItems[counting];
         if (r.isEmpty()) continue;
         CountIntoPayload(w, r);
         w.PayloadCount += 1;
@@ -124,16 +128,28 @@ void RebuildPayloadTotals(frmMain& w)
 
 void frmMain::ReadDesignFile(const QString& path)
 {
+    DesignFileStopLine = 1;
+    std::optional<QString> content = ReadCodePageFile(path, LargestDesignFile);
+    if (!content) return;
+    FileValues values(std::move(*content));
+    // Until every record is in, reading stops at the value last asked for; then at the record
+    // being counted in, or at the end for the recalculation.
+    RecordStarts starts{};
+    int counting = 0;
+    const auto stopAt = [&](qsizetype at) { DesignFileStopLine = values.LineAt(at); };
     try {
-        std::optional<QString> content = ReadCodePageFile(path, LargestDesignFile);
-        if (!content) return;
-        FileValues values(std::move(*content));
         for (const InputValue& input : InputValues)
-            if (!ApplyInput(*this, input, values)) return;
-        if (!ReadPayloadRecords(*this, values)) return;
-        RebuildPayloadTotals(*this);
+            if (!ApplyInput(*this, input, values)) return stopAt(values.LastStart());
+        if (!ReadPayloadRecords(*this, values, starts)) return stopAt(values.LastStart());
+    } catch (const std::exception&) {
+        return stopAt(values.LastStart());
+    }
+    try {
+        RebuildPayloadTotals(*this, counting);
         UpdateDesign();
     } catch (const std::exception&) {
         // An error in the recalculation ends the reading like any other.
+        return stopAt(counting <= PayloadCapacity ? starts[counting] : values.LastStart());
     }
+    DesignFileStopLine = 0;
 }

@@ -49,3 +49,12 @@ std::optional<FileValue> ReadFileValue(QStringView input, qsizetype from)
     while (last > start && IsBlank(input[last - 1])) --last;
     return FileValue{input.sliced(start, last - start).toString(), PastValueEnd(input, end)};
 }
+
+int LineAt(QStringView input, qsizetype at)
+{
+    int line = 1;
+    for (qsizetype i = 0; i < at && i < input.size(); ++i) {
+        if (input[i] == u'\n' || (input[i] == u'\r' && (i + 1 >= input.size() || input[i + 1] != u'\n'))) ++line;
+    }
+    return line;
+}
