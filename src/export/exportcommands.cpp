@@ -1,12 +1,8 @@
 // File > Export to HTML and Export to HVN HTML: ask where, then write the readout page there.
-#include <QDateTime>
 #include <QLineEdit>
 
 #include "app/frmMain.h"
-#include "app/textfile.h"
-#include "export/datetimetext.h"
-#include "export/gatherreadout.h"
-#include "export/readout.h"
+#include "export/readoutfile.h"
 #include "files/commondialog.h"
 
 namespace {
@@ -31,10 +27,7 @@ void ExportReadout(frmMain& w, ReadoutStyle style)
 {
     const QString path = AskReadoutPath(w);
     if (path.isEmpty()) return;
-    LineFileWriter file;
-    if (!file.Create(path)) return;
-    file.WriteLines(ReadoutLines(GatherReadout(w), style, DateTimeText(QDateTime::currentDateTime())));
-    file.Close();
+    WriteReadoutFile(w, path, style);
 }
 
 }  // namespace

@@ -1,0 +1,13 @@
+#pragma once
+// The readout page of the window's design written to a file, as the export commands and the
+// batch readout program write it.
+#include <QString>
+
+#include "export/readout.h"
+
+class frmMain;
+
+// Creates or empties the file at `path` and writes the page, stamped with the current local
+// date and time. False when the file cannot be created or a write fails; the lines written
+// before the failure stay, and the file is closed either way.
+bool WriteReadoutFile(const frmMain& window, const QString& path, ReadoutStyle style);
