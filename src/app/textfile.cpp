@@ -1,25 +1,57 @@
 #include "app/textfile.h"
 
+#include <QHash>
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace {
 
-// The converter marks a character it cannot map with this control code.
-constexpr char Substitute = '\x1a';
+// The code page's byte for each character it has, taken from the same converter that reads the
+// files, so that writing and reading agree on every byte. Built once: opening a converter costs
+// far more than converting a line.
+class CodePageBytes {
+public:
+    CodePageBytes()
+    {
+        QByteArray all(256, '\0');
+        for (int byte = 0; byte < 256; ++byte) all[byte] = char(byte);
+        QStringDecoder decoder("windows-1252");
+        const QString characters = decoder.decode(all);
+        if (characters.size() != 256) return;
+        for (int byte = 0; byte < 256; ++byte) {
+            const char16_t character = characters[byte].unicode();
+            if (character != QChar::ReplacementCharacter) bytes_.insert(character, char(byte));
+        }
+    }
+
+    char ByteOf(char32_t character) const
+    {
+        if (character > 0xFFFF) return '?';
+        return bytes_.value(char16_t(character), '?');
+    }
+
+private:
+    QHash<char16_t, char> bytes_;
+};
+
+const CodePageBytes& CodePage()
+{
+    static const CodePageBytes codePage;
+    return codePage;
+}
+
+void AppendEightBit(QByteArray& bytes, const QString& text)
+{
+    const CodePageBytes& codePage = CodePage();
+    bytes.reserve(bytes.size() + text.size());
+    for (const char32_t character : text.toUcs4()) bytes += codePage.ByteOf(character);
+}
 
 }  // namespace
 
 QByteArray EightBitText(const QString& text)
 {
-    QStringEncoder encoder("windows-1252");
-    QByteArray bytes = encoder.encode(text);
-    // One byte per character, so the bytes line up with the code points of the text.
-    const QList<uint> characters = text.toUcs4();
-    if (bytes.size() == characters.size()) {
-        for (qsizetype i = 0; i < bytes.size(); ++i)
-            if (bytes[i] == Substitute && characters[i] != uint(Substitute)) bytes[i] = '?';
-    }
+    QByteArray bytes;
+    AppendEightBit(bytes, text);
     return bytes;
 }
 
@@ -58,8 +90,14 @@ bool LineFileWriter::WriteLine(const QString& text)
 
 bool LineFileWriter::WriteLines(const QStringList& lines)
 {
-    for (const QString& line : lines)
-        if (!WriteLine(line)) return false;
+    // One write for all of them: what reaches the file before a failure is the same.
+    if (!ok_) return false;
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        AppendEightBit(bytes, line);
+        bytes += "\r\n";
+    }
+    ok_ = file_.write(bytes) == bytes.size();
     return ok_;
 }
 
