@@ -7,6 +7,7 @@
 
 #include "app/frmMain.h"
 #include "app/textfile.h"
+#include "app/typedtext.h"
 #include "files/designlayout.h"
 #include "files/designrecord.h"
 #include "files/valueforms.h"
@@ -19,7 +20,7 @@ QString InputText(const frmMain& w, const InputValue& input)
 {
     return std::visit(Overloaded{
                           [&](const LineText& v) { return QuotedFileText((w.*v.box)->text()); },
-                          [&](const PageText& v) { return QuotedFileText((w.*v.box)->toPlainText()); },
+                          [&](const PageText& v) { return QuotedFileText(TypedText(*(w.*v.box))); },
                           [&](const Choice& v) { return IntegerFileText(w.*v.variable); },
                           [&](const Spinner& v) { return IntegerFileText((w.*v.spinner)->value()); },
                           [&](const Box& v) { return IntegerFileText((w.*v.box)->isChecked() ? 1 : 0); },
