@@ -34,9 +34,11 @@ void frmMain::WriteDesignFile(const QString& path)
 {
     LineFileWriter file;
     if (!file.Create(path)) return;
-    for (const InputValue& input : InputValues)
-        if (!file.WriteLine(InputText(*this, input))) return;
-    for (int i = 1; i <= PayloadCapacity; ++i)
-        if (!file.WriteLine(PayloadRecordText(PayloadItems[i]))) return;
+    // The lines in file order, handed over in one write: a failure leaves the same bytes in the
+    // file as writing them one by one would.
+    QStringList lines;
+    for (const InputValue& input : InputValues) lines << InputText(*this, input);
+    for (int i = 1; i <= PayloadCapacity; ++i) lines << PayloadRecordText(PayloadItems[i]);
+    file.WriteLines(lines);
     file.Close();
 }
