@@ -64,3 +64,5 @@ template <class... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+template <class... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;

@@ -1,0 +1,42 @@
+#include "tool/readoutpages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/frmMain.h"
+#include "export/readoutfile.h"
+
+namespace {
+
+QString CannotRead(const QString& designPath, const QString& why)
+{
+    return QStringLiteral("cannot read \"%1\": %2").arg(QDir::toNativeSeparators(designPath), why);
+}
+
+bool CanOpen(const QString& path)
+{
+    QFile file(path);
+    return !QFileInfo(path).isDir() && file.open(QIODevice::ReadOnly);
+}
+
+}  // namespace
+
+QString ReadoutPagePath(const QString& outputFolder, const QString& designPath)
+{
+    return QDir(outputFolder).filePath(QFileInfo(designPath).completeBaseName() + QStringLiteral(".html"));
+}
+
+QString WriteDesignReadout(const QString& designPath, const QString& pagePath, ReadoutStyle style)
+{
+    if (!CanOpen(designPath)) return CannotRead(designPath, QStringLiteral("the file cannot be opened"));
+    frmMain window;
+    window.DesignFileName = designPath;
+    window.cmdClearAll_Click();
+    window.ReadDesignFile(designPath);
+    if (window.DesignFileStopLine != 0)
+        return CannotRead(designPath, QStringLiteral("reading stopped at line %1").arg(window.DesignFileStopLine));
+    if (!WriteReadoutFile(window, pagePath, style))
+        return QStringLiteral("cannot write \"%1\"").arg(QDir::toNativeSeparators(pagePath));
+    return QString();
+}

@@ -1,0 +1,147 @@
+#include "tool/readouttool.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QMap>
+#include <QTextStream>
+#include <optional>
+
+#include "tool/readoutpages.h"
+
+namespace {
+
+const QString ProgramName = QStringLiteral("tarnwell-readout");
+
+struct StyleName {
+    const char* name;
+    ReadoutStyle style;
+};
+
+constexpr StyleName StyleNames[] = {
+    {"plain", ReadoutStyle::Plain},
+    {"site", ReadoutStyle::Site},
+};
+
+std::optional<ReadoutStyle> StyleNamed(const QString& name)
+{
+    for (const StyleName& entry : StyleNames)
+        if (name == QLatin1StringView(entry.name)) return entry.style;
+    return std::nullopt;
+}
+
+const QString Description = QStringLiteral(
+    "Writes the technical readout of each design file (.edt) given, as the window's File menu\n"
+    "exports it: <folder>/<design file name without extension>.html.\n"
+    "\n"
+    "Styles:\n"
+    "  plain  the plain page (File > Export to HTML)\n"
+    "  site   the page styled for the Halvorn site (File > Export to HVN HTML)\n"
+    "\n"
+    "Numbers and the time of export follow the regional settings (LANG, LC_ALL), as in the\n"
+    "window. A file that cannot be read is reported with the line where reading stopped, and\n"
+    "the other files are still written.\n"
+    "\n"
+    "Exit codes:\n"
+    "  0  every page was written\n"
+    "  1  at least one file could not be read or its page not written\n"
+    "  2  the command line was wrong; nothing was written");
+
+void Report(const QString& message)
+{
+    QTextStream(stderr) << ProgramName << ": " << message << Qt::endl;
+}
+
+int Misused(const QString& message)
+{
+    Report(message);
+    Report(QStringLiteral("try \"%1 --help\"").arg(ProgramName));
+    return ReadoutToolMisused;
+}
+
+// The parser's help, its usage line naming the program rather than the path it was started by.
+QString HelpText(const QCommandLineParser& parser)
+{
+    QString text = parser.helpText();
+    return text.replace(0, text.indexOf(u'\n'), QStringLiteral("Usage: %1 [options] FILE...").arg(ProgramName));
+}
+
+struct Batch {
+    ReadoutStyle style = ReadoutStyle::Plain;
+    QString folder;
+    QStringList designs;
+};
+
+// Two design files that would give one page; empty when every page is its own.
+QString SharedPage(const Batch& batch)
+{
+    QMap<QString, QString> designOfPage;
+    for (const QString& design : batch.designs) {
+        const QString page = ReadoutPagePath(batch.folder, design);
+        if (designOfPage.contains(page))
+            return QStringLiteral("\"%1\" and \"%2\" would both be written to \"%3\"")
+                .arg(designOfPage[page], design, QDir::toNativeSeparators(page));
+        designOfPage.insert(page, design);
+    }
+    return QString();
+}
+
+int RunBatch(const Batch& batch)
+{
+    if (!QDir().mkpath(batch.folder)) {
+        Report(QStringLiteral("cannot create the folder \"%1\"").arg(QDir::toNativeSeparators(batch.folder)));
+        return ReadoutToolFailed;
+    }
+    int exitCode = ReadoutToolDone;
+    for (const QString& design : batch.designs) {
+        const QString failure = WriteDesignReadout(design, ReadoutPagePath(batch.folder, design), batch.style);
+        if (failure.isEmpty()) continue;
+        Report(failure);
+        exitCode = ReadoutToolFailed;
+    }
+    return exitCode;
+}
+
+}  // namespace
+
+int RunReadoutTool(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Description);
+    // The toolkit's own options do not apply, so there is no "--help-all".
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
+    parser.addOption(help);
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the program's version."));
+    parser.addOption(version);
+    const QCommandLineOption style({QStringLiteral("s"), QStringLiteral("style")},
+                                   QStringLiteral("The page style: plain (the default) or site."),
+                                   QStringLiteral("plain|site"), QStringLiteral("plain"));
+    const QCommandLineOption out({QStringLiteral("o"), QStringLiteral("out")},
+                                 QStringLiteral("The folder the pages go to (the current folder by default); "
+                                                "made if missing."),
+                                 QStringLiteral("DIR"), QStringLiteral("."));
+    parser.addOption(style);
+    parser.addOption(out);
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("The design files to read."),
+                                 QStringLiteral("FILE..."));
+
+    if (!parser.parse(arguments)) return Misused(parser.errorText());
+    if (parser.isSet(help)) {
+        QTextStream(stdout) << HelpText(parser);
+        return ReadoutToolDone;
+    }
+    if (parser.isSet(version)) {
+        QTextStream(stdout) << ProgramName << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
+        return ReadoutToolDone;
+    }
+
+    Batch batch;
+    const std::optional<ReadoutStyle> chosen = StyleNamed(parser.value(style));
+    if (!chosen) return Misused(QStringLiteral("unknown style \"%1\": use plain or site").arg(parser.value(style)));
+    batch.style = *chosen;
+    batch.folder = parser.value(out);
+    batch.designs = parser.positionalArguments();
+    if (batch.designs.isEmpty()) return Misused(QStringLiteral("no design file given"));
+    if (const QString clash = SharedPage(batch); !clash.isEmpty()) return Misused(clash);
+    return RunBatch(batch);
+}
