@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever Tarnwell needs to build, test and run that this
-# machine lacks. Safe to run again: it installs nothing when everything is there.
+# machine lacks. Safe to run again: it installs nothing when everything is there. Packages named
+# as arguments are installed as well.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libbenchmark-dev
   xvfb xauth imagemagick xdotool fonts-dejavu-core
 )
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do
