@@ -1,7 +1,8 @@
 -- The equipment catalogue: Inner Sphere Level 2 weapons, equipment, ammunition and cargo that a
 -- combat vehicle can mount. The build turns this file into ISWeapons.mdb beside the program.
 --
--- Rows are listed in the order the browsers show them: by class, then by size.
+-- Rows are listed in the order the browsers show them: by class, then by size (lightest first;
+-- weapons of one size in the order standard, extended range, pulse).
 -- Tons are in tons, Cost in C-bills (for ammunition and cargo: per ton).
 -- Heat is the heat a vehicle must sink: energy weapons only; everything else has none (NULL).
 
@@ -20,11 +21,11 @@ CREATE TABLE ISAmmo (
     Cost        INTEGER NOT NULL
 );
 
--- Energy weapons, small to large; at each size standard, extended range, pulse.
-INSERT INTO ISWeapons VALUES ('Flamer',              'Energy',  1.0,   3,    7500);
+-- Energy weapons, light to heavy.
 INSERT INTO ISWeapons VALUES ('Small Laser',         'Energy',  0.5,   1,   11250);
 INSERT INTO ISWeapons VALUES ('ER Small Laser',      'Energy',  0.5,   2,   11250);
 INSERT INTO ISWeapons VALUES ('Small Pulse Laser',   'Energy',  1.0,   2,   16000);
+INSERT INTO ISWeapons VALUES ('Flamer',              'Energy',  1.0,   3,    7500);
 INSERT INTO ISWeapons VALUES ('Medium Laser',        'Energy',  1.0,   3,   40000);
 INSERT INTO ISWeapons VALUES ('ER Medium Laser',     'Energy',  1.0,   5,   80000);
 INSERT INTO ISWeapons VALUES ('Medium Pulse Laser',  'Energy',  2.0,   4,   60000);
@@ -40,21 +41,21 @@ INSERT INTO ISWeapons VALUES ('Anti-Missile System', 'Ballistic',  0.5, NULL,  1
 INSERT INTO ISWeapons VALUES ('AC/2',                'Ballistic',  6.0, NULL,   75000);
 INSERT INTO ISWeapons VALUES ('AC/5',                'Ballistic',  8.0, NULL,  125000);
 INSERT INTO ISWeapons VALUES ('Ultra AC/5',          'Ballistic',  9.0, NULL,  200000);
-INSERT INTO ISWeapons VALUES ('AC/10',               'Ballistic', 12.0, NULL,  200000);
 INSERT INTO ISWeapons VALUES ('LB 10-X AC',          'Ballistic', 11.0, NULL,  400000);
+INSERT INTO ISWeapons VALUES ('AC/10',               'Ballistic', 12.0, NULL,  200000);
 INSERT INTO ISWeapons VALUES ('AC/20',               'Ballistic', 14.0, NULL,  300000);
 INSERT INTO ISWeapons VALUES ('Gauss Rifle',         'Ballistic', 15.0, NULL,  300000);
 
--- Missile launchers: short range, then long range, then the beacon.
+-- Missile launchers and the beacon, light to heavy.
 INSERT INTO ISWeapons VALUES ('SRM 2',               'Missile',  1.0, NULL,   10000);
 INSERT INTO ISWeapons VALUES ('Streak SRM 2',        'Missile',  1.5, NULL,   15000);
 INSERT INTO ISWeapons VALUES ('SRM 4',               'Missile',  2.0, NULL,   60000);
-INSERT INTO ISWeapons VALUES ('SRM 6',               'Missile',  3.0, NULL,   80000);
 INSERT INTO ISWeapons VALUES ('LRM 5',               'Missile',  2.0, NULL,   30000);
+INSERT INTO ISWeapons VALUES ('SRM 6',               'Missile',  3.0, NULL,   80000);
+INSERT INTO ISWeapons VALUES ('Narc Missile Beacon', 'Missile',  3.0, NULL,  100000);
 INSERT INTO ISWeapons VALUES ('LRM 10',              'Missile',  5.0, NULL,  100000);
 INSERT INTO ISWeapons VALUES ('LRM 15',              'Missile',  7.0, NULL,  175000);
 INSERT INTO ISWeapons VALUES ('LRM 20',              'Missile', 10.0, NULL,  250000);
-INSERT INTO ISWeapons VALUES ('Narc Missile Beacon', 'Missile',  3.0, NULL,  100000);
 
 -- Artillery.
 INSERT INTO ISWeapons VALUES ('Arrow IV',            'Artillery', 15.0, NULL,  450000);
@@ -72,19 +73,19 @@ INSERT INTO ISAmmo VALUES ('Ammo-Anti-Missile System', 'Ballistic',  12,  2000);
 INSERT INTO ISAmmo VALUES ('Ammo-AC/2',                'Ballistic',  45,  1000);
 INSERT INTO ISAmmo VALUES ('Ammo-AC/5',                'Ballistic',  20,  4500);
 INSERT INTO ISAmmo VALUES ('Ammo-Ultra AC/5',          'Ballistic',  20,  9000);
-INSERT INTO ISAmmo VALUES ('Ammo-AC/10',               'Ballistic',  10,  6000);
 INSERT INTO ISAmmo VALUES ('Ammo-LB 10-X AC',          'Ballistic',  10, 12000);
+INSERT INTO ISAmmo VALUES ('Ammo-AC/10',               'Ballistic',  10,  6000);
 INSERT INTO ISAmmo VALUES ('Ammo-AC/20',               'Ballistic',   5, 10000);
 INSERT INTO ISAmmo VALUES ('Ammo-Gauss Rifle',         'Ballistic',   8, 20000);
 INSERT INTO ISAmmo VALUES ('Ammo-SRM 2',               'Missile',    50, 27000);
 INSERT INTO ISAmmo VALUES ('Ammo-Streak SRM 2',        'Missile',    50, 54000);
 INSERT INTO ISAmmo VALUES ('Ammo-SRM 4',               'Missile',    25, 27000);
-INSERT INTO ISAmmo VALUES ('Ammo-SRM 6',               'Missile',    15, 27000);
 INSERT INTO ISAmmo VALUES ('Ammo-LRM 5',               'Missile',    24, 30000);
+INSERT INTO ISAmmo VALUES ('Ammo-SRM 6',               'Missile',    15, 27000);
+INSERT INTO ISAmmo VALUES ('Ammo-Narc Missile Beacon', 'Missile',     6,  6000);
 INSERT INTO ISAmmo VALUES ('Ammo-LRM 10',              'Missile',    12, 30000);
 INSERT INTO ISAmmo VALUES ('Ammo-LRM 15',              'Missile',     8, 30000);
 INSERT INTO ISAmmo VALUES ('Ammo-LRM 20',              'Missile',     6, 30000);
-INSERT INTO ISAmmo VALUES ('Ammo-Narc Missile Beacon', 'Missile',     6,  6000);
 INSERT INTO ISAmmo VALUES ('Ammo-Arrow IV',            'Artillery',   5, 10000);
 
 -- Cargo space fires nothing and costs nothing.

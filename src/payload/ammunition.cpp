@@ -23,7 +23,9 @@ Currency AmmoTons(const QScrollBar* spinner)
 
 void frmMain::cmdAmmoAdd_Click()
 {
+    if (datAmmo->isEmpty()) return;
     if (RefusePayloadWhenFull(this, PayloadCount)) return;
+    if (RefuseUnnamedRow(this, lblAmmoType->text())) return;
     const std::optional<double> costPerTon = ReadRegionalNumber(lblAmmoCost->text());
     if (!costPerTon) {
         ShowPayloadNotice(this, QStringLiteral("\"%1\" has no price per ton and cannot be added.").arg(lblAmmoType->text()));

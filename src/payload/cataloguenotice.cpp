@@ -16,11 +16,11 @@ namespace {
 const QString NoticeLabelName = QStringLiteral("lblCatalogueNotice");
 const QString NoticeBoxName = QStringLiteral("msgCatalogue");
 
-QString WhereLooked(const RowSet* rows)
+QString WhereLooked(const QString& path)
 {
-    const QFileInfo file(rows->databaseName());
-    return QStringLiteral("It looked for the file \"%1\" in the folder \"%2\". %3")
-        .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()), rows->errorText());
+    const QFileInfo file(path);
+    return QStringLiteral("It looked for the file \"%1\" in the folder \"%2\".")
+        .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath()));
 }
 
 QLabel* NoticeLabel(QMainWindow* window)
@@ -49,15 +49,28 @@ void ShowNoticeBox(QMainWindow* window, const QString& text)
 
 }  // namespace
 
+// One paragraph per file: where it was looked for, then what is wrong with it.
 QString CatalogueProblem(const QList<const RowSet*>& rowSets)
 {
-    QStringList places;
-    for (const RowSet* rows : rowSets)
-        if (!rows->errorText().isEmpty() && !places.contains(WhereLooked(rows))) places << WhereLooked(rows);
-    if (places.isEmpty()) return {};
+    QStringList files;
+    QList<QStringList> reasons;
+    for (const RowSet* rows : rowSets) {
+        if (rows->errorText().isEmpty()) continue;
+        qsizetype file = files.indexOf(rows->databaseName());
+        if (file < 0) {
+            file = files.size();
+            files << rows->databaseName();
+            reasons.append(QStringList());
+        }
+        if (!reasons[file].contains(rows->errorText())) reasons[file] << rows->errorText();
+    }
+    if (files.isEmpty()) return {};
+    QStringList paragraphs;
+    for (qsizetype file = 0; file < files.size(); ++file)
+        paragraphs << WhereLooked(files[file]) + u' ' + reasons[file].join(u' ');
     return QStringLiteral("The equipment catalogue could not be read, so no weapons, equipment, ammunition or "
                           "cargo can be added. The rest of the design can still be edited.\n\n") +
-           places.join(u'\n');
+           paragraphs.join(u'\n');
 }
 
 QString CatalogueFiles(const QList<const RowSet*>& rowSets)

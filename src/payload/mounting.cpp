@@ -40,7 +40,9 @@ QString MountingLocation(const frmMain& w, const PayloadItem& item)
 
 void frmMain::cmdAdd_Click()
 {
+    if (datWeapons->isEmpty()) return;
     if (RefusePayloadWhenFull(this, PayloadCount)) return;
+    if (RefuseUnnamedRow(this, lblName->text())) return;
     CurrentItem = PayloadItem();
     CurrentItem.Class = datWeapons->Field(QStringLiteral("Class")).toString();
     CurrentItem.Name = lblName->text();
@@ -48,9 +50,10 @@ void frmMain::cmdAdd_Click()
     CurrentItem.Tons = AmountOf(datWeapons->Field(QStringLiteral("tons")));
     CurrentItem.Cost = AmountOf(datWeapons->Field(QStringLiteral("cost")));
     CurrentItem.Location = MountingLocation(*this, CurrentItem);
-    CountIntoPayload(*this, CurrentItem);
+    AddAmountsToPayload(*this, CurrentItem);
     AppendPayloadItem();
     ReapplyArtemis(CurrentItem.Name);
+    ItemsUsed += 1;
     UpdateDesign();
 }
 

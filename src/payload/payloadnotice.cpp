@@ -32,3 +32,10 @@ bool RefusePayloadWhenFull(QMainWindow* window, int count)
                                   .arg(FixedText(PayloadCapacity, 0)));
     return true;
 }
+
+bool RefuseUnnamedRow(QMainWindow* window, const QString& name)
+{
+    if (!name.isEmpty()) return false;
+    ShowPayloadNotice(window, QStringLiteral("This row of the equipment catalogue has no name and cannot be added."));
+    return true;
+}

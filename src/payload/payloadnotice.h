@@ -10,3 +10,7 @@ void ShowPayloadNotice(QMainWindow* window, const QString& text);
 
 // True when `count` records already fill the payload table; the user is then told so.
 bool RefusePayloadWhenFull(QMainWindow* window, int count);
+
+// True when the browsed catalogue row has no name: a nameless record would read as an empty
+// slot. The user is then told so.
+bool RefuseUnnamedRow(QMainWindow* window, const QString& name);

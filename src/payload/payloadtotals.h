@@ -10,3 +10,6 @@ class frmMain;
 // every payload line takes.
 void CountIntoPayload(frmMain& window, const PayloadItem& item);
 void CountOutOfPayload(frmMain& window, const PayloadItem& item);
+
+// The amounts of the record without its item slot, for an add that takes the slot later.
+void AddAmountsToPayload(frmMain& window, const PayloadItem& item);

@@ -13,6 +13,17 @@
 
 #include "app/controls.h"
 
+namespace {
+
+// SQLite opens any file and finds out only on the first read that it is no database.
+bool HoldsDatabase(const QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    return query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+}
+
+}  // namespace
+
 RowSet::RowSet(const QString& table, QObject* parent) : QObject(parent), table_(table) {}
 
 bool RowSet::Refresh()
@@ -23,6 +34,8 @@ bool RowSet::Refresh()
         Clear(QStringLiteral("The file does not exist."));
     else if (!file.isReadable())
         Clear(QStringLiteral("The file cannot be read."));
+    else if (file.size() == 0)
+        Clear(QStringLiteral("The file is empty."));
     else if (!ReadRows())
         Clear(QString(error_));
     ShowCurrent();
@@ -58,10 +71,9 @@ bool RowSet::ReadRows()
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(databaseName_);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (!db.open()) {
-            error_ = QStringLiteral("The file cannot be opened as a database.");
+        if (!db.open() || !HoldsDatabase(db)) {
+            error_ = QStringLiteral("The file is not a database.");
         } else if (!db.tables().contains(table_, Qt::CaseInsensitive)) {
-            // SQLite opens any file; one that is no database simply has no tables.
             error_ = QStringLiteral("The file holds no table \"%1\".").arg(table_);
         } else {
             QSqlQuery query(db);

@@ -1,6 +1,7 @@
 // Browsing the catalogue: wrap-around, the heat and tonnage-step rules, the two browser
 // frames, fields by name and bound labels.
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QTest>
 
 #include "payload/rowset.h"
@@ -99,6 +100,9 @@ private slots:
         window.cmdPreviousWeapon_Click();
         window.cmdAmmoNext_Click();
         window.cmdAmmoPrevious_Click();
+        window.cmdAdd_Click();
+        window.cmdAmmoAdd_Click();
+        QVERIFY(!window.findChild<QMessageBox*>(QStringLiteral("msgPayloadNotice")));
         QCOMPARE(Text(window, "lblName"), QString());
         QCOMPARE(Text(window, "lblHeat"), QString());
         QCOMPARE(Text(window, "lblAmmoType"), QString());

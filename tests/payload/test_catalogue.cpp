@@ -59,6 +59,85 @@ bool IsNumber(const QVariant& value)
     return value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int || value.typeId() == QMetaType::Double;
 }
 
+// The published construction figures of every row, in browsing order. Heat is what a vehicle
+// must sink: energy weapons only (-1: none).
+struct PublishedWeapon {
+    const char* type;
+    const char* cls;
+    double tons;
+    int heat;
+    qint64 cost;
+};
+
+constexpr PublishedWeapon PublishedWeapons[] = {
+    {"Small Laser", "Energy", 0.5, 1, 11250},
+    {"ER Small Laser", "Energy", 0.5, 2, 11250},
+    {"Small Pulse Laser", "Energy", 1, 2, 16000},
+    {"Flamer", "Energy", 1, 3, 7500},
+    {"Medium Laser", "Energy", 1, 3, 40000},
+    {"ER Medium Laser", "Energy", 1, 5, 80000},
+    {"Medium Pulse Laser", "Energy", 2, 4, 60000},
+    {"Large Laser", "Energy", 5, 8, 100000},
+    {"ER Large Laser", "Energy", 5, 12, 200000},
+    {"Large Pulse Laser", "Energy", 7, 10, 175000},
+    {"PPC", "Energy", 7, 10, 200000},
+    {"ER PPC", "Energy", 7, 15, 300000},
+    {"Machine Gun", "Ballistic", 0.5, -1, 5000},
+    {"Anti-Missile System", "Ballistic", 0.5, -1, 100000},
+    {"AC/2", "Ballistic", 6, -1, 75000},
+    {"AC/5", "Ballistic", 8, -1, 125000},
+    {"Ultra AC/5", "Ballistic", 9, -1, 200000},
+    {"LB 10-X AC", "Ballistic", 11, -1, 400000},
+    {"AC/10", "Ballistic", 12, -1, 200000},
+    {"AC/20", "Ballistic", 14, -1, 300000},
+    {"Gauss Rifle", "Ballistic", 15, -1, 300000},
+    {"SRM 2", "Missile", 1, -1, 10000},
+    {"Streak SRM 2", "Missile", 1.5, -1, 15000},
+    {"SRM 4", "Missile", 2, -1, 60000},
+    {"LRM 5", "Missile", 2, -1, 30000},
+    {"SRM 6", "Missile", 3, -1, 80000},
+    {"Narc Missile Beacon", "Missile", 3, -1, 100000},
+    {"LRM 10", "Missile", 5, -1, 100000},
+    {"LRM 15", "Missile", 7, -1, 175000},
+    {"LRM 20", "Missile", 10, -1, 250000},
+    {"Arrow IV", "Artillery", 15, -1, 450000},
+    {"TAG", "Electronics", 1, -1, 50000},
+    {"C3 Slave Unit", "Electronics", 1, -1, 250000},
+    {"Beagle Active Probe", "Electronics", 1.5, -1, 200000},
+    {"Guardian ECM Suite", "Electronics", 1.5, -1, 200000},
+    {"C3 Master Unit", "Electronics", 5, -1, 1500000},
+};
+
+struct PublishedAmmo {
+    const char* type;
+    const char* cls;
+    int shotsPerTon;
+    qint64 costPerTon;
+};
+
+constexpr PublishedAmmo PublishedAmmunition[] = {
+    {"Ammo-Machine Gun", "Ballistic", 200, 1000},
+    {"Ammo-Anti-Missile System", "Ballistic", 12, 2000},
+    {"Ammo-AC/2", "Ballistic", 45, 1000},
+    {"Ammo-AC/5", "Ballistic", 20, 4500},
+    {"Ammo-Ultra AC/5", "Ballistic", 20, 9000},
+    {"Ammo-LB 10-X AC", "Ballistic", 10, 12000},
+    {"Ammo-AC/10", "Ballistic", 10, 6000},
+    {"Ammo-AC/20", "Ballistic", 5, 10000},
+    {"Ammo-Gauss Rifle", "Ballistic", 8, 20000},
+    {"Ammo-SRM 2", "Missile", 50, 27000},
+    {"Ammo-Streak SRM 2", "Missile", 50, 54000},
+    {"Ammo-SRM 4", "Missile", 25, 27000},
+    {"Ammo-LRM 5", "Missile", 24, 30000},
+    {"Ammo-SRM 6", "Missile", 15, 27000},
+    {"Ammo-Narc Missile Beacon", "Missile", 6, 6000},
+    {"Ammo-LRM 10", "Missile", 12, 30000},
+    {"Ammo-LRM 15", "Missile", 8, 30000},
+    {"Ammo-LRM 20", "Missile", 6, 30000},
+    {"Ammo-Arrow IV", "Artillery", 5, 10000},
+    {"Cargo", "Cargo", 0, 0},
+};
+
 // Weapons that fire ammunition, and so need an "Ammo-" row of their own.
 const QStringList AmmunitionWeapons = {
     "Machine Gun", "Anti-Missile System", "AC/2", "AC/5", "AC/10", "AC/20", "Ultra AC/5", "LB 10-X AC",
@@ -236,7 +315,48 @@ private slots:
         QStringList prefixed;
         for (const QString& type : Types(QStringLiteral("ISWeapons")))
             if (type.startsWith(QLatin1String("LRM")) || type.startsWith(QLatin1String("SRM"))) prefixed << type;
-        QCOMPARE(prefixed, QStringList({"SRM 2", "SRM 4", "SRM 6", "LRM 5", "LRM 10", "LRM 15", "LRM 20"}));
+        QCOMPARE(prefixed, QStringList({"SRM 2", "SRM 4", "LRM 5", "SRM 6", "LRM 10", "LRM 15", "LRM 20"}));
+    }
+
+    // Each row holds the published figures, and the rows come in the published order.
+    void weaponsHoldThePublishedFigures()
+    {
+        const QList<Row> rows = Rows(QStringLiteral("ISWeapons"));
+        QCOMPARE(rows.size(), qsizetype(std::size(PublishedWeapons)));
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const Row& row = rows[i];
+            const PublishedWeapon& published = PublishedWeapons[i];
+            const QString where = QStringLiteral("row %1 (%2)").arg(i + 1).arg(row.type);
+            QVERIFY2(row.type == QLatin1String(published.type), qPrintable(where));
+            QVERIFY2(row.cls == QLatin1String(published.cls), qPrintable(where));
+            QVERIFY2(row.tons.toDouble() == published.tons, qPrintable(where));
+            QVERIFY2(published.heat < 0 ? row.heat.isNull() : row.heat.toInt() == published.heat, qPrintable(where));
+            QVERIFY2(row.cost.toLongLong() == published.cost, qPrintable(where));
+        }
+    }
+
+    void ammunitionHoldsThePublishedFigures()
+    {
+        const QList<Row> rows = Rows(QStringLiteral("ISAmmo"));
+        QCOMPARE(rows.size(), qsizetype(std::size(PublishedAmmunition)));
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const Row& row = rows[i];
+            const PublishedAmmo& published = PublishedAmmunition[i];
+            const QString where = QStringLiteral("row %1 (%2)").arg(i + 1).arg(row.type);
+            QVERIFY2(row.type == QLatin1String(published.type), qPrintable(where));
+            QVERIFY2(row.cls == QLatin1String(published.cls), qPrintable(where));
+            QVERIFY2(row.tons.toInt() == published.shotsPerTon, qPrintable(where));
+            QVERIFY2(row.cost.toLongLong() == published.costPerTon, qPrintable(where));
+        }
+    }
+
+    // Within a class the browser goes from the lightest item to the heaviest.
+    void sizeGrowsWithinAClass()
+    {
+        const QList<Row> rows = Rows(QStringLiteral("ISWeapons"));
+        for (qsizetype i = 1; i < rows.size(); ++i)
+            if (rows[i].cls == rows[i - 1].cls)
+                QVERIFY2(rows[i].tons.toDouble() >= rows[i - 1].tons.toDouble(), qPrintable(rows[i].type));
     }
 
     void everyAmmunitionWeaponHasItsAmmunition_data()

@@ -119,6 +119,9 @@ private slots:
         window.cmdPreviousWeapon_Click();
         window.cmdAmmoNext_Click();
         window.cmdAmmoPrevious_Click();
+        window.cmdAdd_Click();
+        window.cmdAmmoAdd_Click();
+        QCOMPARE(window.findChildren<QMessageBox*>().size(), 1);
         for (const char* label : {"lblName", "lblClass", "lblWeight", "lblHeat", "lblWeaponCost", "lblAmmoType", "lblAmmoCost"})
             QVERIFY2(Text(window, label).isEmpty(), label);
         QVERIFY(window.datWeapons->isEmpty());
@@ -136,8 +139,9 @@ private slots:
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<QString>("reason");
         QTest::newRow("no file") << Fault::NoFile << "The file does not exist.";
-        QTest::newRow("empty file") << Fault::EmptyFile << "The file holds no table \"ISWeapons\".";
-        QTest::newRow("not a database") << Fault::NotADatabase << "The file holds no table \"ISWeapons\".";
+        QTest::newRow("empty file") << Fault::EmptyFile << "The file is empty.";
+        QTest::newRow("not a database") << Fault::NotADatabase << "The file is not a database.";
+        QTest::newRow("no catalogue tables") << Fault::NoTables << "The file holds no table \"ISWeapons\".";
         QTest::newRow("a field missing") << Fault::MissingField << "The table \"ISWeapons\" has no field \"Cost\".";
     }
 
@@ -152,7 +156,12 @@ private slots:
         PointAt(window, path);
         QCOMPARE(window.datWeapons->errorText(), reason);
         QTRY_VERIFY(NoticeBox(window) && NoticeBox(window)->isVisible());
-        QVERIFY2(NoticeBox(window)->text().contains(reason), qPrintable(NoticeBox(window)->text()));
+        // The file, its folder and the reason, each said once.
+        const QString message = NoticeBox(window)->text();
+        QVERIFY2(message.count(reason) == 1, qPrintable(message));
+        QVERIFY2(message.count(QStringLiteral("It looked for the file \"ISWeapons.mdb\" in the folder \"%1\".")
+                                   .arg(QDir::toNativeSeparators(dir.path()))) == 1,
+                 qPrintable(message));
     }
 
     // The window started beside a good catalogue says nothing.

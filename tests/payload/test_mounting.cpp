@@ -1,8 +1,11 @@
 // Mounting weapons and equipment from the weapons browser: location, totals, item slots and
 // the Artemis IV lines that follow a new launcher.
+#include <QStatusBar>
 #include <QTest>
 
+#include "support/payloadchecks.h"
 #include "support/payloaddrive.h"
+#include "support/testcatalogue.h"
 #include "support/testsupport.h"
 
 class MountingTest : public QObject {
@@ -65,6 +68,27 @@ private slots:
     }
 
     void mount() { RunPayloadRow(); }
+
+    // A catalogue row without a name would make a record that reads as an empty slot: it is
+    // refused, with the user told, in both browsers.
+    void namelessRowIsRefused_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("weapon") << "cmdAdd";
+        QTest::newRow("ammunition") << "cmdAmmoAdd";
+    }
+
+    void namelessRowIsRefused()
+    {
+        QFETCH(QString, button);
+        TestCatalogue catalogue({{"", "Energy", 1, 3, 40000}}, {{"", "Missile", 24, 30000}});
+        frmMain window;
+        catalogue.Attach(window);
+        const PayloadSnapshot before = TakeSnapshot(window);
+        Press(window, button);
+        QVERIFY(TakeSnapshot(window) == before);
+        QVERIFY(window.statusBar()->currentMessage().contains(QLatin1String("no name")));
+    }
 };
 
 QTEST_MAIN(MountingTest)
