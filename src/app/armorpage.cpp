@@ -38,7 +38,7 @@ QWidget* frmMain::CreateArmorPage()
     Frame3->setObjectName(QStringLiteral("Frame3"));
     auto* grid = new QGridLayout(Frame3);
 
-    lblArmorTonnage = MakeValueLabel(QStringLiteral("lblArmorTonnage"), Frame3);
+    lblArmorTonnage = MakeSpinnerLabel(QStringLiteral("lblArmorTonnage"), Frame3);
     vsbArmorTonnage = MakeSpinner(QStringLiteral("vsbArmorTonnage"), 0, 200, 0, Frame3);
     vsbArmorTonnage->setPageStep(10);
     chkFerroFibrous = new QCheckBox(QStringLiteral("Ferro Fibrous"), Frame3);
@@ -60,7 +60,7 @@ QWidget* frmMain::CreateArmorPage()
 
     auto location = [this](const char* caption, const char* value, const char* spinner, QLabel*& label,
                            QScrollBar*& bar, QLabel* captionLabel = nullptr) {
-        label = MakeValueLabel(QString::fromLatin1(value), Frame3);
+        label = MakeSpinnerLabel(QString::fromLatin1(value), Frame3);
         bar = MakeSpinner(QString::fromLatin1(spinner), 0, 2000, 0, Frame3);
         if (!captionLabel) captionLabel = MakeCaption(QString::fromLatin1(caption), Frame3);
         return MakeLocation(captionLabel, label, bar, Frame3);

@@ -16,6 +16,15 @@ QLabel* MakeValueLabel(const QString& name, QWidget* parent)
     return label;
 }
 
+QLabel* MakeSpinnerLabel(const QString& name, QWidget* parent)
+{
+    QLabel* label = MakeValueLabel(name, parent);
+    label->setBackgroundRole(QPalette::Window);
+    label->setForegroundRole(QPalette::WindowText);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
 QLabel* MakeCaption(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);

@@ -9,6 +9,9 @@ class QWidget;
 
 // A label that shows a value: one fixed border, a name to be found by.
 QLabel* MakeValueLabel(const QString& name, QWidget* parent);
+// The value label of a spinner: filled with the window colours until its spinner first takes
+// the focus.
+QLabel* MakeSpinnerLabel(const QString& name, QWidget* parent);
 // A caption label ("Mass:").
 QLabel* MakeCaption(const QString& text, QWidget* parent);
 // A vertical scroll bar used as a spinner: the up arrow raises the value by 1, a click in

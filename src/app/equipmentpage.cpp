@@ -92,7 +92,7 @@ QWidget* frmMain::CreateEquipmentPage()
     lblAmmoType = AddFieldRow(ammo, 1, "Name:", "lblAmmoType", fraAddAmmo);
     lblAmmoShotsPerTon = AddFieldRow(ammo, 2, "Shots/Ton:", "lblAmmoShotsPerTon", fraAddAmmo);
     lblAmmoCost = AddFieldRow(ammo, 3, "Cost:", "lblAmmoCost", fraAddAmmo);
-    lblAddTonnage = MakeValueLabel(QStringLiteral("lblAddTonnage"), fraAddAmmo);
+    lblAddTonnage = MakeSpinnerLabel(QStringLiteral("lblAddTonnage"), fraAddAmmo);
     vsbAddTonnage = MakeSpinner(QStringLiteral("vsbAddTonnage"), 1, 100, 1, fraAddAmmo);
     ammo->addWidget(MakeCaption(QStringLiteral("Tons:"), fraAddAmmo), 4, 0);
     ammo->addWidget(lblAddTonnage, 4, 1);

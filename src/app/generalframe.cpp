@@ -68,7 +68,8 @@ void frmMain::CreateGeneralFrame()
     grid->addWidget(Frame2, 2, 0, 1, 5);
 
     auto value = [this](const char* name) { return MakeValueLabel(QString::fromLatin1(name), Frame4); };
-    lblMass = value("lblMass");
+    auto spinnerValue = [this](const char* name) { return MakeSpinnerLabel(QString::fromLatin1(name), Frame4); };
+    lblMass = spinnerValue("lblMass");
     lblMass->setToolTip(QStringLiteral("Select Mass"));
     vsbMass = MakeSpinner(QStringLiteral("vsbMass"), 1, 100, 1, Frame4);
     lblTonnageRemaining = value("lblTonnageRemaining");
@@ -76,7 +77,7 @@ void frmMain::CreateGeneralFrame()
     lblItemLimit = value("lblItemLimit");
     lblControlTonnage = value("lblControlTonnage");
     lblItemsFree = value("lblItemsFree");
-    lblCruise = value("lblCruise");
+    lblCruise = spinnerValue("lblCruise");
     lblCruise->setToolTip(QStringLiteral("Select Cruise Speed"));
     vsbCruise = MakeSpinner(QStringLiteral("vsbCruise"), 1, 100, 1, Frame4);
     lblFlank = value("lblFlank");
@@ -86,7 +87,7 @@ void frmMain::CreateGeneralFrame()
     chkTurret = new QCheckBox(QStringLiteral("Turret"), Frame4);
     chkTurret->setObjectName(QStringLiteral("chkTurret"));
     lblTurretTonnage = value("lblTurretTonnage");
-    lblHeatSinks = value("lblHeatSinks");
+    lblHeatSinks = spinnerValue("lblHeatSinks");
     lblHeatSinks->setToolTip(QStringLiteral("Add/Remove Heat Sinks"));
     vsbHeatSinks = MakeSpinner(QStringLiteral("vsbHeatSinks"), 0, 100, 1, Frame4);
     lblHeatSinkTonnage = value("lblHeatSinkTonnage");

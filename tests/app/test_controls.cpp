@@ -1,5 +1,7 @@
 // Every control of the main window, found by its name: kind, caption, tool tip and range.
 #include <QAction>
+#include <QApplication>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -202,7 +204,25 @@ private slots:
         frmMain window;
         for (const char* name : ValueLabels) {
             auto* label = Control<QLabel>(window, QString::fromLatin1(name));
-            QVERIFY2(label->frameShape() == QFrame::Box && label->lineWidth() == 1, name);
+            QVERIFY2(label->frameShape() == QFrame::Box && label->frameShadow() == QFrame::Plain, name);
+            QVERIFY2(label->lineWidth() == 1, name);
+        }
+    }
+
+    // Until their spinner first takes the focus, its labels show the window's own colours.
+    void spinnerLabelsStartInWindowColours()
+    {
+        frmMain window;
+        const QPalette system = QApplication::palette();
+        for (const SpinnerRow& row : Spinners) {
+            auto* label = Control<QLabel>(window, QString::fromLatin1(row.label));
+            QVERIFY2(label->autoFillBackground(), row.label);
+            QVERIFY2(label->backgroundRole() == QPalette::Window, row.label);
+            for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                QVERIFY2(label->palette().color(group, QPalette::Window) == system.color(group, QPalette::Window), row.label);
+                QVERIFY2(label->palette().color(group, QPalette::WindowText) == system.color(group, QPalette::WindowText),
+                         row.label);
+            }
         }
     }
 
@@ -220,7 +240,11 @@ private slots:
     void payloadListIsFixedPitch()
     {
         frmMain window;
-        const QFontMetricsF metrics(Control<QListWidget>(window, QStringLiteral("lstPayload"))->font());
+        const QFont font = Control<QListWidget>(window, QStringLiteral("lstPayload"))->font();
+        QCOMPARE(font.pointSizeF(), 8.25);
+        if (QFontInfo(QFont(QStringLiteral("Courier New"))).family() == QStringLiteral("Courier New"))
+            QCOMPARE(font.family(), QStringLiteral("Courier New"));
+        const QFontMetricsF metrics(font);
         QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')), metrics.horizontalAdvance(QLatin1Char('W')));
     }
 };

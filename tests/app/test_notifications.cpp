@@ -1,6 +1,8 @@
 // Handlers run when, and only when, a control's value really changes; spinners behave as
 // spinners; the focused spinner's label is highlighted.
+#include <QSet>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 
 #include "support/testsupport.h"
@@ -108,6 +110,60 @@ private slots:
             Control<QWidget>(window, QStringLiteral("txtVehicleName"))->setFocus(Qt::TabFocusReason);
             QVERIFY2(label->palette().color(QPalette::Window) == white, spinnerName);
         }
+    }
+
+    // Tab through every page, the ammunition browser included: each spinner passed leaves its
+    // label white, whether its value ever changed or not.
+    void tabbingLeavesEveryVisitedLabelWhite()
+    {
+        frmMain window;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Tick(window, QStringLiteral("chkTurret"), true);
+        auto* tabs = Control<QTabWidget>(window, QStringLiteral("SSTab1"));
+        QSet<QString> visited;
+        const auto tabAround = [&] {
+            QWidget* start = Control<QWidget>(window, QStringLiteral("txtVehicleName"));
+            start->setFocus(Qt::TabFocusReason);
+            for (int press = 0; press < 200; ++press) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QWidget* focused = QApplication::focusWidget();
+                if (qobject_cast<QScrollBar*>(focused)) visited.insert(focused->objectName());
+                if (focused == start) break;
+            }
+        };
+        tabs->setCurrentIndex(0);
+        tabAround();
+        tabs->setCurrentIndex(1);
+        Press(window, QStringLiteral("cmdAddAmmo"));
+        tabAround();
+        QCOMPARE(visited.size(), int(std::size(SpinnerLabels)));
+        for (const auto& [spinnerName, labelName] : SpinnerLabels) {
+            QVERIFY2(visited.contains(QString::fromLatin1(spinnerName)), spinnerName);
+            const QLabel* label = Control<QLabel>(window, QString::fromLatin1(labelName));
+            QVERIFY2(label->palette().color(QPalette::Window) == QColor(255, 255, 255), labelName);
+            QVERIFY2(label->autoFillBackground(), labelName);
+        }
+        QCOMPARE(Text(window, QStringLiteral("lblFrontArmor")), QStringLiteral("0"));
+    }
+
+    // A spinner on a page the user has not opened yet is highlighted the same way.
+    void ammunitionSpinnerIsHighlighted()
+    {
+        frmMain window;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Control<QTabWidget>(window, QStringLiteral("SSTab1"))->setCurrentIndex(1);
+        Press(window, QStringLiteral("cmdAddAmmo"));
+        auto* spinner = Control<QScrollBar>(window, QStringLiteral("vsbAddTonnage"));
+        const QLabel* label = Control<QLabel>(window, QStringLiteral("lblAddTonnage"));
+        QTest::mouseClick(spinner, Qt::LeftButton, {}, QPoint(spinner->width() / 2, 2));
+        QVERIFY(spinner->hasFocus());
+        QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 0));
+        QTest::keyClick(spinner, Qt::Key_Tab);
+        QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 255));
     }
 
     void exitClosesAtOnce()
