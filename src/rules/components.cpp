@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <iterator>
 
 #include "app/controls.h"
 #include "app/frmMain.h"
@@ -27,7 +28,8 @@ Currency ShareOf(double share, double tons)
 void frmMain::CalcLiftAndControl()
 {
     SetLabelText(lblMass, PlainDigits(Mass));
-    if (!rules::MotiveRules[std::clamp(int(MotiveType), 0, 3)].groundVehicle) {
+    const bool knownMotive = MotiveType >= 0 && MotiveType < int(std::size(rules::MotiveRules));
+    if (knownMotive && !rules::MotiveRules[MotiveType].groundVehicle) {
         LiftTonnage = ShareOf(LiftShare, vsbMass->value());
         SetLabelText(lblLiftEquipment, FixedText(LiftTonnage, 1));
     }

@@ -2,7 +2,9 @@
 // the hovercraft engine minimum move the cruise speed, the payload heat moves the heat sinks.
 #include <QTest>
 
+#include "support/payloaddrive.h"
 #include "support/scenario.h"
+#include "support/testcatalogue.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -52,7 +54,26 @@ const QList<Scenario>& Scenarios()
         {"vtol 30 fusion", {"optMotiveType_3", "optEngineType_1", "vsbMass=30"},
          {"lblEngineSize=10", "lblEngineWeight=1.0", "lblLiftEquipment=3.0", "lblControlTonnage=1.5",
           "lblInternalStructure=3.0", "lblCost=370,000"}},
-        {"hover 31 tons", {"vsbMass=31"}, {"lblLiftEquipment=3.5"}},
+        {"hover 31 tons uses factor 175", {"vsbMass=31"},
+         {"lblLiftEquipment=3.5", "vsbCruise=9", "lblEngineSize=105", "lblEngineWeight=7.0"}},
+        {"vtol 30 uses factor 140", {"optMotiveType_3", "vsbMass=30", "vsbCruise=6"},
+         {"lblEngineSize=40", "lblEngineWeight=2.0", "lblLiftEquipment=3.0", "lblCost=370,000"}},
+        {"vtol of one ton", {"optMotiveType_3"},
+         {"lblLiftEquipment=0.5", "lblControlTonnage=0.5", "lblInternalStructure=0.5", "lblEngineSize=10",
+          "lblCost=31,172", "lblTonnageRemaining=-1.5"}},
+        {"tracked 100 made a hover drops to 50 and rises to cruise 8",
+         {"optMotiveType_1", "vsbMass=100", "vsbCruise=5", "optMotiveType_0"},
+         {"vsbMass=50", "vsbCruise=8", "lblEngineSize=165", "lblEngineWeight=12.0", "lblLiftEquipment=5.0",
+          "lblCost=625,000"}},
+        {"tracked 100 made a vtol keeps the capped cruise",
+         {"optMotiveType_1", "vsbMass=100", "vsbCruise=5", "optMotiveType_3"},
+         {"vsbMass=30", "vsbCruise=4", "lblEngineSize=10", "lblLiftEquipment=3.0", "lblCost=340,000"}},
+        {"a raised cruise stays when the engine changes", {"optEngineType_2", "vsbMass=50", "optEngineType_0"},
+         {"vsbCruise=10", "lblEngineSize=265", "lblEngineWeight=28.0", "lblTonnageRemaining=-0.5",
+          "lblTonnageRemaining:red", "lblCost=831,667"}},
+        {"heat sinks beyond the free ones cost",
+         {"optMotiveType_1", "optEngineType_1", "vsbMass=50", "vsbCruise=4", "vsbHeatSinks=12"},
+         {"lblHeatSinkTonnage=2", "lblCost=1,118,500", "lblTonnageRemaining=27.5"}},
         {"mass 21", {"optMotiveType_1", "vsbMass=21"}, {"lblControlTonnage=1.0", "lblInternalStructure=2.5"}},
         {"mass 23", {"optMotiveType_1", "vsbMass=23"}, {"lblControlTonnage=1.5", "lblInternalStructure=2.5"}},
         {"vtol caps the mass, hover keeps it", {"optMotiveType_1", "vsbMass=60", "optMotiveType_3", "optMotiveType_0"},
@@ -205,6 +226,63 @@ private slots:
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         SetValue(window, QStringLiteral("vsbHeatSinks"), 2);
         QCOMPARE(Value(window, QStringLiteral("vsbHeatSinks")), 6);
+    }
+
+    void mountedPayload_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("checks");
+        const struct {
+            const char* name;
+            QStringList steps, checks;
+        } rows[] = {
+            {"fusion heat above the free sinks raises the count",
+             OnTracked50({"optEngineType_1", "vsbCruise=4", "chkTurret=1", "weapon=Large Laser", "optLocation_4",
+                          "cmdAdd", "weapon=Medium Laser", "optLocation_0", "cmdAdd"}),
+             {"PayloadHeat=11", "vsbHeatSinks=11", "vsbHeatSinks.min=11", "lblHeatSinks=11", "lblHeatSinkTonnage=1",
+              "lblTurretTonnage=0.5", "lblPayloadTonnage=6.0", "lblTonnageRemaining=22.0"}},
+            {"less heat lowers the bottom, not the count",
+             OnTracked50({"optEngineType_1", "vsbCruise=4", "chkTurret=1", "weapon=Large Laser", "optLocation_4",
+                          "cmdAdd", "weapon=Medium Laser", "optLocation_0", "cmdAdd", "line=1", "cmdRemove"}),
+             {"vsbHeatSinks=11", "vsbHeatSinks.min=10", "lblHeatSinkTonnage=1", "lblTurretTonnage=0.0",
+              "lblTonnageRemaining=27.5"}},
+            {"ice weighs every sink and its amplifiers",
+             OnTracked50({"optEngineType_1", "vsbCruise=4", "chkTurret=1", "weapon=Large Laser", "optLocation_4",
+                          "cmdAdd", "weapon=Medium Laser", "optLocation_0", "cmdAdd", "line=1", "cmdRemove",
+                          "optEngineType_0"}),
+             {"vsbHeatSinks=11", "vsbHeatSinks.min=3", "lblHeatSinkTonnage=11", "lblPowerAmplifiers=0.1",
+              "lblTonnageRemaining=13.4"}},
+            {"ice amplifiers stored as shown",
+             OnTracked50({"weapon=Large Laser", "cmdAdd", "weapon=Medium Laser", "cmdAdd"}),
+             {"vsbHeatSinks=11", "vsbHeatSinks.min=11", "lblHeatSinkTonnage=11", "lblPowerAmplifiers=0.6",
+              "lblTonnageRemaining=21.9", "lblCost=436,000"}},
+            {"a vtol takes the turret, its items and its armor",
+             OnTracked50({"chkTurret=1", "vsbArmorTonnage=20", "cmdAllocateArmor", "weapon=Medium Laser",
+                          "optLocation_4", "cmdAdd", "weapon=LRM 5", "optLocation_0", "cmdAdd", "weapon=SRM 2",
+                          "optLocation_4", "cmdAdd", "weapon=Large Laser", "cmdAdd", "optMotiveType_3"}),
+             {"PayloadCount=1", "TurretWeaponTonnage=0", "PayloadTonnage=2", "vsbMass=30", "vsbTurretArmor=0",
+              "lblTurretArmor=0", "lblArmorPointsUsed=120", "lblTurretTonnage=0.0", "chkTurret=0",
+              "chkTurret.enabled=0", "lblTurret=Rotor:", "vsbTurretArmor.max=2"}},
+        };
+        for (const bool german : {false, true})
+            for (const auto& row : rows)
+                QTest::addRow("%s %s", german ? "de" : "en", row.name) << german << row.steps << row.checks;
+    }
+    // The chain reads the payload's running totals as items are mounted and taken off.
+    void mountedPayload()
+    {
+        QFETCH(bool, german);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, checks);
+        QLocale::setDefault(german ? QLocale(QLocale::German, QLocale::Germany)
+                                   : QLocale(QLocale::English, QLocale::UnitedStates));
+        CatalogueWindow bench;
+        DrivePayload(bench.window, steps);
+        if (german)
+            for (QString& check : checks) check = InGerman(check);
+        const QString failure = PayloadCheckFailure(bench.window, checks);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 };
 
