@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <stdexcept>
 
 #include "app/frmMain.h"
 #include "app/numbertext.h"
@@ -39,6 +40,16 @@ QList<ReadoutItem> Payload(const frmMain& w)
         items.append({record.Name, int(record.Heat), record.Tons, record.Location});
     }
     return items;
+}
+
+// The price worked out afresh; empty when it leaves the range of amounts.
+std::optional<Currency> Price(const frmMain& w)
+{
+    try {
+        return w.CalcCost();
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -76,6 +87,6 @@ ReadoutDesign GatherReadout(const frmMain& w)
     d.targetingSystem = w.txtTargetingSystem->text();
     d.overview = TypedText(*w.txtOverview);
     d.payload = Payload(w);
-    d.cost = w.CalcCost();
+    d.cost = Price(w);
     return d;
 }

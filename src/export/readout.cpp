@@ -226,9 +226,9 @@ void WeaponsTable(LineSink& out, const ReadoutDesign& d)
     out.Line(u"<BR><BR><BR>"_s);
 }
 
-void CostAndDate(LineSink& out, const ReadoutDesign& d, const QString& dateTime)
+void CostAndDate(LineSink& out, Currency cost, const QString& dateTime)
 {
-    out.Line(u"Vehicle Cost: "_s + WholeText(d.cost) + u"<BR>"_s);
+    out.Line(u"Vehicle Cost: "_s + WholeText(cost) + u"<BR>"_s);
     out.Line(u"<BR>"_s);
     out.Line(u"Generated on "_s + dateTime + u"<BR><BR>"_s);
 }
@@ -258,7 +258,8 @@ QStringList ReadoutLines(const ReadoutDesign& design, ReadoutStyle style, const 
     ComponentRows(out, design);
     ArmorRows(out, design);
     WeaponsTable(out, design);
-    CostAndDate(out, design, dateTime);
+    if (!design.cost) return out.Lines();
+    CostAndDate(out, *design.cost, dateTime);
     parts.navigation(out, design);
     End(out);
     return out.Lines();

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "app/currency.h"
 
@@ -54,8 +55,10 @@ struct ReadoutDesign {
     QString targetingSystem;
     QString overview;
     QList<ReadoutItem> payload;
-    Currency cost;
+    // Empty when the price cannot be worked out.
+    std::optional<Currency> cost;
 };
 
-// The page's lines without line ends; `dateTime` is the text of the moment of export.
+// The page's lines without line ends; `dateTime` is the text of the moment of export. Without a
+// price the page stops after the weapons table, where the price is asked for.
 QStringList ReadoutLines(const ReadoutDesign& design, ReadoutStyle style, const QString& dateTime);

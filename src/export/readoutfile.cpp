@@ -10,8 +10,8 @@ bool WriteReadoutFile(const frmMain& window, const QString& path, ReadoutStyle s
 {
     LineFileWriter file;
     if (!file.Create(path)) return false;
-    const bool written =
-        file.WriteLines(ReadoutLines(GatherReadout(window), style, DateTimeText(QDateTime::currentDateTime())));
+    const ReadoutDesign design = GatherReadout(window);
+    const bool written = file.WriteLines(ReadoutLines(design, style, DateTimeText(QDateTime::currentDateTime())));
     file.Close();
-    return written;
+    return written && design.cost.has_value();
 }

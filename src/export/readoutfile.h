@@ -8,6 +8,6 @@
 class frmMain;
 
 // Creates or empties the file at `path` and writes the page, stamped with the current local
-// date and time. False when the file cannot be created or a write fails; the lines written
-// before the failure stay, and the file is closed either way.
+// date and time. False when the file cannot be created, a write fails or the price cannot be
+// worked out; the lines written before the failure stay, and the file is closed either way.
 bool WriteReadoutFile(const frmMain& window, const QString& path, ReadoutStyle style);
