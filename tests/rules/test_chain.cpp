@@ -202,6 +202,41 @@ private slots:
         QCOMPARE(Text(window, QStringLiteral("lblTurretTonnage")), german ? QStringLiteral("0,0") : QStringLiteral("0.0"));
     }
 
+    // A new movement type lowers the mass under the old type first; a VTOL clears the turret
+    // box while it can still be ticked; leaving a VTOL clears the rotor under the new caption,
+    // before the turret box is enabled again and the rotor limit lifted.
+    void motiveChangeStepOrder()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        frmMain window;
+        Drive(window, {"optMotiveType_1", "vsbMass=100", "chkTurret=1"});
+        QStringList seen;
+        const auto record = [&](const char* what) {
+            seen << QStringLiteral("%1 type %2 caption %3 box %4 top %5")
+                        .arg(QLatin1String(what))
+                        .arg(int(window.MotiveType))
+                        .arg(Text(window, QStringLiteral("lblTurret")))
+                        .arg(Control<QCheckBox>(window, QStringLiteral("chkTurret"))->isEnabled())
+                        .arg(Control<QScrollBar>(window, QStringLiteral("vsbTurretArmor"))->maximum());
+        };
+        connect(Control<QScrollBar>(window, QStringLiteral("vsbMass")), &QScrollBar::valueChanged, this,
+                [&] { record("mass"); });
+        connect(Control<QCheckBox>(window, QStringLiteral("chkTurret")), &QCheckBox::toggled, this,
+                [&] { record("box"); });
+        connect(Control<QScrollBar>(window, QStringLiteral("vsbTurretArmor")), &QScrollBar::valueChanged, this,
+                [&] { record("rotor"); });
+        Choose(window, QStringLiteral("optMotiveType_3"));
+        QCOMPARE(seen, (QStringList{"mass type 1 caption Turret: box 1 top 2000",
+                                    "box type 3 caption Turret: box 1 top 2000"}));
+        SetValue(window, QStringLiteral("vsbTurretArmor"), 2);
+        seen.clear();
+        Choose(window, QStringLiteral("optMotiveType_2"));
+        QCOMPARE(seen, QStringList{"rotor type 2 caption Turret: box 0 top 2"});
+        const QString failure = FirstFailure(window, {"chkTurret.enabled=1", "vsbTurretArmor.max=2000",
+                                                      "vsbTurretArmor.enabled=0", "lblArmorPointsUsed=0"});
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+
     // The heat sink spinner's bottom follows the payload heat.
     void heatSinksFollowThePayloadHeat()
     {
