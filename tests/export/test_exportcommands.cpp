@@ -422,6 +422,19 @@ private slots:
             << QStringList{"<B>Manufacturer: </B>Orrin & Vale <Works><BR>", "<B>Communications System: </B>A&B<BR>",
                            "<B>Targeting & Tracking System: </B><i><BR>", "<BR>"};
 
+        QTest::newRow("VTOL writes the rotor row")
+            << Plain << QStringList{"optMotiveType_3", "vsbMass=20", "vsbArmorTonnage=4", "vsbTurretArmor=2"}
+            << QStringList{"<TR>", "<TD></TD>", "<TD><B>Rotor:</B></TD>", "<TD ALIGN=CENTER> 2 </TD>",
+                           "<TD ALIGN=CENTER>2</TD>", "</TR>", "</TABLE><BR>"};
+        QTest::newRow("25 tons give 2 structure points")
+            << Plain << QStringList{"vsbMass=25"}
+            << QStringList{"<TD><B>Front:</B></TD>", "<TD ALIGN=CENTER> 2 </TD>", "<TD ALIGN=CENTER>0</TD>", "</TR>"};
+        QTest::newRow("speeds in km/h")
+            << Plain << tank + QStringList{"vsbCruise=5"}
+            << QStringList{"<B>Cruise Speed: </B>53.0 km/h<BR>", "<B>Flank Speed: </B>85 km/h<BR>"};
+        QTest::newRow("empty overview")
+            << Plain << QStringList{} << QStringList{"<TR><TD>", "</TD></TR></Table>", "<BR><BR><BR>"};
+
         QTest::newRow("site title leaves out the name")
             << Site << named << QStringList{"<HTML>", "<HEAD>", "   <TITLE>Halvorn Tech Readout</TITLE>", "</HEAD>", ""};
         QTest::newRow("site heading and picture")
@@ -430,6 +443,16 @@ private slots:
                            R"(<center><img src="./filename1.jpg" alt=Heavy Tank Mk 2></center>)", "", "", "<BR><BR>",
                            "<B>Mass: </B>1<BR>"};
         QTest::newRow("site empty payload") << Site << QStringList{} << emptyTable;
+        QTest::newRow("site I.C.E. engine on two lines")
+            << Site << tank + QStringList{"vsbCruise=4"}
+            << QStringList{"<TD COLSPAN=2>Engine:</TD>", "<TD ALIGN=CENTER>200", " I.C.E. </TD>", "<TD></TD><TD></TD>"};
+        QTest::newRow("site navigation block opens")
+            << Site << QStringList{}
+            << QStringList{"<BR><BR>", "<!-- Begin Text navigation table  -->", "<hr width=100% align = center><BR>",
+                           "<Center>", R"(<TABLE BORDER=2 CELLSPACING=2 CELLPADDING=0 WIDTH="60%" HEIGHT="62">)", "<TR>"};
+        QTest::newRow("site navigation block ends the body")
+            << Site << QStringList{}
+            << QStringList{"</TR>", "</TABLE>", "</Center>", "<!-- End Text navigation table  -->", "</BODY>", "</HTML>"};
         QTest::newRow("site armament") << Site << LauncherAmmoCargo
                                        << QStringList{"&nbsp&nbsp Artemis IV - LRM<BR>", "&nbsp&nbsp Cargo<BR>", "<BR>"};
     }
@@ -443,6 +466,23 @@ private slots:
         DriveWithTexts(cw.window, steps);
         const QStringList lines = ExportedLines(cw.window, menu);
         QVERIFY2(IndexOfRun(lines, run) >= 0, qPrintable(run.join(QLatin1Char('\n'))));
+    }
+
+    // The site's navigation block follows the time of export and ends the body: 5 rows of 3 cells.
+    void siteNavigationBlock()
+    {
+        CatalogueWindow cw;
+        const QStringList lines = ExportedLines(cw.window, Site);
+        const qsizetype begin = lines.indexOf(QStringLiteral("<!-- Begin Text navigation table  -->"));
+        const qsizetype end = lines.indexOf(QStringLiteral("<!-- End Text navigation table  -->"));
+        QVERIFY(begin > 2 && end > begin);
+        QVERIFY(lines[begin - 2].startsWith(QStringLiteral("Generated on ")));
+        QCOMPARE(lines[begin - 1], QStringLiteral("<BR><BR>"));
+        const QStringList block = lines.mid(begin, end - begin + 1);
+        QCOMPARE(block.count(QStringLiteral("<TR>")), 5);
+        QCOMPARE(block.count(QStringLiteral("</TR>")), 5);
+        QCOMPARE(block.filter(QRegularExpression(QStringLiteral("^<TD ALIGN=CENTER WIDTH=\"33%\" .*</TD>$"))).size(), 15);
+        QCOMPARE(lines.mid(end + 1), (QStringList{"</BODY>", "</HTML>"}));
     }
 
     // Exporting reads the design and changes nothing, neither the design nor the design file's
