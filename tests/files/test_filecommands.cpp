@@ -31,9 +31,12 @@ private slots:
         QTest::addColumn<bool>("save");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("suggested");
-        QTest::newRow("save as, default name") << true << "Insert Name and Designation" << "InsertNameandDesignation.edt";
-        QTest::newRow("save as, blanks") << true << " Patrol  Car 3 " << "PatrolCar3.edt";
-        QTest::newRow("open") << false << "Patrol Car 3" << "PatrolCar3.edt";
+        QTest::addColumn<QString>("current");  // the design file's path before the command
+        QTest::newRow("save as, default name") << true << "Insert Name and Designation" << "InsertNameandDesignation.edt" << "";
+        QTest::newRow("save as, blanks") << true << " Patrol  Car 3 " << "PatrolCar3.edt" << "";
+        QTest::newRow("save as, titled") << true << "Patrol Car 3" << "PatrolCar3.edt" << "/elsewhere/Other Name.edt";
+        QTest::newRow("open") << false << "Patrol Car 3" << "PatrolCar3.edt" << "";
+        QTest::newRow("open, titled") << false << "Patrol Car 3" << "PatrolCar3.edt" << "/elsewhere/Other Name.edt";
     }
 
     void dialogSettings()
@@ -41,8 +44,10 @@ private slots:
         QFETCH(bool, save);
         QFETCH(QString, name);
         QFETCH(QString, suggested);
+        QFETCH(QString, current);
         frmMain w;
         w.txtVehicleName->setText(name);
+        w.DesignFileName = current;
         auto seen = CancelFileDialog();
         (save ? w.mnuFileSaveAs : w.mnuFileOpen)->trigger();
         QVERIFY(seen->shown);
@@ -56,6 +61,7 @@ private slots:
         QCOMPARE(w.dlgCommon->filter(), QStringLiteral("Editor files (*.edt)|*.edt|All files (*.*)|*.*"));
         QCOMPARE(w.dlgCommon->flags(), save ? CommonDialog::OverwritePrompt : 0);
         QVERIFY(w.dlgCommon->cancelError());
+        QCOMPARE(w.DesignFileName, current);
         QVERIFY(!QFile::exists(config_.filePath(QStringLiteral("QtProject.conf"))));
     }
 
