@@ -4,13 +4,22 @@
 
 namespace {
 
+// Every new total is worked out before any is stored, so that an overflow, which stops the
+// operation, leaves the totals as they were.
 void CountAmounts(frmMain& w, const PayloadItem& item, int sign)
 {
-    w.PayloadTonnage += item.Tons * sign;
-    w.PayloadCost += item.Cost * sign;
-    w.PayloadHeat += item.Heat * sign;
-    if (item.Class == QLatin1String("Energy")) w.EnergyWeaponTonnage += item.Tons * sign;
-    if (item.Location == QLatin1String("Turret")) w.TurretWeaponTonnage += item.Tons * sign;
+    const Currency tonnage = w.PayloadTonnage + item.Tons * sign;
+    const Currency cost = w.PayloadCost + item.Cost * sign;
+    const Int16 heat = w.PayloadHeat + item.Heat * sign;
+    const bool energy = item.Class == QLatin1String("Energy");
+    const bool turret = item.Location == QLatin1String("Turret");
+    const Currency energyTonnage = energy ? w.EnergyWeaponTonnage + item.Tons * sign : w.EnergyWeaponTonnage;
+    const Currency turretTonnage = turret ? w.TurretWeaponTonnage + item.Tons * sign : w.TurretWeaponTonnage;
+    w.PayloadTonnage = tonnage;
+    w.PayloadCost = cost;
+    w.PayloadHeat = heat;
+    w.EnergyWeaponTonnage = energyTonnage;
+    w.TurretWeaponTonnage = turretTonnage;
 }
 
 }  // namespace

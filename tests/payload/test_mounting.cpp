@@ -89,6 +89,21 @@ private slots:
         QVERIFY(TakeSnapshot(window) == before);
         QVERIFY(window.statusBar()->currentMessage().contains(QLatin1String("no name")));
     }
+
+    // A heat that would carry the heat total past its range stops the add before anything
+    // changes: table, list and totals stay in step.
+    void overflowingHeatChangesNothing()
+    {
+        TestCatalogue catalogue({{"Plasma Vent", "Energy", 1, 20000, 1000}}, StandardAmmo());
+        frmMain window;
+        catalogue.Attach(window);
+        Press(window, QStringLiteral("cmdAdd"));
+        QCOMPARE(int(window.PayloadHeat), 20000);
+        const PayloadSnapshot before = TakeSnapshot(window);
+        Press(window, QStringLiteral("cmdAdd"));
+        QVERIFY(TakeSnapshot(window) == before);
+        VERIFY_PAYLOAD_IN_STEP(window);
+    }
 };
 
 QTEST_MAIN(MountingTest)
