@@ -1,10 +1,16 @@
-// The catalogue built beside the programs keeps every rule the payload relies on, on every row.
+// The catalogue built beside the programs keeps every rule the payload relies on, on every row,
+// holds the published figures, and works in the window from browsing to the payload list.
 #include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
 #include <cmath>
+
+#include "app/numbertext.h"
+#include "support/payloadchecks.h"
+#include "support/payloaddrive.h"
+#include "support/testsupport.h"
 
 namespace {
 
@@ -387,7 +393,67 @@ private slots:
             previous = position;
         }
     }
+
+    // The window started beside the built catalogue: every weapon row browsed in turn shows its
+    // figures and mounts with them; every ammunition row adds three spinner steps.
+    void everyRowInTheWindow()
+    {
+        LocaleScope english(QLocale::English, QLocale::UnitedStates);
+        frmMain window;
+        Choose(window, QStringLiteral("optMotiveType_1"));
+        SetValue(window, QStringLiteral("vsbMass"), 50);
+        QStringList items;
+        Currency tons, cost;
+        int heat = 0;
+        for (const PublishedWeapon& row : PublishedWeapons) {
+            const QString name = QString::fromLatin1(row.type);
+            QCOMPARE(Text(window, QStringLiteral("lblName")), name);
+            QCOMPARE(Text(window, QStringLiteral("lblClass")), QString::fromLatin1(row.cls));
+            QCOMPARE(Text(window, QStringLiteral("lblWeight")), QLocale().toString(row.tons));
+            // The first row is shown as opened, before any move; every later one after a move.
+            const bool moved = &row != PublishedWeapons;
+            QCOMPARE(Text(window, QStringLiteral("lblHeat")),
+                     row.heat >= 0 ? QString::number(row.heat) : moved ? QStringLiteral("N/A") : QString());
+            QCOMPARE(Text(window, QStringLiteral("lblWeaponCost")), QString::number(row.cost));
+            Press(window, QStringLiteral("cmdAdd"));
+            Press(window, QStringLiteral("cmdNextWeapon"));
+            const bool body = QLatin1String(row.cls) == QLatin1String("Electronics") && name != QLatin1String("TAG");
+            items << QStringLiteral("%1|%2|%3|%4").arg(name).arg(std::max(row.heat, 0)).arg(FixedText(row.tons, 1),
+                                                                                          body ? "Body" : "Front");
+            tons += Currency::fromDouble(row.tons);
+            cost += Currency::fromDouble(double(row.cost));
+            heat += std::max(row.heat, 0);
+        }
+        QCOMPARE(Text(window, QStringLiteral("lblName")), QString::fromLatin1(PublishedWeapons[0].type));
+
+        Press(window, QStringLiteral("cmdAddAmmo"));
+        SetValue(window, QStringLiteral("vsbAddTonnage"), 3);
+        // A move first, so that the tonnage step of each row is in force.
+        for (std::size_t i = 1; i <= std::size(PublishedAmmunition); ++i) {
+            const PublishedAmmo& row = PublishedAmmunition[i % std::size(PublishedAmmunition)];
+            Press(window, QStringLiteral("cmdAmmoNext"));
+            const QString name = QString::fromLatin1(row.type);
+            QCOMPARE(Text(window, QStringLiteral("lblAmmoType")), name);
+            QCOMPARE(Text(window, QStringLiteral("lblAmmoClass")), QString::fromLatin1(row.cls));
+            QCOMPARE(Text(window, QStringLiteral("lblAmmoShotsPerTon")), QString::number(row.shotsPerTon));
+            QCOMPARE(Text(window, QStringLiteral("lblAmmoCost")), QString::number(row.costPerTon));
+            const bool halfTons = name == QLatin1String("Cargo") || name == QLatin1String("Ammo-Machine Gun");
+            const double rowTons = halfTons ? 1.5 : 3;
+            QCOMPARE(Text(window, QStringLiteral("lblAddTonnage")), QLocale().toString(rowTons));
+            Press(window, QStringLiteral("cmdAmmoAdd"));
+            items << QStringLiteral("%1|0|%2|Body").arg(name, FixedText(rowTons, 1));
+            tons += Currency::fromDouble(rowTons);
+            cost += Currency::fromDouble(rowTons * double(row.costPerTon));
+        }
+
+        QCOMPARE(ShownItems(window), items);
+        QCOMPARE(window.PayloadTonnage, tons);
+        QCOMPARE(window.PayloadCost, cost);
+        QCOMPARE(int(window.PayloadHeat), heat);
+        QCOMPARE(int(window.ItemsUsed), int(items.size()));
+        VERIFY_PAYLOAD_IN_STEP(window);
+    }
 };
 
-QTEST_GUILESS_MAIN(CatalogueTest)
+QTEST_MAIN(CatalogueTest)
 #include "test_catalogue.moc"
