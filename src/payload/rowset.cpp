@@ -30,12 +30,16 @@ bool RowSet::Refresh()
 {
     Clear({});
     const QFileInfo file(databaseName_);
-    if (!file.isFile())
+    if (!file.exists())
         Clear(QStringLiteral("The file does not exist."));
+    else if (!file.isFile())
+        Clear(QStringLiteral("There is a folder of that name instead of a file."));
     else if (!file.isReadable())
         Clear(QStringLiteral("The file cannot be read."));
     else if (file.size() == 0)
         Clear(QStringLiteral("The file is empty."));
+    else if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+        Clear(QStringLiteral("The SQLite database driver of Qt, which reads the file, is not installed."));
     else if (!ReadRows())
         Clear(QString(error_));
     ShowCurrent();

@@ -16,7 +16,7 @@
 
 namespace {
 
-enum class Fault { NoFile, EmptyFile, NotADatabase, NoTables, MissingField };
+enum class Fault { NoFile, Folder, EmptyFile, NotADatabase, NoTables, MissingField };
 
 void WriteBytes(const QString& path, const QByteArray& bytes)
 {
@@ -43,6 +43,9 @@ void MakeFaulty(Fault fault, const QString& path)
 {
     switch (fault) {
     case Fault::NoFile: break;
+    case Fault::Folder:
+        if (!QDir().mkpath(path)) qFatal("cannot make %s", qPrintable(path));
+        break;
     case Fault::EmptyFile: WriteBytes(path, {}); break;
     case Fault::NotADatabase: WriteBytes(path, "Type,Class,Tons\nMedium Laser,Energy,1\n"); break;
     case Fault::NoTables: RunStatements(path, {"CREATE TABLE Parts (Name TEXT)", "INSERT INTO Parts VALUES ('Medium Laser')"}); break;
@@ -87,6 +90,7 @@ private slots:
     {
         QTest::addColumn<Fault>("fault");
         QTest::newRow("no file") << Fault::NoFile;
+        QTest::newRow("a folder") << Fault::Folder;
         QTest::newRow("empty file") << Fault::EmptyFile;
         QTest::newRow("not a database") << Fault::NotADatabase;
         QTest::newRow("no catalogue tables") << Fault::NoTables;
@@ -139,6 +143,7 @@ private slots:
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<QString>("reason");
         QTest::newRow("no file") << Fault::NoFile << "The file does not exist.";
+        QTest::newRow("a folder") << Fault::Folder << "There is a folder of that name instead of a file.";
         QTest::newRow("empty file") << Fault::EmptyFile << "The file is empty.";
         QTest::newRow("not a database") << Fault::NotADatabase << "The file is not a database.";
         QTest::newRow("no catalogue tables") << Fault::NoTables << "The file holds no table \"ISWeapons\".";
