@@ -4,6 +4,7 @@
 
 #include "app/frmMain.h"
 #include "app/numbertext.h"
+#include "payload/addtonnage.h"
 #include "payload/payloadnotice.h"
 #include "payload/payloadtotals.h"
 #include "payload/rowset.h"
@@ -11,8 +12,6 @@
 namespace {
 
 // The spinner's top value marks half-ton steps.
-constexpr int HalfTonTop = 200;
-
 Currency AmmoTons(const QScrollBar* spinner)
 {
     if (spinner->maximum() == HalfTonTop) return Currency::fromDouble(spinner->value() * 0.5);
