@@ -4,6 +4,11 @@
 #include <QScrollBar>
 #include <algorithm>
 
+namespace {
+// A spinner is as tall as a value label, so that every row of figures has one height.
+constexpr int RowHeight = 22;
+}  // namespace
+
 QLabel* MakeValueLabel(const QString& name, QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -11,6 +16,8 @@ QLabel* MakeValueLabel(const QString& name, QWidget* parent)
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     label->setMinimumWidth(64);
+    label->setMinimumHeight(RowHeight);
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setContentsMargins(3, 1, 3, 1);
     return label;
@@ -60,7 +67,7 @@ QScrollBar* MakeSpinner(const QString& name, int lowest, int highest, int value,
     spinner->setPageStep(10);
     spinner->setValue(value);
     spinner->setFocusPolicy(Qt::StrongFocus);
-    spinner->setFixedSize(17, 22);
+    spinner->setFixedSize(17, RowHeight);
     return spinner;
 }
 

@@ -131,6 +131,10 @@ private slots:
                 QVERIFY2(Place(window, Find(window, name, &window)).left() ==
                              Place(window, Find(window, column.front(), &window)).left(),
                          name);
+        // Every row of figures is as tall as a spinner.
+        const int spinnerHeight = Find(window, "vsbMass", &window)->height();
+        for (const char* name : firstColumn) QVERIFY2(Find(window, name, &window)->height() == spinnerHeight, name);
+        for (const char* name : secondColumn) QVERIFY2(Find(window, name, &window)->height() == spinnerHeight, name);
         QVERIFY(Place(window, Find(window, "lblCost", &window)).width() >
                 Place(window, Find(window, "lblMass", &window)).width());
     }
