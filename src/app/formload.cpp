@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -73,13 +74,22 @@ constexpr HighlightPair HighlightPairs[] = {
     {&frmMain::vsbAddTonnage, &frmMain::lblAddTonnage},
 };
 
+// Focus that stays on the spinner while a menu is open or another program is in front does
+// not count as lost.
+bool FocusMovedAway(QEvent* event)
+{
+    if (event->type() != QEvent::FocusOut) return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
 }  // namespace
 
 // A spinner's label turns yellow while the spinner has the focus and a fixed white after.
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     const bool gotFocus = event->type() == QEvent::FocusIn;
-    if (gotFocus || event->type() == QEvent::FocusOut) {
+    if (gotFocus || FocusMovedAway(event)) {
         for (const HighlightPair& pair : HighlightPairs) {
             if (watched != this->*pair.spinner) continue;
             if (gotFocus)

@@ -166,6 +166,31 @@ private slots:
         QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 255));
     }
 
+    // A menu opened over the window or another window in front leaves the focus where it was,
+    // and the label yellow.
+    void labelStaysYellowWhileTheWindowIsInactive()
+    {
+        frmMain window;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* mass = Control<QScrollBar>(window, QStringLiteral("vsbMass"));
+        const QLabel* label = Control<QLabel>(window, QStringLiteral("lblMass"));
+        mass->setFocus(Qt::TabFocusReason);
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(!mass->hasFocus());
+        QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 0));
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(mass->hasFocus());
+        QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 0));
+        Control<QWidget>(window, QStringLiteral("txtVehicleName"))->setFocus(Qt::TabFocusReason);
+        QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 255));
+    }
+
     void exitClosesAtOnce()
     {
         frmMain window;

@@ -20,6 +20,12 @@ private slots:
         QTest::newRow("third") << 20166.666666666668 << qint64(201666667);
         QTest::newRow("negative") << -0.25 << qint64(-2500);
         QTest::newRow("binary noise") << 0.1 * 7 << qint64(7000);
+        // Exact halves of a ten-thousandth go to the even neighbour.
+        QTest::newRow("half to zero") << 0.00005 << qint64(0);
+        QTest::newRow("half down to 2") << 0.00025 << qint64(2);
+        QTest::newRow("half up to 4") << 0.00035 << qint64(4);
+        QTest::newRow("negative half") << -0.00025 << qint64(-2);
+        QTest::newRow("half above two tons") << 2.00015 << qint64(20002);
     }
     void fromDoubleRoundsHalvesToEven()
     {
