@@ -1,14 +1,10 @@
 // Reading and writing a full design file, and writing each readout of a full design.
-#include <QDateTime>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include "app/frmMain.h"
-#include "app/textfile.h"
 #include "benchdesigns.h"
-#include "export/datetimetext.h"
-#include "export/gatherreadout.h"
-#include "export/readout.h"
+#include "export/readoutfile.h"
 
 namespace {
 
@@ -45,15 +41,15 @@ void WriteFullDesign(benchmark::State& state)
 }
 BENCHMARK(WriteFullDesign)->Unit(benchmark::kMillisecond);
 
+// What either export command does once the dialog has given the path.
 void WriteReadout(benchmark::State& state, ReadoutStyle style)
 {
     FullDesignFile file;
     const QString page = file.folder.filePath(QStringLiteral("readout.html"));
     for (auto _ : state) {
-        LineFileWriter writer;
-        if (!writer.Create(page)) state.SkipWithError("cannot create the page");
-        writer.WriteLines(ReadoutLines(GatherReadout(file.window), style, DateTimeText(QDateTime::currentDateTime())));
-        writer.Close();
+        if (WriteReadoutFile(file.window, page, style)) continue;
+        state.SkipWithError("cannot write the page");
+        break;
     }
 }
 BENCHMARK_CAPTURE(WriteReadout, Plain, ReadoutStyle::Plain)->Unit(benchmark::kMillisecond);

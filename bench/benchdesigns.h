@@ -13,5 +13,5 @@ void BrowseAmmoTo(frmMain& window, const QString& name);
 void BuildFullDesign(frmMain& window);
 
 // One of a fixed, repeatable sequence of mixed user actions: spinners, option buttons, check
-// boxes, browsing, adding, removing, Auto-Allocate and Clear All. `step` picks the action.
+// boxes, browsing, adding, removing and Auto-Allocate. `step` picks the action.
 void PerformUserAction(frmMain& window, unsigned step);
