@@ -3,7 +3,7 @@
 // registry names no system information program.
 #include <array>
 
-inline constexpr std::array<const char*, 8> SystemInfoViewers = {
-    "gnome-system-monitor", "plasma-systemmonitor", "ksysguard", "xfce4-taskmanager",
-    "mate-system-monitor",  "lxtask",               "hardinfo",  "hardinfo2",
+inline constexpr std::array<const char*, 9> SystemInfoViewers = {
+    "gnome-system-monitor", "kinfocenter", "plasma-systemmonitor", "ksysguard", "xfce4-taskmanager",
+    "mate-system-monitor",  "lxtask",      "hardinfo",             "hardinfo2",
 };
