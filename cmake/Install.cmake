@@ -38,7 +38,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time rather than linked: the SQLite driver and the display plugins.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins")
+# Loaded at run time rather than linked: the SQLite driver of the catalogue. (The display
+# plugins, X11 and offscreen, come with the toolkit's GUI library that the programs link.)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_SOURCE_DIR}/desktop/postinst ${CMAKE_SOURCE_DIR}/desktop/postrm)
 include(CPack)

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tarnwell optimised and makes the Debian package with CPack.
+# The folder it builds in is the first argument (default: build-package); the package lands there
+# as tarnwell_<version>_<architecture>.deb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh dpkg-dev
+folder="${1:-build-package}"
+[ -f "$folder/CMakeCache.txt" ] ||
+  cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNWELL_BENCH=OFF >/dev/null
+cmake --build "$folder" --target tarnwell tarnwell-readout --parallel
+(cd "$folder" && cpack -G DEB)
