@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <stdexcept>
 
 namespace {
 
@@ -89,16 +90,15 @@ QString QuotedFileText(const QString& text)
 
 std::optional<Int16> ParseFileInteger(QStringView text)
 {
-    const Signed number = SplitSign(text);
-    if (number.rest.isEmpty() || !AllDigits(number.rest)) return std::nullopt;
-    // One past the largest magnitude, so that -32768 is read as well.
-    constexpr std::uint64_t Limit = 32768;
-    std::uint64_t magnitude = 0;
-    for (QChar digit : number.rest)
-        if (!AppendDigit(magnitude, digit, Limit)) return std::nullopt;
-    const std::int64_t value = number.negative ? -std::int64_t(magnitude) : std::int64_t(magnitude);
-    if (value > std::numeric_limits<std::int16_t>::max()) return std::nullopt;
-    return Int16(int(value));
+    // Read as an amount, so that a number with decimals converts to the nearest whole number,
+    // halves to even, as any conversion to a whole number does.
+    const std::optional<Currency> amount = ParseFileCurrency(text);
+    if (!amount) return std::nullopt;
+    try {
+        return Int16(amount->toInt16());
+    } catch (const std::overflow_error&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<Currency> ParseFileCurrency(QStringView text)

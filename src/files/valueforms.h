@@ -17,8 +17,8 @@ QString CurrencyFileText(Currency value);
 // an opening one at the start of a word, else a closing one.
 QString QuotedFileText(const QString& text);
 
-// Decimal digits with an optional sign; empty when that is not the form or the value leaves
-// 16 bits.
+// Decimal digits with an optional sign, and decimals rounded to the nearest whole number
+// (halves to even); empty when that is not the form or the value leaves 16 bits.
 std::optional<Int16> ParseFileInteger(QStringView text);
 // Digits with an optional sign and an optional period: ".5", "0.5", "12.50", "5.", "-.5".
 // Beyond four decimals the amount is rounded, halves to even; empty when that is not the form

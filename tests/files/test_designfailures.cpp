@@ -95,7 +95,7 @@ private slots:
         row("mass above a VTOL's limit", Replace({{MotiveLine, "3"}}), 3, 0);
         row("mass 0", Replace({{MassLine, "0"}}), 3, 0);
         row("mass beyond 16 bits", Replace({{MassLine, "99999"}}), 3, 0);
-        row("mass with decimals", Replace({{MassLine, "60.5"}}), 3, 0);
+        row("mass with letters", Replace({{MassLine, "6O"}}), 3, 0);
         row("cruise speed not a number", Replace({{CruiseLine, "4x"}}), 4, 0);
         row("cruise speed missing", Replace({{CruiseLine, ""}}), 4, 0);
         row("fewer heat sinks than the engine brings", Replace({{HeatSinkLine, "9"}}), 5, 0);

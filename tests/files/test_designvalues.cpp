@@ -110,7 +110,8 @@ private slots:
             {"0", true, 0},      {"20", true, 20},        {"-3", true, -3},       {"+7", true, 7},
             {"007", true, 7},    {"32767", true, 32767},  {"-32768", true, -32768}, {"32768", false, 0},
             {"-32769", false, 0}, {"99999999999999999999", false, 0}, {"", false, 0}, {"-", false, 0},
-            {"1.5", false, 0},   {"1.0", false, 0},       {"12a", false, 0},     {"1 2", false, 0},
+            {"1.5", true, 2},    {"2.5", true, 2},       {"-.5", true, 0},      {"60.51", true, 61},
+            {"32767.4", true, 32767}, {"32767.5", false, 0}, {"1.0", true, 1},       {"12a", false, 0},     {"1 2", false, 0},
         };
         for (const auto& row : rows) QTest::newRow(row.text) << QString::fromLatin1(row.text) << row.valid << row.value;
     }
