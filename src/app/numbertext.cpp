@@ -26,7 +26,9 @@ QString writeScaled(std::int64_t units, int unitDecimals, int decimals)
     if (decimals > 0) {
         QString fraction = QString::number(magnitude % divisor).rightJustified(unitDecimals, QLatin1Char('0'));
         fraction = fraction.leftJustified(decimals, QLatin1Char('0'));
-        text += locale.decimalPoint() + fraction;
+        text += locale.decimalPoint();
+        // Digit by digit, so that locales with digits of their own write the whole figure in them.
+        for (QChar digit : fraction) text += locale.toString(digit.unicode() - u'0');
     }
     if (units < 0) text.prepend(locale.negativeSign());
     return text;
