@@ -1,122 +1,151 @@
-// Help > About: the box opens modally with its texts and picture, closes with OK, and opens
-// afresh the next time.
+// Help > About: the box's texts on each opening, and its system information button on a made-up
+// machine (registry values, files, viewers on the PATH) and on this desktop.
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
-#include <QPointer>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include "about/frmAbout.h"
-#include "support/testsupport.h"
+#include "about/sysinfoenvironment.h"
+#include "about/sysinfoviewers.h"
+#include "app/frmMain.h"
 
 namespace {
-struct Seen {
-    QPointer<frmAbout> box;
-    QString caption, title, version, description, ok, sysInfo;
-    QSize picture;
-    bool pictureHasAlpha = true;
-    bool modal = false;
-    bool mainBlocked = false;
+const QString Unavailable = "Tarnwell: System Information Is Unavailable At This Time";
+
+// A null value is not in the registry; the folder value is a string.
+struct Machine {
+    QByteArray program{}, folder{};
+    QStringList files{}, viewers{};
+    std::uint32_t programType = reg::String;
+    bool queryFails = false, startFails = false;
 };
 
-// Opens the box from the menu; while it is up, notes what it shows and presses OK.
-Seen OpenAndClose(frmMain& window)
-{
-    Seen seen;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-        if (!box) return;
-        seen.box = box;
-        seen.modal = box->isModal();
-        seen.mainBlocked = QApplication::activeModalWidget() != &window;
-        seen.caption = box->windowTitle();
-        seen.title = box->findChild<QLabel*>(QStringLiteral("lblTitle"))->text();
-        seen.version = box->findChild<QLabel*>(QStringLiteral("lblVersion"))->text();
-        seen.description = box->findChild<QLabel*>(QStringLiteral("lblDescription"))->text();
-        const QImage picture = box->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().toImage();
-        seen.picture = picture.size();
-        seen.pictureHasAlpha = picture.hasAlphaChannel();
-        seen.ok = box->findChild<QPushButton*>(QStringLiteral("cmdOK"))->text();
-        seen.sysInfo = box->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->text();
-        QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    });
-    window.mnuHelpAbout->trigger();
-    return seen;
-}
+// The registry and machine calls answered from `setup`; notes what is started or shown, and
+// whether every call asked for what it should, with the empty 1024-byte buffer.
+class FakeMachine : public Registry, public SysInfoEnvironment {
+public:
+    explicit FakeMachine(const Machine& setup) : setup(setup) {}
+    const Machine& setup;
+    QStringList outcome;
+    int keysOpen = 0;
+    bool callsAsExpected = true;
+
+    long OpenKey(RegKey root, const QString& name, std::uint32_t access, RegKey& key) override
+    {
+        ++keysOpen;
+        callsAsExpected &= root == reg::LocalMachine && access == 0x2003F;
+        const bool program = name == "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO" && !setup.program.isNull();
+        const bool folder = name == "SOFTWARE\\Microsoft\\Shared Tools Location" && !setup.folder.isNull();
+        key = program ? 1 : folder ? 2 : 0;
+        return key ? reg::Success : reg::FileNotFound;
+    }
+    long QueryValue(RegKey key, const QString& name, std::uint32_t& type, QByteArray& data, std::uint32_t& size) override
+    {
+        callsAsExpected &= data == QByteArray(1024, '\0') && size == 1024 && name == (key == 1 ? "PATH" : "MSINFO");
+        if (setup.queryFails) return reg::FileNotFound;
+        const QByteArray& value = key == 1 ? setup.program : setup.folder;
+        data.replace(0, value.size(), value);
+        size = value.size();
+        type = key == 1 ? setup.programType : reg::String;
+        return reg::Success;
+    }
+    long CloseKey(RegKey) override { --keysOpen; return reg::Success; }
+
+    Registry& registry() override { return *this; }
+    bool FileExists(const QString& path) override { return setup.files.contains(path); }
+    QString FindProgram(const QString& name) override { return setup.viewers.contains(name) ? "/usr/bin/" + name : QString(); }
+    bool StartProgram(const QString& path) override { if (!setup.startFails) outcome << path; return !setup.startFails; }
+    void ShowMessage(QWidget*, const QString& text, const QString& caption) override { outcome << caption + ": " + text; }
+};
 }  // namespace
 
 class AboutBoxTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-
     void opensClosesAndOpensAgain()
     {
         frmMain window;
         window.show();
         for (int opening = 1; opening <= 2; ++opening) {
-            const Seen seen = OpenAndClose(window);
-            QVERIFY2(seen.modal, "the box was not shown modally");
-            QVERIFY(seen.mainBlocked);
-            QCOMPARE(seen.caption, QStringLiteral("About Tarnwell"));
-            QCOMPARE(seen.title, QStringLiteral("Tarnwell"));
-            QCOMPARE(seen.version, QStringLiteral("Version 1.1.0"));
-            QCOMPARE(seen.version.count(QLatin1Char('.')), 2);
-            QCOMPARE(seen.ok, QStringLiteral("OK"));
-            QCOMPARE(seen.sysInfo, QStringLiteral("&System Info..."));
-            QCOMPARE(seen.picture, QSize(213, 251));
-            QVERIFY(!seen.pictureHasAlpha);
-
-            const QStringList lines = seen.description.split(QStringLiteral("\r\n"));
-            QCOMPARE(lines.size(), 11);
-            for (int blank : {2, 5, 8}) QVERIFY2(lines[blank].isEmpty(), qPrintable(lines[blank]));
-            for (int filled : {0, 1, 3, 4, 6, 7, 9, 10}) QVERIFY(!lines[filled].isEmpty());
-            QVERIFY(!seen.description.endsWith(QLatin1Char('\n')));
-            QVERIFY(lines[4].contains(QStringLiteral("2026")));
-            QVERIFY(lines[7].contains(QStringLiteral("2026")));
-
-            // Closed means gone: the next opening builds and loads a new box.
-            QVERIFY(seen.box.isNull());
-            QVERIFY(window.findChildren<frmAbout*>().isEmpty());
+            QStringList seen;
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+                const auto text = [box](const char* label) { return box->findChild<QLabel*>(label)->text(); };
+                QString shape;  // the notice's lines, "x" filled and "-" blank
+                for (const QString& line : text("lblDescription").split("\r\n")) shape += line.isEmpty() ? "-" : "x";
+                const QSize picture = box->findChild<QLabel*>("Image1")->pixmap().size();
+                seen << box->windowTitle() << text("lblTitle") << text("lblVersion") << shape
+                     << QString("%1x%2").arg(picture.width()).arg(picture.height());
+                box->findChild<QPushButton*>("cmdOK")->click();
+            });
+            window.mnuHelpAbout->trigger();
+            QCOMPARE(seen, QStringList({"About Tarnwell", "Tarnwell", "Version 1.1.0", "xx-xx-xx-xx", "213x251"}));
+            QVERIFY2(window.findChildren<frmAbout*>().isEmpty(), "closed but kept: the next opening would not load");
         }
     }
 
-    // The box has a fixed size: every line of every label must show whole in the font it has.
-    void textsFitTheirLabels()
+    void sysInfoButtonOnAMadeUpMachine()
     {
-        frmAbout box;
-        for (QLabel* label : {box.lblTitle, box.lblVersion, box.lblDescription}) {
-            const QFontMetrics metrics(label->font());
-            const QStringList lines = label->text().split(QStringLiteral("\r\n"));
-            for (const QString& line : lines)
-                QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));
-            QVERIFY2(metrics.lineSpacing() * lines.size() <= label->height(), qPrintable(label->objectName()));
+        const QString tool = "C:\\Tools\\info.exe", inFolder = "C:\\Shared\\MSINFO32.EXE";
+        const QString first = SystemInfoViewers.front(), last = SystemInfoViewers.back();
+        const QByteArray folder("C:\\Shared", 10);  // with its terminating zero
+        const struct {
+            const char* row;
+            Machine machine;
+            QString outcome;
+        } cases[] = {
+            {"first location, its zero cut", {QByteArray("C:\\Tools\\info.exe", 18), folder, {inFolder}, {first}}, tool},
+            {"first location without a zero", {"C:\\Tools\\info.exe"}, tool},
+            {"first location, a 32-bit number", {"\x78\x05\x34\x12", {}, {}, {}, reg::Dword}, "19088760"},  // 1234578 hex
+            {"only the second, program there", {{}, folder, {inFolder}, {first}}, inFolder},
+            {"only the second, no program", {{}, folder, {tool}, {first}}, Unavailable},
+            {"neither: first viewer of the list", {{}, {}, {}, {last, first}}, "/usr/bin/" + first},
+            {"neither and no viewer", {}, Unavailable},
+            {"failing query", {"C:\\x.exe", folder, {inFolder}, {first}, reg::String, true}, "/usr/bin/" + first},
+            {"program will not start", {"C:\\x.exe", {}, {}, {}, reg::String, false, true}, Unavailable},
+        };
+        for (const auto& c : cases) {
+            FakeMachine machine(c.machine);
+            frmAbout(nullptr, &machine).cmdSysInfo->click();
+            QVERIFY2(machine.outcome == QStringList{c.outcome}, qPrintable(c.row + (": " + machine.outcome.join("|"))));
+            QVERIFY2(machine.callsAsExpected && machine.keysOpen == 0, c.row);
         }
     }
 
-    void loadingRefillsTheTexts()
+    // No registry here: the first viewer found on the PATH starts by its path (a shell would
+    // split the folder's name), without arguments; with none, the message.
+    void sysInfoButtonOnThisDesktop()
     {
-        frmAbout box;
-        box.lblTitle->clear();
-        box.lblVersion->clear();
-        box.lblDescription->clear();
-        box.setWindowTitle(QString());
-        box.Form_Load();
-        QCOMPARE(box.windowTitle(), QStringLiteral("About Tarnwell"));
-        QCOMPARE(box.lblTitle->text(), QStringLiteral("Tarnwell"));
-        QCOMPARE(box.lblVersion->text(), QStringLiteral("Version 1.1.0"));
-        QCOMPARE(box.lblDescription->text().count(QStringLiteral("\r\n")), 10);
-    }
+        QTemporaryDir temporary;
+        const QDir folder(temporary.filePath("viewers; touch split"));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", folder.path().toLocal8Bit());
+        QString message;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            message = box->windowTitle() + ": " + box->text();
+            box->accept();
+        });
+        frmAbout about;
+        about.cmdSysInfo->click();
+        QCOMPARE(message, Unavailable);
 
-    void fixedLayout()
-    {
-        frmAbout box;
-        QCOMPARE(box.size(), QSize(469, 265));
-        QCOMPARE(box.Image1->geometry(), QRect(8, 8, 213, 251));
-        QCOMPARE(box.cmdOK->geometry(), QRect(232, 232, 84, 23));
-        QCOMPARE(box.cmdSysInfo->geometry(), QRect(344, 232, 83, 23));
+        const QString first = SystemInfoViewers[1], last = SystemInfoViewers.back();
+        QVERIFY(QDir().mkpath(folder.path()));
+        for (const QString& viewer : {last, first}) {
+            QFile script(folder.filePath(viewer));
+            QVERIFY(script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\n: > \"$0.$#\"\n") > 0);
+            script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        }
+        about.cmdSysInfo->click();
+        qputenv("PATH", path);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.filePath(first + ".0")), 10000);
+        QCOMPARE(folder.entryList(QDir::Files).size(), 3);
+        QVERIFY(!QFile::exists("split"));
     }
 };
 
