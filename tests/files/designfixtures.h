@@ -1,11 +1,12 @@
 #pragma once
-// Designs for the design file tests, built in the window as a user builds them, the file each
-// one gives, and the menu commands driven through their dialogs.
+// Designs for the design file and readout tests, built in the window as a user builds them, the
+// file each one gives, and the File menu commands answered through their dialogs.
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QStringList>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "support/filedialogs.h"
 #include "support/payloaddrive.h"
@@ -34,22 +35,18 @@ inline void BuildTrackedDesign(frmMain& w, const TestCatalogue& catalogue)
     w.txtOverview->setPlainText(QString::fromUtf8("Line one\nLine two, with a comma\n\nLast line: Größe"));
 }
 
-// The file of the tracked design, line by line, in the code page.
+// The file of the tracked design, line by line, in the code page; its records begin on line 25.
 inline QList<QByteArray> TrackedDesignLines()
 {
-    QList<QByteArray> lines = {
-        "\"M\xfcller-Panzer \xc4\"", "1", "1", "60", "4", "16", "1", "1", "1", "1", "1", "20", "40", "30", "30", "20",
-        "25", "\"Hallberg Werke\"", "\"Skylink 9\"", "\"Falke TT-2\"", "\"Line one", "Line two, with a comma", "",
-        "Last line: Gr\xf6\xdf" "e\"",
-        "\"Energy\",\"Large Laser\",8,5,\"Turret\",100000,0",
-        "\"Missile\",\"LRM 10\",4,5,\"Front\",100000,0",
-        "\"Missile\",\"SRM 2\",2,1,\"Turret\",10000,0",
-        "\"Electronics\",\"Beagle Active Probe\",0,1.5,\"Body\",200000,0",
-        "\"Cargo\",\"Cargo\",0,.5,\"Body\",500,0",
-        "\"Ballistic\",\"Ammo-Autocannon/5\",0,3,\"Body\",13537.5,0",
-        "\"Electronics\",\"Artemis IV - LRM\",0,1,\"Front\",100000,0",
-        "\"Electronics\",\"Artemis IV - SRM\",0,1,\"Turret\",100000,0",
-    };
+    QList<QByteArray> lines = QByteArray("\"M\xfcller-Panzer \xc4\"|1|1|60|4|16|1|1|1|1|1|20|40|30|30|20|25|"
+                                         "\"Hallberg Werke\"|\"Skylink 9\"|\"Falke TT-2\"|\"Line one|"
+                                         "Line two, with a comma||Last line: Gr\xf6\xdf" "e\"").split('|');
+    lines << "\"Energy\",\"Large Laser\",8,5,\"Turret\",100000,0" << "\"Missile\",\"LRM 10\",4,5,\"Front\",100000,0"
+          << "\"Missile\",\"SRM 2\",2,1,\"Turret\",10000,0"
+          << "\"Electronics\",\"Beagle Active Probe\",0,1.5,\"Body\",200000,0"
+          << "\"Cargo\",\"Cargo\",0,.5,\"Body\",500,0" << "\"Ballistic\",\"Ammo-Autocannon/5\",0,3,\"Body\",13537.5,0"
+          << "\"Electronics\",\"Artemis IV - LRM\",0,1,\"Front\",100000,0"
+          << "\"Electronics\",\"Artemis IV - SRM\",0,1,\"Turret\",100000,0";
     while (lines.size() < 24 + 100) lines << "\"\",\"\",0,0,\"\",0,0";
     return lines;
 }
@@ -62,28 +59,23 @@ inline void BuildVTOLDesign(frmMain& w)
     w.txtVehicleName->setText(QStringLiteral("Kestrel VTOL"));
 }
 
-// The file of a new design.
+// The file of a new design: 21 values, then 100 empty records.
 inline QList<QByteArray> EmptyDesignLines()
 {
-    QList<QByteArray> lines = {"\"Insert Name and Designation\""};
-    for (int i = 2; i <= 17; ++i) lines << (i == 4 || i == 5 ? "1" : "0");
-    lines << "\"\"" << "\"\"" << "\"\"" << "\"\"";
+    QList<QByteArray> lines = QByteArray("\"Insert Name and Designation\"|0|0|1|1|0|0|0|0|0|0|0|0|0|0|0|0|\"\"|\"\"|\"\"|\"\"").split('|');
     while (lines.size() < 121) lines << "\"\",\"\",0,0,\"\",0,0";
     return lines;
 }
 
 inline QByteArray FileBytes(const QList<QByteArray>& lines)
 {
-    QByteArray bytes;
-    for (const QByteArray& line : lines) bytes += line + "\r\n";
-    return bytes;
+    return lines.join("\r\n") + "\r\n";
 }
 
 inline QByteArray ReadBytes(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 inline void WriteBytes(const QString& path, const QByteArray& bytes)
@@ -93,19 +85,30 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes)
         qFatal("cannot write %s", qPrintable(path));
 }
 
-// The menu commands as a user gives them, the file dialog answered with `path`.
-inline std::shared_ptr<FileDialogSeen> SaveAs(frmMain& w, const QString& path)
+// A menu command as a user gives it, its file dialog answered with `path`.
+inline std::shared_ptr<FileDialogSeen> Answered(QAction* command, const QString& path)
 {
     auto seen = AnswerFileDialog(path);
-    w.mnuFileSaveAs->trigger();
+    command->trigger();
     return seen;
 }
 
-inline std::shared_ptr<FileDialogSeen> Open(frmMain& w, const QString& path)
+inline std::shared_ptr<FileDialogSeen> SaveAs(frmMain& w, const QString& path) { return Answered(w.mnuFileSaveAs, path); }
+inline std::shared_ptr<FileDialogSeen> Open(frmMain& w, const QString& path) { return Answered(w.mnuFileOpen, path); }
+
+// Runs `action` while the disk takes no more than `allowed` bytes of any one file.
+template <class Action>
+void WithFileSizeLimit(rlim_t allowed, Action action)
 {
-    auto seen = AnswerFileDialog(path);
-    w.mnuFileOpen->trigger();
-    return seen;
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    rlimit small = before;
+    small.rlim_cur = allowed;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    action();
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
 }
 
 }  // namespace fixtures
