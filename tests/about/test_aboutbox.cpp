@@ -1,8 +1,6 @@
 // Help > About: the box's texts on each opening, and its system information button on a made-up
 // machine (registry values, files, viewers on the PATH) and on this desktop.
-#include <QAction>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,54 +10,53 @@
 #include "about/sysinfoenvironment.h"
 #include "about/sysinfoviewers.h"
 #include "app/frmMain.h"
+#include "support/filedialogs.h"
 
 namespace {
-const QString Unavailable = "Tarnwell: System Information Is Unavailable At This Time";
+const QString Unavailable = "System Information Is Unavailable At This Time";
+const QString Told = "Tarnwell: " + Unavailable;
 
-// A null value is not in the registry; the folder value is a string.
-struct Machine {
+// One press of the button on a made-up machine: the registry's two values (null: no such key;
+// the folder a string), the files there and the viewers on the PATH, and what is to happen.
+struct Case {
+    const char* row;
+    QString expected;  // the program started, or the message shown as "caption: text"
     QByteArray program{}, folder{};
     QStringList files{}, viewers{};
     std::uint32_t programType = reg::String;
     bool queryFails = false, startFails = false;
 };
 
-// The registry and machine calls answered from `setup`; notes what is started or shown, and
-// whether every call asked for what it should, with the empty 1024-byte buffer.
-class FakeMachine : public Registry, public SysInfoEnvironment {
+// Answers the registry and machine calls from its case; a call that asks for other rights, another
+// value or with another buffer size finds nothing.
+class FakeMachine : public Case, public Registry, public SysInfoEnvironment {
 public:
-    explicit FakeMachine(const Machine& setup) : setup(setup) {}
-    const Machine& setup;
-    QStringList outcome;
-    int keysOpen = 0;
-    bool callsAsExpected = true;
+    explicit FakeMachine(const Case& setup) : Case(setup) {}
+    QStringList happened;
 
     long OpenKey(RegKey root, const QString& name, std::uint32_t access, RegKey& key) override
     {
-        ++keysOpen;
-        callsAsExpected &= root == reg::LocalMachine && access == 0x2003F;
-        const bool program = name == "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO" && !setup.program.isNull();
-        const bool folder = name == "SOFTWARE\\Microsoft\\Shared Tools Location" && !setup.folder.isNull();
-        key = program ? 1 : folder ? 2 : 0;
+        const bool programKey = name == "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO" && !program.isNull();
+        const bool folderKey = name == "SOFTWARE\\Microsoft\\Shared Tools Location" && !folder.isNull();
+        key = root != reg::LocalMachine || access != 0x2003F ? 0 : programKey ? 1 : folderKey ? 2 : 0;
         return key ? reg::Success : reg::FileNotFound;
     }
     long QueryValue(RegKey key, const QString& name, std::uint32_t& type, QByteArray& data, std::uint32_t& size) override
     {
-        callsAsExpected &= data == QByteArray(1024, '\0') && size == 1024 && name == (key == 1 ? "PATH" : "MSINFO");
-        if (setup.queryFails) return reg::FileNotFound;
-        const QByteArray& value = key == 1 ? setup.program : setup.folder;
+        if (queryFails || size != 1024 || name != (key == 1 ? "PATH" : "MSINFO")) return reg::FileNotFound;
+        const QByteArray& value = key == 1 ? program : folder;
         data.replace(0, value.size(), value);
         size = value.size();
-        type = key == 1 ? setup.programType : reg::String;
+        type = key == 1 ? programType : reg::String;
         return reg::Success;
     }
-    long CloseKey(RegKey) override { --keysOpen; return reg::Success; }
+    long CloseKey(RegKey) override { return reg::Success; }
 
     Registry& registry() override { return *this; }
-    bool FileExists(const QString& path) override { return setup.files.contains(path); }
-    QString FindProgram(const QString& name) override { return setup.viewers.contains(name) ? "/usr/bin/" + name : QString(); }
-    bool StartProgram(const QString& path) override { if (!setup.startFails) outcome << path; return !setup.startFails; }
-    void ShowMessage(QWidget*, const QString& text, const QString& caption) override { outcome << caption + ": " + text; }
+    bool FileExists(const QString& path) override { return files.contains(path); }
+    QString FindProgram(const QString& name) override { return viewers.contains(name) ? "/usr/bin/" + name : QString(); }
+    bool StartProgram(const QString& path) override { if (!startFails) happened << path; return !startFails; }
+    void ShowMessage(QWidget*, const QString& text, const QString& title) override { happened << title + ": " + text; }
 };
 }  // namespace
 
@@ -69,18 +66,15 @@ private slots:
     void opensClosesAndOpensAgain()
     {
         frmMain window;
-        window.show();
         for (int opening = 1; opening <= 2; ++opening) {
             QStringList seen;
             QTimer::singleShot(0, [&] {
                 auto* box = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-                const auto text = [box](const char* label) { return box->findChild<QLabel*>(label)->text(); };
-                QString shape;  // the notice's lines, "x" filled and "-" blank
-                for (const QString& line : text("lblDescription").split("\r\n")) shape += line.isEmpty() ? "-" : "x";
-                const QSize picture = box->findChild<QLabel*>("Image1")->pixmap().size();
-                seen << box->windowTitle() << text("lblTitle") << text("lblVersion") << shape
-                     << QString("%1x%2").arg(picture.width()).arg(picture.height());
-                box->findChild<QPushButton*>("cmdOK")->click();
+                seen << box->windowTitle() << box->lblTitle->text() << box->lblVersion->text();
+                QString& shape = seen.emplaceBack();  // the notice's lines, "x" filled and "-" blank
+                for (const QString& line : box->lblDescription->text().split("\r\n")) shape += line.isEmpty() ? "-" : "x";
+                seen << (box->Image1->pixmap().size() == QSize(213, 251) ? "213x251" : "another size");
+                box->cmdOK->click();
             });
             window.mnuHelpAbout->trigger();
             QCOMPARE(seen, QStringList({"About Tarnwell", "Tarnwell", "Version 1.1.0", "xx-xx-xx-xx", "213x251"}));
@@ -88,64 +82,46 @@ private slots:
         }
     }
 
-    void sysInfoButtonOnAMadeUpMachine()
+    // The System Info button on made-up machines, then on this desktop.
+    void sysInfoButton()
     {
         const QString tool = "C:\\Tools\\info.exe", inFolder = "C:\\Shared\\MSINFO32.EXE";
         const QString first = SystemInfoViewers.front(), last = SystemInfoViewers.back();
         const QByteArray folder("C:\\Shared", 10);  // with its terminating zero
-        const struct {
-            const char* row;
-            Machine machine;
-            QString outcome;
-        } cases[] = {
-            {"first location, its zero cut", {QByteArray("C:\\Tools\\info.exe", 18), folder, {inFolder}, {first}}, tool},
-            {"first location without a zero", {"C:\\Tools\\info.exe"}, tool},
-            {"first location, a 32-bit number", {"\x78\x05\x34\x12", {}, {}, {}, reg::Dword}, "19088760"},  // 1234578 hex
-            {"only the second, program there", {{}, folder, {inFolder}, {first}}, inFolder},
-            {"only the second, no program", {{}, folder, {tool}, {first}}, Unavailable},
-            {"neither: first viewer of the list", {{}, {}, {}, {last, first}}, "/usr/bin/" + first},
-            {"neither and no viewer", {}, Unavailable},
-            {"failing query", {"C:\\x.exe", folder, {inFolder}, {first}, reg::String, true}, "/usr/bin/" + first},
-            {"program will not start", {"C:\\x.exe", {}, {}, {}, reg::String, false, true}, Unavailable},
+        const Case cases[] = {
+            {"first location, its zero cut", tool, QByteArray("C:\\Tools\\info.exe", 18), folder, {inFolder}, {first}},
+            {"first location without a zero", tool, "C:\\Tools\\info.exe"},
+            {"first location, a 32-bit number", "19088760", "\x78\x05\x34\x12", {}, {}, {}, reg::Dword},  // 1234578 hex
+            {"only the second, program there", inFolder, {}, folder, {inFolder}, {first}},
+            {"only the second, no program", Told, {}, folder, {tool}, {first}},
+            {"neither: first viewer of the list", "/usr/bin/" + first, {}, {}, {}, {last, first}},
+            {"neither and no viewer", Told},
+            {"failing query", "/usr/bin/" + first, "C:\\x.exe", folder, {inFolder}, {first}, reg::String, true},
+            {"program will not start", Told, "C:\\x.exe", {}, {}, {}, reg::String, false, true},
         };
         for (const auto& c : cases) {
-            FakeMachine machine(c.machine);
+            FakeMachine machine(c);
             frmAbout(nullptr, &machine).cmdSysInfo->click();
-            QVERIFY2(machine.outcome == QStringList{c.outcome}, qPrintable(c.row + (": " + machine.outcome.join("|"))));
-            QVERIFY2(machine.callsAsExpected && machine.keysOpen == 0, c.row);
+            QVERIFY2(machine.happened == QStringList{c.expected}, qPrintable(c.row + (": " + machine.happened.join("|"))));
         }
-    }
 
-    // No registry here: the first viewer found on the PATH starts by its path (a shell would
-    // split the folder's name), without arguments; with none, the message.
-    void sysInfoButtonOnThisDesktop()
-    {
-        QTemporaryDir temporary;
-        const QDir folder(temporary.filePath("viewers; touch split"));
+        // No registry here: a viewer found on the PATH starts by its path, which a shell would split,
+        // without arguments; with none, the message.
+        QTemporaryDir onPath(QDir::tempPath() + "/viewers; touch split-XXXXXX");
         const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", folder.path().toLocal8Bit());
-        QString message;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            message = box->windowTitle() + ": " + box->text();
-            box->accept();
-        });
+        qputenv("PATH", onPath.path().toLocal8Bit());
+        const auto message = AnswerMessageBox(QMessageBox::Ok);
         frmAbout about;
         about.cmdSysInfo->click();
-        QCOMPARE(message, Unavailable);
+        QCOMPARE(*message, Unavailable);
 
-        const QString first = SystemInfoViewers[1], last = SystemInfoViewers.back();
-        QVERIFY(QDir().mkpath(folder.path()));
-        for (const QString& viewer : {last, first}) {
-            QFile script(folder.filePath(viewer));
-            QVERIFY(script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\n: > \"$0.$#\"\n") > 0);
-            script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-        }
+        QFile viewer(onPath.filePath(SystemInfoViewers[1]));
+        QVERIFY(viewer.open(QIODevice::WriteOnly) && viewer.write("#!/bin/sh\n: > \"$0.$#\"\n") > 0);
+        viewer.close();
+        viewer.setPermissions(viewer.permissions() | QFileDevice::ExeOwner);
         about.cmdSysInfo->click();
         qputenv("PATH", path);
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.filePath(first + ".0")), 10000);
-        QCOMPARE(folder.entryList(QDir::Files).size(), 3);
-        QVERIFY(!QFile::exists("split"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(viewer.fileName() + ".0"), 10000);
     }
 };
 
