@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -21,13 +22,12 @@ namespace fixtures {
 inline void BuildTrackedDesign(frmMain& w, const TestCatalogue& catalogue)
 {
     catalogue.Attach(w);
-    DrivePayload(w, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "vsbCruise=4", "chkTurret=1",
-                     "chkFerroFibrous=1", "chkCASE=1", "vsbArmorTonnage=20", "vsbFrontArmor=40", "vsbRightArmor=30",
-                     "vsbLeftArmor=30", "vsbRearArmor=20", "vsbTurretArmor=25",
-                     "weapon=Large Laser", "optLocation_4", "cmdAdd", "weapon=LRM 10", "optLocation_0", "cmdAdd",
-                     "weapon=SRM 2", "optLocation_4", "cmdAdd", "weapon=Beagle Active Probe", "cmdAdd",
-                     "cmdAddAmmo", "ammo=Cargo", "vsbAddTonnage=1", "cmdAmmoAdd", "ammo=Ammo-Autocannon/5",
-                     "vsbAddTonnage=3", "cmdAmmoAdd", "chkArtemisLRM=1", "chkArtemisSRM=1", "vsbHeatSinks=16"});
+    DrivePayload(w, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "vsbCruise=4", "chkTurret=1", "chkFerroFibrous=1",
+                     "chkCASE=1", "vsbArmorTonnage=20", "vsbFrontArmor=40", "vsbRightArmor=30", "vsbLeftArmor=30",
+                     "vsbRearArmor=20", "vsbTurretArmor=25", "weapon=Large Laser", "optLocation_4", "cmdAdd",
+                     "weapon=LRM 10", "optLocation_0", "cmdAdd", "weapon=SRM 2", "optLocation_4", "cmdAdd",
+                     "weapon=Beagle Active Probe", "cmdAdd", "cmdAddAmmo", "ammo=Cargo", "vsbAddTonnage=1", "cmdAmmoAdd",
+                     "ammo=Ammo-Autocannon/5", "vsbAddTonnage=3", "cmdAmmoAdd", "chkArtemisLRM=1", "chkArtemisSRM=1", "vsbHeatSinks=16"});
     w.txtVehicleName->setText(QString::fromUtf8("Müller-Panzer Ä"));
     w.txtManufacturer->setText(QStringLiteral("Hallberg Werke"));
     w.txtCommSystem->setText(QStringLiteral("Skylink 9"));
@@ -42,11 +42,9 @@ inline QList<QByteArray> TrackedDesignLines()
                                          "\"Hallberg Werke\"|\"Skylink 9\"|\"Falke TT-2\"|\"Line one|"
                                          "Line two, with a comma||Last line: Gr\xf6\xdf" "e\"").split('|');
     lines << "\"Energy\",\"Large Laser\",8,5,\"Turret\",100000,0" << "\"Missile\",\"LRM 10\",4,5,\"Front\",100000,0"
-          << "\"Missile\",\"SRM 2\",2,1,\"Turret\",10000,0"
-          << "\"Electronics\",\"Beagle Active Probe\",0,1.5,\"Body\",200000,0"
+          << "\"Missile\",\"SRM 2\",2,1,\"Turret\",10000,0" << "\"Electronics\",\"Beagle Active Probe\",0,1.5,\"Body\",200000,0"
           << "\"Cargo\",\"Cargo\",0,.5,\"Body\",500,0" << "\"Ballistic\",\"Ammo-Autocannon/5\",0,3,\"Body\",13537.5,0"
-          << "\"Electronics\",\"Artemis IV - LRM\",0,1,\"Front\",100000,0"
-          << "\"Electronics\",\"Artemis IV - SRM\",0,1,\"Turret\",100000,0";
+          << "\"Electronics\",\"Artemis IV - LRM\",0,1,\"Front\",100000,0" << "\"Electronics\",\"Artemis IV - SRM\",0,1,\"Turret\",100000,0";
     while (lines.size() < 24 + 100) lines << "\"\",\"\",0,0,\"\",0,0";
     return lines;
 }
@@ -54,8 +52,7 @@ inline QList<QByteArray> TrackedDesignLines()
 // A VTOL with its rotor armor at the rotor's limit.
 inline void BuildVTOLDesign(frmMain& w)
 {
-    Drive(w, {"optMotiveType_3", "vsbMass=20", "vsbCruise=6", "vsbArmorTonnage=4", "vsbFrontArmor=10",
-              "vsbTurretArmor=2"});
+    Drive(w, {"optMotiveType_3", "vsbMass=20", "vsbCruise=6", "vsbArmorTonnage=4", "vsbFrontArmor=10", "vsbTurretArmor=2"});
     w.txtVehicleName->setText(QStringLiteral("Kestrel VTOL"));
 }
 
@@ -81,8 +78,7 @@ inline QByteArray ReadBytes(const QString& path)
 inline void WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(), qPrintable(path));
 }
 
 // A menu command as a user gives it, its file dialog answered with `path`.
@@ -102,8 +98,7 @@ void WithFileSizeLimit(rlim_t allowed, Action action)
 {
     rlimit before{};
     getrlimit(RLIMIT_FSIZE, &before);
-    rlimit small = before;
-    small.rlim_cur = allowed;
+    const rlimit small{allowed, before.rlim_max};
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &small);
     action();

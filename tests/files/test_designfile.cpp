@@ -1,78 +1,162 @@
-// Saving designs and opening them again through the File menu: the bytes of the file, the
-// window after a round trip, the forms a reader takes, and the value forms beyond the window.
+// Design files through New, Open, Save and Save As: what the dialogs offer and what cancelling
+// leaves, the bytes a design gives, the window after a round trip, the forms a reader takes,
+// and broken files and full disks, after which the window stays in step and the file is closed.
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "designfixtures.h"
-#include "files/valueforms.h"
+#include "files/commondialog.h"
 #include "support/designchecks.h"
+#include "support/payloadchecks.h"
 #include "support/testsupport.h"
 
 using namespace fixtures;
 
+namespace {
+
+constexpr int FirstRecord = 24;  // line of the tracked design's first record, from 0
+
+// The tracked design's file with lines replaced, cut to its first `keep` lines (all when -1).
+QByteArray Edited(const QList<std::pair<int, QByteArray>>& edits, int keep = -1)
+{
+    QList<QByteArray> lines = TrackedDesignLines();
+    for (const auto& [line, text] : edits) lines[line] = text;
+    return FileBytes(keep < 0 ? lines : lines.mid(0, keep));
+}
+
+QByteArray Record(const QByteArray& name, int heat = 2)
+{
+    return "\"Energy\",\"" + name + "\"," + QByteArray::number(heat) + ",1,\"Turret\",10000,0";
+}
+
+}  // namespace
+
 class DesignFileTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-
-    // Saved, then opened over a new design and in a window of its own: the same window, from
-    // the bytes the design gives whatever the regional settings.
-    void roundTrip()
+    void initTestCase()
     {
-        enum Design { Empty, Tracked, VTOL };
-        const struct {
-            const char* label;
-            Design design;
-            QLocale::Language language;
-        } cases[] = {{"new design", Empty, QLocale::English}, {"tracked", Tracked, QLocale::English},
-                     {"tracked, German settings", Tracked, QLocale::German}, {"VTOL, rotor armor 2", VTOL, QLocale::English}};
-        for (const auto& c : cases) {
-            LocaleScope locale(c.language, c.language == QLocale::German ? QLocale::Germany : QLocale::UnitedStates);
-            QTemporaryDir dir;
-            TestCatalogue catalogue;
-            frmMain w;
-            if (c.design == Tracked) BuildTrackedDesign(w, catalogue);
-            if (c.design == VTOL) BuildVTOLDesign(w);
-            const QStringList saved = DesignSnapshot(w);
-            const QString path = dir.filePath(QStringLiteral("design.edt"));
-            SaveAs(w, path);
-            const QByteArray bytes = ReadBytes(path);
-            if (c.design != VTOL)
-                QVERIFY2(bytes == FileBytes(c.design == Empty ? EmptyDesignLines() : TrackedDesignLines()), c.label);
-            if (c.design == Empty) QCOMPARE(bytes.count("\r\n"), 121);
-
-            w.mnuFileNew->trigger();
-            Open(w, path);
-            QVERIFY2(DesignSnapshot(w) == saved, c.label);
-            QCOMPARE(w.DesignFileName, path);
-            QCOMPARE(DesignConsistencyFailure(w), QString());
-            frmMain other;
-            catalogue.Attach(other);
-            Open(other, path);
-            QVERIFY2(DesignSnapshot(other) == saved, c.label);
-            if (c.design == VTOL) {
-                QCOMPARE(other.vsbTurretArmor->maximum(), 2);
-                QCOMPARE(Value(other, QStringLiteral("vsbTurretArmor")), 2);
-            }
-        }
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        // Where the toolkit's file dialog would keep its history, had it the chance.
+        QVERIFY(config_.isValid());
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
     }
 
-    // CASE and Ferro-Fibrous already ticked run no handler again: their tonnage, price and
-    // slots count once.
-    void openOverTickedBoxes()
+    // The dialog as each command sets it up, cancelled: nothing changes and nothing is written.
+    void dialogsCancelled()
     {
+        const struct {
+            QAction* frmMain::*command;
+            const char *name, *suggested, *current;  // current: the design file's name before the command
+        } cases[] = {{&frmMain::mnuFileSaveAs, "Insert Name and Designation", "InsertNameandDesignation.edt", ""},
+                     {&frmMain::mnuFileSaveAs, " Patrol  Car 3 ", "PatrolCar3.edt", "Other Name.edt"},
+                     {&frmMain::mnuFileOpen, "Patrol Car 3", "PatrolCar3.edt", "Other Name.edt"}};
         QTemporaryDir dir;
         TestCatalogue catalogue;
         frmMain w;
         BuildTrackedDesign(w, catalogue);
-        const QString path = dir.filePath(QStringLiteral("tracked.edt"));
+        for (const auto& c : cases) {
+            const bool save = c.command == &frmMain::mnuFileSaveAs;
+            w.txtVehicleName->setText(QLatin1String(c.name));
+            w.DesignFileName = *c.current ? dir.filePath(QLatin1String(c.current)) : QString();
+            const QStringList before = DesignSnapshot(w);
+            const QString current = w.DesignFileName;
+            auto seen = CancelFileDialog();
+            (w.*c.command)->trigger();
+            QCOMPARE(seen->mode, save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+            QCOMPARE(seen->nameField, QLatin1String(c.suggested));
+            QCOMPARE(seen->filters, (QStringList{"Editor files (*.edt)", "All files (*)"}));
+            QCOMPARE(seen->asksBeforeReplacing, save);
+            QCOMPARE(QDir(seen->directory), QDir(frmMain::GetAppPath()));
+            QCOMPARE(w.dlgCommon->filter(), QStringLiteral("Editor files (*.edt)|*.edt|All files (*.*)|*.*"));
+            QCOMPARE(w.DesignFileName, current);
+            QCOMPARE(DesignSnapshot(w), before);
+        }
+        QVERIFY(QDir(dir.path()).isEmpty());
+        QVERIFY(!QFile::exists(config_.filePath(QStringLiteral("QtProject.conf"))));
+    }
+
+    // Save on an untitled design asks like Save As and takes a name without an extension as
+    // typed; then it writes without asking, and Save As asks before replacing that file.
+    // Characters beyond the code page are written as "?", a double quote as a typographic one.
+    void saveUntitledThenTitled()
+    {
+        QTemporaryDir dir;
+        frmMain w;
+        w.txtVehicleName->setText(QString::fromUtf8("Say \"Hi\" € ☃ 𝄞 Ł"));
+        const QString path = dir.filePath(QStringLiteral("first"));
+        QCOMPARE(Answered(w.mnuFileSave, path)->mode, QFileDialog::AcceptSave);
+        QList<QByteArray> lines = EmptyDesignLines();
+        lines[0] = "\"Say \x93Hi\x94 \x80 ? ? ?\"";
+        QCOMPARE(ReadBytes(path), FileBytes(lines));
+
+        SetValue(w, QStringLiteral("vsbMass"), 7);
+        auto unexpected = CancelFileDialog();
+        w.mnuFileSave->trigger();
+        ForgetDialogAnswers();
+        QVERIFY(!unexpected->shown);
+        QCOMPARE(ReadBytes(path).split('\n').at(3), QByteArray("7\r"));
+
+        SetValue(w, QStringLiteral("vsbMass"), 8);
+        auto question = AnswerMessageBox(QMessageBox::Yes);
         SaveAs(w, path);
-        frmMain ticked;
-        catalogue.Attach(ticked);
-        Drive(ticked, {"chkCASE=1", "chkFerroFibrous=1", "chkArtemisLRM=1"});
-        Open(ticked, path);
-        QCOMPARE(DesignSnapshot(ticked), DesignSnapshot(w));
-        QCOMPARE(ticked.ItemsUsed, Int16(8 + 2));
+        QVERIFY(question->contains(QStringLiteral("first")));
+        QCOMPARE(ReadBytes(path).split('\n').at(3), QByteArray("8\r"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"first"});
+    }
+
+    // Opening a name that does not exist clears the payload, keeps every other input, and a
+    // later Save creates the file. New then gives the window of a program just started: the
+    // boxes give back their slots, tonnage and price, and no heat sinks are left.
+    void unknownNameThenNew()
+    {
+        QTemporaryDir dir;
+        TestCatalogue catalogue;
+        frmMain w, fresh;
+        BuildTrackedDesign(w, catalogue);
+        const QString path = dir.filePath(QStringLiteral("new-one.edt"));
+        Open(w, path);
+        QCOMPARE(w.DesignFileName, path);
+        QCOMPARE(PayloadLines(w).size(), 1);
+        QCOMPARE(w.txtVehicleName->text(), QString::fromUtf8("Müller-Panzer Ä"));
+        QCOMPARE(Value(w, QStringLiteral("vsbMass")), 60);
+        QCOMPARE(DesignConsistencyFailure(w), QString());
+        w.mnuFileSave->trigger();
+        QVERIFY(QFile::exists(path));
+
+        catalogue.Attach(fresh);
+        w.mnuFileNew->trigger();
+        QCOMPARE(DesignSnapshot(w), DesignSnapshot(fresh));
+        QCOMPARE(w.DesignFileName, QString());
+        QCOMPARE(Value(w, QStringLiteral("vsbHeatSinks")), 0);
+    }
+
+    // Saved, then opened in a window whose CASE, Ferro-Fibrous and Artemis IV boxes are ticked
+    // already: the same window, from the bytes the design gives whatever the regional settings.
+    void roundTrip()
+    {
+        enum Design { Empty, Tracked, VTOL };
+        const struct { Design design; bool german; } cases[] = {{Empty, false}, {Tracked, false}, {Tracked, true}, {VTOL, false}};
+        for (const auto& c : cases) {
+            LocaleScope locale(c.german ? QLocale::German : QLocale::English, c.german ? QLocale::Germany : QLocale::UnitedStates);
+            QTemporaryDir dir;
+            TestCatalogue catalogue;
+            frmMain w, other;
+            if (c.design == Tracked) BuildTrackedDesign(w, catalogue);
+            if (c.design == VTOL) BuildVTOLDesign(w);
+            const QString path = dir.filePath(QStringLiteral("design.edt"));
+            SaveAs(w, path);
+            const QByteArray bytes = ReadBytes(path);
+            if (c.design != VTOL)
+                QCOMPARE(bytes.split('\n'), FileBytes(c.design == Empty ? EmptyDesignLines() : TrackedDesignLines()).split('\n'));
+            catalogue.Attach(other);
+            Drive(other, {"chkCASE=1", "chkFerroFibrous=1", "chkArtemisLRM=1"});
+            Open(other, path);
+            QCOMPARE(DesignSnapshot(other), DesignSnapshot(w));
+            QCOMPARE(other.DesignFileName, path);
+            QCOMPARE(DesignConsistencyFailure(other), QString());
+        }
     }
 
     // Whatever a user's editor did to the file: line feeds alone, blanks around values, texts
@@ -81,59 +165,84 @@ private slots:
     {
         QTemporaryDir dir;
         TestCatalogue catalogue;
-        frmMain w;
+        frmMain w, other;
         BuildTrackedDesign(w, catalogue);
         QByteArray bytes = FileBytes(TrackedDesignLines());
-        bytes.replace("\r\n", "\n").replace(",.5,", ", 0.5 ,").replace("\n60\n", "\n  60.5\t\n");
-        bytes.replace("\n4\n", "\n3.5\n").replace("\"M\xfcller-Panzer \xc4\"", "M\xfcller-Panzer \xc4  ");
-        const QString path = dir.filePath(QStringLiteral("edited.edt"));
-        WriteBytes(path, bytes);
-        frmMain other;
+        bytes.replace("\r\n", "\n").replace(",.5,", ", 0.5 ,").replace("\n60\n", "\n  60.5\t\n").replace("\n4\n", "\n3.5\n");
+        bytes.replace("\"M\xfcller-Panzer \xc4\"", "M\xfcller-Panzer \xc4  ");
+        WriteBytes(dir.filePath(QStringLiteral("edited.edt")), bytes);
         catalogue.Attach(other);
-        Open(other, path);
+        Open(other, dir.filePath(QStringLiteral("edited.edt")));
         QCOMPARE(DesignSnapshot(other), DesignSnapshot(w));
     }
 
-    // Characters beyond the code page become "?"; a double quote, which the file cannot hold,
-    // becomes a typographic one.
-    void textsBeyondTheCodePage()
+    // Each file opened in a fresh window: the records listed and the line where reading stopped
+    // (0: none, -1: whatever); the totals are rebuilt unless reading stopped among the records.
+    void brokenFile()
     {
+        const struct {
+            const char* label;
+            QByteArray bytes;  // a null array: no file at all
+            int items, stopLine;
+        } cases[] = {
+            {"missing file", QByteArray(), 0, 1},
+            {"empty file", "", 0, 1},
+            {"binary", ReadBytes(QCoreApplication::applicationFilePath()).left(5000), 0, -1},
+            {"larger than any design", Edited({{20, '"' + QByteArray(2 << 20, 'o')}}), 0, 1},
+            {"cut after the cruise speed", Edited({}, 5), 0, 6},
+            {"cut inside the third record", Edited({}, FirstRecord + 2) + "\"Missile\",\"SR", 2, 27},
+            {"records missing at the end", Edited({}, FirstRecord + 50), 8, FirstRecord + 51},
+            {"movement type without a button", Edited({{1, "4"}}), 0, 2},
+            {"engine type without a button", Edited({{2, "-1"}}), 0, 3},
+            {"mass beyond 16 bits", Edited({{3, "99999"}}), 0, 4},
+            {"fewer heat sinks than the engine brings", Edited({{5, "9"}}), 0, 6},
+            {"front armor 2001", Edited({{12, "2001"}}), 0, 13},
+            {"rotor armor 3", Edited({{1, "3"}, {3, "20"}, {10, "0"}, {16, "3"}}), 0, 17},
+            {"29-character name", Edited({{FirstRecord + 2, Record(QByteArray(29, 'x'))}}), 2, 27},
+            {"a record after an empty one", Edited({{FirstRecord + 3, "\"\",\"\",0,0,\"\",0,0"}}), 3, 29},
+            {"28-character name", Edited({{FirstRecord + 2, Record(QByteArray(28, 'x'))}}), 8, 0},
+            {"heat adding up past 16 bits", Edited({{FirstRecord, Record("A", 30000)}, {FirstRecord + 1, Record("B", 30000)}}), 8, 26},
+        };
         QTemporaryDir dir;
-        frmMain w;
-        w.txtVehicleName->setText(QString::fromUtf8("Say \"Hi\" € ☃ 𝄞 Ł"));
-        const QString path = dir.filePath(QStringLiteral("texts.edt"));
-        SaveAs(w, path);
-        QCOMPARE(ReadBytes(path).split('\r').first(), QByteArray("\"Say \x93Hi\x94 \x80 ? ? ?\""));
-        frmMain other;
-        Open(other, path);
-        QCOMPARE(other.txtVehicleName->text(), QString::fromUtf8("Say “Hi” € ? ? ?"));
+        const QString path = dir.filePath(QStringLiteral("broken.edt"));
+        for (const auto& c : cases) {
+            QFile::remove(path);
+            if (!c.bytes.isNull()) WriteBytes(path, c.bytes);
+            frmMain w;
+            Open(w, path);
+            QCOMPARE(w.DesignFileName, path);
+            QVERIFY2(!FileIsOpen(path), c.label);
+            QVERIFY2(PayloadLines(w).size() - 1 == c.items, c.label);
+            QVERIFY2(c.stopLine < 0 || w.DesignFileStopLine == c.stopLine, c.label);
+            const bool rebuilt = c.stopLine <= FirstRecord;  // reading went past the records or stopped before them
+            const QString failure = rebuilt ? DesignConsistencyFailure(w) : InputConsistencyFailure(w);
+            QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(c.label, failure)));
+            // After a stop among the records the totals are rebuilt only part of the way, if at all.
+            QVERIFY2(rebuilt || w.PayloadCount < c.items, c.label);
+        }
     }
 
-    // Amounts and whole numbers no design in the window reaches.
-    void valueForms()
+    // Save As to a folder that is not there writes nothing; a disk that takes only the first
+    // kilobyte leaves exactly that much of the design. The design stays as it was.
+    void writeFailures()
     {
-        constexpr qint64 Max = std::numeric_limits<qint64>::max(), Min = std::numeric_limits<qint64>::min();
-        const struct { const char* text; qint64 units; } written[] = {
-            {"-.5", -5000}, {".0001", 1}, {"-1.2345", -12345}, {"922337203685477.5807", Max}, {"-922337203685477.5808", Min}};
-        for (const auto& c : written) {
-            QCOMPARE(CurrencyFileText(Currency::fromUnits(c.units)), QLatin1String(c.text));
-            QCOMPARE(ParseFileCurrency(QString::fromLatin1(c.text)), std::optional(Currency::fromUnits(c.units)));
-        }
-        const struct { const char* text; std::optional<qint64> units; } amounts[] = {
-            {"5.", 50000}, {"1.00005", 10000}, {"1.00015", 10002}, {"922337203685477.5808", {}}, {"", {}},
-            {".", {}}, {"1,5", {}}, {"1e3", {}}, {"--1", {}}, {"1.5.0", {}}};
-        for (const auto& c : amounts) {
-            const std::optional<Currency> parsed = ParseFileCurrency(QString::fromLatin1(c.text));
-            QVERIFY2(parsed.has_value() == c.units.has_value() && (!parsed || parsed->units() == *c.units), c.text);
-        }
-        const struct { const char* text; std::optional<int> value; } integers[] = {
-            {"-32768", -32768}, {"32768", {}}, {"2.5", 2}, {"1.5", 2}, {"-.5", 0}, {"60.51", 61},
-            {"32767.4", 32767}, {"32767.5", {}}, {"12a", {}}, {"1 2", {}}, {"", {}}};
-        for (const auto& c : integers) {
-            const std::optional<Int16> parsed = ParseFileInteger(QString::fromLatin1(c.text));
-            QVERIFY2(parsed.has_value() == c.value.has_value() && (!parsed || int(*parsed) == *c.value), c.text);
-        }
+        QTemporaryDir dir;
+        TestCatalogue catalogue;
+        frmMain w;
+        BuildTrackedDesign(w, catalogue);
+        const QStringList before = DesignSnapshot(w);
+        const QString nowhere = dir.filePath(QStringLiteral("no-such-folder/design.edt"));
+        SaveAs(w, nowhere);
+        QCOMPARE(w.DesignFileName, nowhere);
+        w.DesignFileName = dir.filePath(QStringLiteral("cut.edt"));
+        WithFileSizeLimit(1000, [&] { w.mnuFileSave->trigger(); });
+        QVERIFY(!FileIsOpen(w.DesignFileName));
+        QCOMPARE(ReadBytes(w.DesignFileName), FileBytes(TrackedDesignLines()).left(1000));
+        QCOMPARE(DesignSnapshot(w), before);
     }
+
+private:
+    QTemporaryDir config_;
 };
 
 QTEST_MAIN(DesignFileTest)
