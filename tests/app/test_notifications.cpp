@@ -1,5 +1,6 @@
-// Handlers run when, and only when, a control's value really changes; spinners behave as
-// spinners; the focused spinner's label is highlighted.
+// Handlers run when, and only when, a control's value really changes; spinners step by 1 and
+// 10; the focused spinner's label is yellow and white after it; Exit ends at once.
+#include <QAction>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -7,196 +8,68 @@
 
 #include "support/testsupport.h"
 
-namespace {
-const char* const SpinnerLabels[][2] = {
-    {"vsbMass", "lblMass"},
-    {"vsbCruise", "lblCruise"},
-    {"vsbHeatSinks", "lblHeatSinks"},
-    {"vsbArmorTonnage", "lblArmorTonnage"},
-    {"vsbFrontArmor", "lblFrontArmor"},
-    {"vsbLeftArmor", "lblLeftArmor"},
-    {"vsbRightArmor", "lblRightArmor"},
-    {"vsbRearArmor", "lblRearArmor"},
-    {"vsbTurretArmor", "lblTurretArmor"},
-    {"vsbAddTonnage", "lblAddTonnage"},
-};
-}  // namespace
-
 class NotificationsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-
-    void upArrowRaisesByOneTroughMovesByTen()
+    // A handler runs when, and only when, its control's value really changes, from code as well;
+    // the mouse steps a spinner by 1 on its arrows and by 10 in its trough.
+    void handlersRunOnARealChangeOnly()
     {
         frmMain window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        Choose(window, QStringLiteral("optMotiveType_1"));
-        auto* mass = Control<QScrollBar>(window, QStringLiteral("vsbMass"));
-        SetValue(window, QStringLiteral("vsbMass"), 50);
-        QTest::mouseClick(mass, Qt::LeftButton, {}, QPoint(mass->width() / 2, 2));
-        QCOMPARE(mass->value(), 51);
-        QCOMPARE(Text(window, QStringLiteral("lblMass")), QStringLiteral("51"));
-        QTest::mouseClick(mass, Qt::LeftButton, {}, QPoint(mass->width() / 2, mass->height() - 2));
-        QCOMPARE(mass->value(), 50);
-        mass->setFixedSize(17, 160);  // tall enough to have a trough above and below the handle
-        QTest::mouseClick(mass, Qt::LeftButton, {}, QPoint(mass->width() / 2, 24));
-        QCOMPARE(mass->value(), 60);
-        QTest::mouseClick(mass, Qt::LeftButton, {}, QPoint(mass->width() / 2, mass->height() - 24));
-        QCOMPARE(mass->value(), 50);
-        mass->setValue(60);
-        QTest::keyClick(mass, Qt::Key_Up);
-        QCOMPARE(mass->value(), 61);
-    }
-
-    void loweringTheTopBelowTheValueRunsTheHandlerOnce()
-    {
-        frmMain window;
-        Choose(window, QStringLiteral("optMotiveType_1"));
-        SetValue(window, QStringLiteral("vsbMass"), 60);
-        QSignalSpy changes(Control<QScrollBar>(window, QStringLiteral("vsbMass")), &QScrollBar::valueChanged);
-        Choose(window, QStringLiteral("optMotiveType_3"));
-        QCOMPARE(changes.count(), 1);
-        QCOMPARE(int(window.Mass), 30);
-        QCOMPARE(Text(window, QStringLiteral("lblMass")), QStringLiteral("30"));
-        Choose(window, QStringLiteral("optMotiveType_0"));
-        QCOMPARE(changes.count(), 1);
-        QCOMPARE(int(window.Mass), 30);
-    }
-
-    void settingTheSameValueRunsNothing()
-    {
-        frmMain window;
-        QSignalSpy changes(Control<QScrollBar>(window, QStringLiteral("vsbArmorTonnage")), &QScrollBar::valueChanged);
-        QSignalSpy ticks(Control<QCheckBox>(window, QStringLiteral("chkTurret")), &QCheckBox::toggled);
-        const int itemsUsed = window.ItemsUsed;
-        SetValue(window, QStringLiteral("vsbArmorTonnage"), 0);
-        Tick(window, QStringLiteral("chkTurret"), false);
-        Tick(window, QStringLiteral("chkFerroFibrous"), false);
-        QCOMPARE(changes.count(), 0);
-        QCOMPARE(ticks.count(), 0);
-        QCOMPARE(int(window.ItemsUsed), itemsUsed);
-    }
-
-    void choosingAChosenOptionRunsNothing()
-    {
-        frmMain window;
-        SetValue(window, QStringLiteral("vsbMass"), 10);
-        QSignalSpy chosen(Control<QRadioButton>(window, QStringLiteral("optMotiveType_0")), &QRadioButton::toggled);
-        Control<QRadioButton>(window, QStringLiteral("optMotiveType_0"))->setChecked(true);
-        QCOMPARE(chosen.count(), 0);
-        Control<QRadioButton>(window, QStringLiteral("optMotiveType_1"))->setChecked(true);
+        QSignalSpy mass(Control<QScrollBar>(window, "vsbMass"), &QScrollBar::valueChanged);
+        QSignalSpy ferro(Control<QCheckBox>(window, "chkFerroFibrous"), &QCheckBox::toggled);
+        QSignalSpy hover(Control<QRadioButton>(window, "optMotiveType_0"), &QRadioButton::toggled);
+        SetValue(window, "vsbMass", 1);
+        Tick(window, "chkFerroFibrous", false);
+        Control<QRadioButton>(window, "optMotiveType_0")->setChecked(true);
+        QCOMPARE(mass.count() + ferro.count() + hover.count(), 0);
+        Control<QRadioButton>(window, "optMotiveType_1")->setChecked(true);  // a new choice runs its handler
         QCOMPARE(int(window.MotiveType), 1);
-        QCOMPARE(Text(window, QStringLiteral("lblLiftEquipment")), QStringLiteral("0.0"));
-    }
-
-    void focusedSpinnerLabelIsYellowThenWhite()
-    {
-        frmMain window;
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Tick(window, QStringLiteral("chkTurret"), true);  // the turret spinner takes the focus only when enabled
-        const QColor yellow(255, 255, 0), white(255, 255, 255);
-        for (const auto& [spinnerName, labelName] : SpinnerLabels) {
-            auto* spinner = Control<QScrollBar>(window, QString::fromLatin1(spinnerName));
-            auto* label = Control<QLabel>(window, QString::fromLatin1(labelName));
-            spinner->window()->activateWindow();
-            if (!spinner->isVisible()) continue;  // on a hidden page or browser
-            spinner->setFocus(Qt::TabFocusReason);
-            QVERIFY2(label->palette().color(QPalette::Window) == yellow, spinnerName);
-            QVERIFY2(label->autoFillBackground(), spinnerName);
-            Control<QWidget>(window, QStringLiteral("txtVehicleName"))->setFocus(Qt::TabFocusReason);
-            QVERIFY2(label->palette().color(QPalette::Window) == white, spinnerName);
+        SetValue(window, "vsbMass", 60);
+        Choose(window, "optMotiveType_3");  // lowers the top to 30: one change
+        QCOMPARE(mass.count(), 2);
+        QCOMPARE(Text(window, "lblMass"), "30");
+        Choose(window, "optMotiveType_0");  // raising the top moves nothing
+        QCOMPARE(mass.count(), 2);
+        // The mouse: the up arrow raises by 1, the trough above the handle by 10, and back down.
+        auto* spinner = Control<QScrollBar>(window, "vsbMass");
+        spinner->setFixedSize(17, 160);  // tall enough to have a trough above and below the handle
+        for (const auto& [y, value] : {std::pair{2, 31}, {24, 41}, {160 - 24, 31}, {160 - 2, 30}}) {
+            QTest::mouseClick(spinner, Qt::LeftButton, {}, QPoint(8, y));
+            QCOMPARE(Text(window, "lblMass"), QString::number(value));
         }
     }
 
-    // Tab through every page, the ammunition browser included: each spinner passed leaves its
-    // label white, whether its value ever changed or not.
-    void tabbingLeavesEveryVisitedLabelWhite()
+    // Tab through every page, the ammunition browser included: each of the ten spinners' labels is
+    // yellow while its spinner has the focus and white after, whether its value changed or not.
+    void tabbingHighlightsEverySpinnerLabelThenExit()
     {
         frmMain window;
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Tick(window, QStringLiteral("chkTurret"), true);
-        auto* tabs = Control<QTabWidget>(window, QStringLiteral("SSTab1"));
-        QSet<QString> visited;
-        const auto tabAround = [&] {
-            QWidget* start = Control<QWidget>(window, QStringLiteral("txtVehicleName"));
-            start->setFocus(Qt::TabFocusReason);
-            for (int press = 0; press < 200; ++press) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QWidget* focused = QApplication::focusWidget();
-                if (qobject_cast<QScrollBar*>(focused)) visited.insert(focused->objectName());
-                if (focused == start) break;
-            }
+        const auto colour = [&](const QString& spinner) {  // of its label: vsbMass, lblMass
+            return Control<QLabel>(window, "lbl" + spinner.mid(3))->palette().color(QPalette::Window);
         };
-        tabs->setCurrentIndex(0);
-        tabAround();
-        tabs->setCurrentIndex(1);
-        Press(window, QStringLiteral("cmdAddAmmo"));
-        tabAround();
-        QCOMPARE(visited.size(), int(std::size(SpinnerLabels)));
-        for (const auto& [spinnerName, labelName] : SpinnerLabels) {
-            QVERIFY2(visited.contains(QString::fromLatin1(spinnerName)), spinnerName);
-            const QLabel* label = Control<QLabel>(window, QString::fromLatin1(labelName));
-            QVERIFY2(label->palette().color(QPalette::Window) == QColor(255, 255, 255), labelName);
-            QVERIFY2(label->autoFillBackground(), labelName);
+        QCOMPARE(colour("vsbFrontArmor"), QApplication::palette().color(QPalette::Window));
+        Tick(window, "chkTurret", true);  // the turret spinner takes the focus only when enabled
+        QSet<QString> visited;
+        for (const int page : {0, 1}) {
+            Control<QTabWidget>(window, "SSTab1")->setCurrentIndex(page);
+            if (page == 1) Press(window, "cmdAddAmmo");
+            QWidget* start = Control<QWidget>(window, "txtVehicleName");
+            start->setFocus(Qt::TabFocusReason);
+            for (int press = 0; press < 200 && (press == 0 || QApplication::focusWidget() != start); ++press) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                if (!qobject_cast<QScrollBar*>(QApplication::focusWidget())) continue;
+                const QString& spinner = *visited.insert(QApplication::focusWidget()->objectName());
+                QVERIFY2(colour(spinner) == QColor(255, 255, 0), qPrintable(spinner));
+            }
         }
-        QCOMPARE(Text(window, QStringLiteral("lblFrontArmor")), QStringLiteral("0"));
-    }
-
-    // A spinner on a page the user has not opened yet is highlighted the same way.
-    void ammunitionSpinnerIsHighlighted()
-    {
-        frmMain window;
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Control<QTabWidget>(window, QStringLiteral("SSTab1"))->setCurrentIndex(1);
-        Press(window, QStringLiteral("cmdAddAmmo"));
-        auto* spinner = Control<QScrollBar>(window, QStringLiteral("vsbAddTonnage"));
-        const QLabel* label = Control<QLabel>(window, QStringLiteral("lblAddTonnage"));
-        QTest::mouseClick(spinner, Qt::LeftButton, {}, QPoint(spinner->width() / 2, 2));
-        QVERIFY(spinner->hasFocus());
-        QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 0));
-        QTest::keyClick(spinner, Qt::Key_Tab);
-        QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 255));
-    }
-
-    // A menu opened over the window or another window in front leaves the focus where it was,
-    // and the label yellow.
-    void labelStaysYellowWhileTheWindowIsInactive()
-    {
-        frmMain window;
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto* mass = Control<QScrollBar>(window, QStringLiteral("vsbMass"));
-        const QLabel* label = Control<QLabel>(window, QStringLiteral("lblMass"));
-        mass->setFocus(Qt::TabFocusReason);
-        QWidget other;
-        other.show();
-        QApplication::setActiveWindow(&other);
-        QVERIFY(QTest::qWaitForWindowActive(&other));
-        QVERIFY(!mass->hasFocus());
-        QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 0));
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QVERIFY(mass->hasFocus());
-        QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 0));
-        Control<QWidget>(window, QStringLiteral("txtVehicleName"))->setFocus(Qt::TabFocusReason);
-        QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 255, 255));
-    }
-
-    void exitClosesAtOnce()
-    {
-        frmMain window;
-        window.show();
-        SetValue(window, QStringLiteral("vsbMass"), 20);
-        window.findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+        QCOMPARE(visited.size(), 10);
+        for (const QString& spinner : visited) QVERIFY2(colour(spinner) == QColor(255, 255, 255), qPrintable(spinner));
+        SetValue(window, "vsbMass", 20);  // unsaved, yet no question
+        window.findChild<QAction*>("mnuFileExit")->trigger();
         QVERIFY(!window.isVisible());
     }
 };
