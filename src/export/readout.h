@@ -16,33 +16,34 @@ enum ReadoutMotive { NoMotive = -1, HoverMotive, TrackedMotive, WheeledMotive, V
 enum ReadoutEngine { NoEngine = -1, ICEEngine, FusionEngine, FusionXLEngine };
 
 struct ReadoutItem {
-    QString name;
+    QString name{};
     int heat = 0;
-    Currency tons;
-    QString location;
+    Currency tons{};
+    QString location{};
 };
 
-// Everything the readout shows, as plain values.
+// Everything the readout shows, as plain values; every member has a default, so a design names
+// only the values it sets.
 struct ReadoutDesign {
-    QString name;
+    QString name{};
     int mass = 0;
     int motive = NoMotive;
     int engine = NoEngine;
     int engineRating = 0;
-    Currency engineTonnage;
+    Currency engineTonnage{};
     // The movement points as the speed labels show them.
     double cruiseMP = 0;
     double flankMP = 0;
-    Currency structureTonnage;
+    Currency structureTonnage{};
     int heatSinks = 0;
     int heatSinkTonnage = 0;
-    Currency turretTonnage;
-    Currency controlTonnage;
-    Currency liftTonnage;
-    Currency powerAmpTonnage;
-    Currency armorFactor;
-    Currency armorTonnage;
-    QString armorTypeName;
+    Currency turretTonnage{};
+    Currency controlTonnage{};
+    Currency liftTonnage{};
+    Currency powerAmpTonnage{};
+    Currency armorFactor{};
+    Currency armorTonnage{};
+    QString armorTypeName{};
     bool caseFitted = false;
     bool turretFitted = false;
     int frontArmor = 0;
@@ -50,13 +51,13 @@ struct ReadoutDesign {
     int leftArmor = 0;
     int rearArmor = 0;
     int turretArmor = 0;
-    QString manufacturer;
-    QString commSystem;
-    QString targetingSystem;
-    QString overview;
-    QList<ReadoutItem> payload;
+    QString manufacturer{};
+    QString commSystem{};
+    QString targetingSystem{};
+    QString overview{};
+    QList<ReadoutItem> payload{};
     // Empty when the price cannot be worked out.
-    std::optional<Currency> cost;
+    std::optional<Currency> cost{};
 };
 
 // The page's lines without line ends; `dateTime` is the text of the moment of export. Without a

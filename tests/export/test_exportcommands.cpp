@@ -16,8 +16,6 @@
 
 using namespace fixtures;
 
-// The designs of the hand-written pages name only the values they set.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 class ExportCommandsTest : public QObject {
     Q_OBJECT

@@ -10,7 +10,6 @@
 #include <sys/resource.h>
 
 #include "support/filedialogs.h"
-#include "support/payloaddrive.h"
 #include "support/scenario.h"
 #include "support/testcatalogue.h"
 
@@ -22,7 +21,7 @@ namespace fixtures {
 inline void BuildTrackedDesign(frmMain& w, const TestCatalogue& catalogue)
 {
     catalogue.Attach(w);
-    DrivePayload(w, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "vsbCruise=4", "chkTurret=1", "chkFerroFibrous=1",
+    Drive(w, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "vsbCruise=4", "chkTurret=1", "chkFerroFibrous=1",
                      "chkCASE=1", "vsbArmorTonnage=20", "vsbFrontArmor=40", "vsbRightArmor=30", "vsbLeftArmor=30",
                      "vsbRearArmor=20", "vsbTurretArmor=25", "weapon=Large Laser", "optLocation_4", "cmdAdd",
                      "weapon=LRM 10", "optLocation_0", "cmdAdd", "weapon=SRM 2", "optLocation_4", "cmdAdd",

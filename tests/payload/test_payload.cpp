@@ -12,7 +12,7 @@
 
 #include "payload/payloadline.h"
 #include "support/payloadchecks.h"
-#include "support/payloaddrive.h"
+#include "support/scenario.h"
 #include "support/testcatalogue.h"
 #include "support/testsupport.h"
 
@@ -153,8 +153,8 @@ private slots:
             TestCatalogue catalogue(c.weapons, c.ammo);
             frmMain window;
             catalogue.Attach(window);
-            DrivePayload(window, c.steps);
-            const QString failure = PayloadCheckFailure(window, c.checks);
+            Drive(window, c.steps);
+            const QString failure = FirstFailure(window, c.checks);
             QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(c.name, failure)));
             VERIFY_PAYLOAD_IN_STEP(window);
         }
@@ -183,13 +183,13 @@ private slots:
         int fullTables = 0;
         for (quint32 seed : {1u, 7u, 42u, 2024u}) {
             CatalogueWindow bench;
-            DrivePayload(bench.window, OnTracked50({}));
+            Drive(bench.window, OnTracked50({}));
             QRandomGenerator random(seed);
             for (int step = 0; step < 400; ++step) {
                 const PayloadSnapshot before = TakeSnapshot(bench.window);
                 fullTables += before.count == PayloadCapacity;
                 const QStringList action = RandomAction(bench.window, random);
-                DrivePayload(bench.window, action);
+                Drive(bench.window, action);
                 const QString where = QStringLiteral("seed %1, step %2, %3: ").arg(seed).arg(step).arg(action.join(u' '));
                 const QString broken = PayloadInvariantFailure(bench.window);
                 QVERIFY2(broken.isEmpty(), qPrintable(where + broken));
@@ -207,24 +207,24 @@ private slots:
             CatalogueWindow bench;
             frmMain& window = bench.window;
             window.show();
-            DrivePayload(window, Times(99, "cmdAmmoAdd") + QStringList{"weapon=Medium Laser", "cmdAdd"});
+            Drive(window, Times(99, "cmdAmmoAdd") + QStringList{"weapon=Medium Laser", "cmdAdd"});
             QVERIFY(window.PayloadItems[100].Name == QLatin1String("Medium Laser") && !ToldFull(window));
             const PayloadSnapshot before = TakeSnapshot(window);
             Press(window, QString::fromLatin1(button));
             QVERIFY2(TakeSnapshot(window) == before && ToldFull(window), button);
-            DrivePayload(window, {"line=100", "cmdRemove"});  // the hundredth item goes like any other
+            Drive(window, {"line=100", "cmdRemove"});  // the hundredth item goes like any other
             QVERIFY(window.PayloadItems[100] == PayloadItem() && window.EnergyWeaponTonnage == Currency(0));
             VERIFY_PAYLOAD_IN_STEP(window);
         }
         // Three launchers and room for two lines: the first two launchers get theirs.
         CatalogueWindow bench;
         bench.window.show();
-        DrivePayload(bench.window, Times(95, "cmdAmmoAdd") + QStringList{"weapon=LRM 5", "optLocation_1", "cmdAdd", "optLocation_2", "cmdAdd",
+        Drive(bench.window, Times(95, "cmdAmmoAdd") + QStringList{"weapon=LRM 5", "optLocation_1", "cmdAdd", "optLocation_2", "cmdAdd",
                                                                          "optLocation_3", "cmdAdd", "chkArtemisLRM=1"});
         QCOMPARE(ShownItems(bench.window).mid(98), (QStringList{"Artemis IV - LRM|0|1.0|Rear", "Artemis IV - LRM|0|1.0|Right"}));
         QVERIFY(ToldFull(bench.window));
         VERIFY_PAYLOAD_IN_STEP(bench.window);
-        DrivePayload(bench.window, {"chkArtemisLRM=0"});
+        Drive(bench.window, {"chkArtemisLRM=0"});
         QCOMPARE(int(bench.window.PayloadCount), 98);
         VERIFY_PAYLOAD_IN_STEP(bench.window);
     }

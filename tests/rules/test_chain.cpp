@@ -3,7 +3,6 @@
 // heat moves the heat sinks, a VTOL takes the turret and what is mounted in it.
 #include <QTest>
 
-#include "support/payloaddrive.h"
 #include "support/scenario.h"
 #include "support/testcatalogue.h"
 #include "support/testsupport.h"
@@ -86,10 +85,10 @@ private slots:
             for (const auto& scenario : Scenarios) {
                 frmMain window;
                 catalogue.Attach(window);
-                DrivePayload(window, scenario.steps);
+                Drive(window, scenario.steps);
                 QStringList checks = scenario.checks;
                 for (QString& check : checks) check = german ? InGerman(check) : check;
-                const QString failure = PayloadCheckFailure(window, checks);
+                const QString failure = FirstFailure(window, checks);
                 QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("%1 %2: %3")
                                                            .arg(german ? "de" : "en", scenario.name, failure)));
             }

@@ -13,11 +13,6 @@ QStringList PayloadLines(const frmMain& window)
     return lines;
 }
 
-void SelectLine(frmMain& window, int row)
-{
-    window.lstPayload->setCurrentRow(row);
-}
-
 PayloadSnapshot TakeSnapshot(const frmMain& w)
 {
     QStringList figures;

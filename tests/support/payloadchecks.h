@@ -9,9 +9,6 @@
 
 QStringList PayloadLines(const frmMain& window);
 
-// Selects line `row` of the payload list as a click on it does.
-void SelectLine(frmMain& window, int row);
-
 struct PayloadSnapshot {
     QStringList lines;
     std::array<PayloadItem, PayloadCapacity + 1> items;

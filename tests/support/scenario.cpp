@@ -2,71 +2,113 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
 
-void Drive(frmMain& window, const QStringList& steps)
-{
-    for (const QString& step : steps) {
-        const QString name = step.section(QLatin1Char('='), 0, 0);
-        const int value = step.section(QLatin1Char('='), 1).toInt();
-        QObject* control = window.findChild<QObject*>(name);
-        if (!control) qFatal("no control named %s", qPrintable(name));
-        if (auto* spinner = qobject_cast<QScrollBar*>(control))
-            spinner->setValue(value);
-        else if (auto* box = qobject_cast<QCheckBox*>(control))
-            box->setChecked(value != 0);
-        else if (auto* option = qobject_cast<QRadioButton*>(control))
-            option->setChecked(true);
-        else if (auto* button = qobject_cast<QPushButton*>(control))
-            button->click();
-        else
-            qFatal("cannot drive %s", qPrintable(name));
-    }
-}
+#include "payload/payloadline.h"
+#include "payload/rowset.h"
+#include "support/payloadchecks.h"
+#include "support/testcatalogue.h"
 
 namespace {
+
+// Presses a browser's "Next" until its name label shows `wanted`.
+void Browse(QPushButton* next, const RowSet* rows, const QLabel* name, const QString& wanted)
+{
+    for (int presses = 0; presses <= rows->rowCount() && name->text() != wanted; ++presses) next->click();
+    if (name->text() != wanted) qFatal("no catalogue row named %s", qPrintable(wanted));
+}
+
+void DriveControl(frmMain& window, const QString& name, int value)
+{
+    QObject* control = window.findChild<QObject*>(name);
+    if (!control) qFatal("no control named %s", qPrintable(name));
+    if (auto* spinner = qobject_cast<QScrollBar*>(control))
+        spinner->setValue(value);
+    else if (auto* box = qobject_cast<QCheckBox*>(control))
+        box->setChecked(value != 0);
+    else if (auto* option = qobject_cast<QRadioButton*>(control))
+        option->setChecked(true);
+    else if (auto* button = qobject_cast<QPushButton*>(control))
+        button->click();
+    else
+        qFatal("cannot drive %s", qPrintable(name));
+}
+
+QString Bit(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
 
 QString Observe(const frmMain& window, const QString& name, const QString& aspect)
 {
     QWidget* control = window.findChild<QWidget*>(name);
     if (!control) return QStringLiteral("<no control>");
-    if (aspect == QLatin1String("enabled")) return control->isEnabled() ? QStringLiteral("1") : QStringLiteral("0");
-    if (auto* spinner = qobject_cast<QScrollBar*>(control)) {
-        if (aspect == QLatin1String("min")) return QString::number(spinner->minimum());
-        if (aspect == QLatin1String("max")) return QString::number(spinner->maximum());
-        return QString::number(spinner->value());
-    }
-    if (auto* box = qobject_cast<QCheckBox*>(control)) return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    if (auto* option = qobject_cast<QRadioButton*>(control))
-        return option->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    if (aspect == QLatin1String("enabled")) return Bit(control->isEnabled());
+    if (auto* spinner = qobject_cast<QScrollBar*>(control))
+        return QString::number(aspect == QLatin1String("min")   ? spinner->minimum()
+                               : aspect == QLatin1String("max") ? spinner->maximum()
+                                                                : spinner->value());
+    if (auto* box = qobject_cast<QCheckBox*>(control)) return Bit(box->isChecked());
+    if (auto* option = qobject_cast<QRadioButton*>(control)) return Bit(option->isChecked());
     if (auto* label = qobject_cast<QLabel*>(control)) {
-        if (aspect == QLatin1String("colour"))
-            return label->palette().color(QPalette::WindowText) == QColor(255, 0, 0) ? QStringLiteral("red")
-                                                                                     : QStringLiteral("black");
-        return label->text();
+        if (aspect != QLatin1String("colour")) return label->text();
+        return label->palette().color(QPalette::WindowText) == QColor(255, 0, 0) ? QStringLiteral("red") : QStringLiteral("black");
     }
     return QStringLiteral("<unknown kind>");
 }
 
+// The payload totals a check may name, as numbers.
+std::optional<double> Total(const frmMain& w, const QString& name)
+{
+    const struct {
+        const char* name;
+        double value;
+    } totals[] = {
+        {"PayloadTonnage", w.PayloadTonnage.toDouble()},   {"PayloadCost", w.PayloadCost.toDouble()},
+        {"EnergyWeaponTonnage", w.EnergyWeaponTonnage.toDouble()}, {"TurretWeaponTonnage", w.TurretWeaponTonnage.toDouble()},
+        {"CASETonnage", w.CASETonnage.toDouble()},          {"PayloadHeat", double(w.PayloadHeat)},
+        {"ItemsUsed", double(w.ItemsUsed)},                 {"PayloadCount", double(w.PayloadCount)},
+    };
+    for (const auto& t : totals)
+        if (name == QLatin1String(t.name)) return t.value;
+    return std::nullopt;
+}
+
 }  // namespace
+
+void Drive(frmMain& window, const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        const QString name = step.section(QLatin1Char('='), 0, 0);
+        const QString value = step.section(QLatin1Char('='), 1);
+        if (name == QLatin1String("weapon"))
+            Browse(window.cmdNextWeapon, window.datWeapons, window.lblName, value);
+        else if (name == QLatin1String("ammo"))
+            Browse(window.cmdAmmoNext, window.datAmmo, window.lblAmmoType, value);
+        else if (name == QLatin1String("line"))
+            window.lstPayload->setCurrentRow(value.toInt());
+        else
+            DriveControl(window, name, value.toInt());
+    }
+}
 
 QString FirstFailure(const frmMain& window, const QStringList& checks)
 {
     for (const QString& check : checks) {
-        QString name, aspect, expected;
-        if (check.contains(QLatin1Char(':')) && !check.contains(QLatin1Char('='))) {
-            name = check.section(QLatin1Char(':'), 0, 0);
-            aspect = QStringLiteral("colour");
-            expected = check.section(QLatin1Char(':'), 1);
-        } else {
-            const QString left = check.section(QLatin1Char('='), 0, 0);
-            expected = check.section(QLatin1Char('='), 1);
-            name = left.section(QLatin1Char('.'), 0, 0);
-            aspect = left.section(QLatin1Char('.'), 1);
+        const bool colour = check.contains(QLatin1Char(':')) && !check.contains(QLatin1Char('='));
+        const QChar split = colour ? QLatin1Char(':') : QLatin1Char('=');
+        const QString left = check.section(split, 0, 0);
+        const QString expected = check.section(split, 1);
+        const QString name = left.section(QLatin1Char('.'), 0, 0);
+        if (const std::optional<double> total = Total(window, name)) {
+            if (*total != expected.toDouble()) return QStringLiteral("%1 (got %2)").arg(check).arg(*total);
+            continue;
         }
-        const QString got = Observe(window, name, aspect);
+        const QString got = Observe(window, name, colour ? QStringLiteral("colour") : left.section(QLatin1Char('.'), 1));
         if (got != expected) return QStringLiteral("%1 (got %2)").arg(check, got);
     }
     return {};
@@ -77,11 +119,47 @@ QString InGerman(const QString& check)
     const int split = check.indexOf(QLatin1Char('='));
     if (split < 0 || !check.startsWith(QLatin1String("lbl"))) return check;
     QString value = check.mid(split + 1);
-    for (QChar& c : value) {
-        if (c == QLatin1Char('.'))
-            c = QLatin1Char(',');
-        else if (c == QLatin1Char(','))
-            c = QLatin1Char('.');
-    }
+    for (QChar& c : value)
+        if (c == QLatin1Char('.') || c == QLatin1Char(',')) c = c == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
     return check.left(split + 1) + value;
+}
+
+QStringList OnTracked50(const QStringList& steps)
+{
+    return QStringList{"optMotiveType_1", "vsbMass=50"} + steps;
+}
+
+QStringList ShownItems(const frmMain& window)
+{
+    QStringList items;
+    const QStringList lines = PayloadLines(window);
+    for (int k = 1; k < lines.size(); ++k) {
+        const QString& line = lines[k];
+        items << QStringList{line.left(PayloadNameWidth).trimmed(), line.mid(PayloadNameWidth, PayloadNumberWidth).trimmed(),
+                             line.mid(PayloadNameWidth + PayloadNumberWidth, PayloadNumberWidth).trimmed(),
+                             line.mid(PayloadNameWidth + 2 * PayloadNumberWidth)}
+                     .join(QLatin1Char('|'));
+    }
+    return items;
+}
+
+void AddPayloadRows(const QList<PayloadScenario>& scenarios)
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("checks");
+    QTest::addColumn<QStringList>("items");
+    for (const PayloadScenario& s : scenarios) QTest::newRow(s.name) << s.steps << s.checks << s.items;
+}
+
+void RunPayloadRow()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, checks);
+    QFETCH(QStringList, items);
+    CatalogueWindow bench;
+    Drive(bench.window, steps);
+    const QString failure = FirstFailure(bench.window, checks);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QCOMPARE(ShownItems(bench.window), items);
+    VERIFY_PAYLOAD_IN_STEP(bench.window);
 }

@@ -1,10 +1,14 @@
 #pragma once
 // A user's session as data: steps that drive controls by name, and checks of what the window
-// shows afterwards.
+// shows and holds afterwards.
 //   steps:  "vsbMass=50" sets a spinner, "chkTurret=1" ticks a box, "optMotiveType_3" chooses an
-//           option, "cmdAllocateArmor" presses a button.
+//           option, "cmdAllocateArmor" presses a button, "weapon=LRM 5" / "ammo=Cargo" browses
+//           to a catalogue row with "Next", "line=2" selects line 2 of the payload list.
 //   checks: "lblCost=20,570" a label's text, "vsbCruise=4" a spinner's value, "lblItemsFree:red"
-//           or ":black" its colour, "vsbHeatSinks.min=14" / ".max=2" a bound, "vsbTurretArmor.enabled=0".
+//           or ":black" its colour, "vsbHeatSinks.min=14" / ".max=2" a bound,
+//           "vsbTurretArmor.enabled=0", "PayloadCost=260000" a payload total (period decimals).
+//   items:  lines 1.. of the payload list as "name|heat|tons|location", read by column.
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -15,3 +19,21 @@ void Drive(frmMain& window, const QStringList& steps);
 QString FirstFailure(const frmMain& window, const QStringList& checks);
 // An English check text as German settings write it: the two separators swapped.
 QString InGerman(const QString& check);
+
+// The steps after those that make a 50-ton tracked vehicle with an I.C.E. engine (15 item
+// slots), the base of most payload sessions.
+QStringList OnTracked50(const QStringList& steps);
+QStringList ShownItems(const frmMain& window);
+
+struct PayloadScenario {
+    const char* name;
+    QStringList steps;
+    QStringList checks;
+    QStringList items;
+};
+
+// Rows of a Qt Test data table with the columns "steps", "checks" and "items".
+void AddPayloadRows(const QList<PayloadScenario>& scenarios);
+// Runs the current row on a fresh window over the standard test catalogue: drives the steps,
+// then compares the checks, the shown items and the payload invariant.
+void RunPayloadRow();

@@ -1,14 +1,12 @@
 #include "support/testcatalogue.h"
 
 #include <QLabel>
-#include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 
 #include "payload/rowset.h"
-#include "support/testsupport.h"
 
 QList<CatalogueWeapon> StandardWeapons()
 {
@@ -97,40 +95,4 @@ void TestCatalogue::Attach(frmMain& window) const
         window.datAmmo->Bind(window.lblAmmoShotsPerTon, QStringLiteral("ShotsPerTon"));
         window.datAmmo->Bind(window.lblAmmoCost, QStringLiteral("Cost"));
     }
-}
-
-namespace {
-
-// One press of "Next"; while the browser's buttons are not wired to the catalogue yet, the
-// same move is made on the row set, with the half-ton rule of the ammunition browser.
-void PressNext(frmMain& window, const char* button, RowSet* rows, QLabel* name, bool ammo)
-{
-    const int before = rows->currentIndex();
-    Press(window, QString::fromLatin1(button));
-    if (rows->currentIndex() != before || rows->rowCount() < 2) return;
-    rows->MoveNext();
-    if (rows->AtEnd()) rows->MoveFirst();
-    if (ammo) {
-        const bool halfTons = name->text() == QLatin1String("Cargo") || name->text() == QLatin1String("Ammo-Machine Gun");
-        window.vsbAddTonnage->setMaximum(halfTons ? 200 : 100);
-    }
-}
-
-void Browse(frmMain& window, const char* button, RowSet* rows, QLabel* name, bool ammo, const QString& wanted)
-{
-    for (int presses = 0; presses <= rows->rowCount() && name->text() != wanted; ++presses)
-        PressNext(window, button, rows, name, ammo);
-    if (name->text() != wanted) qFatal("no catalogue row named %s", qPrintable(wanted));
-}
-
-}  // namespace
-
-void BrowseWeapon(frmMain& window, const QString& name)
-{
-    Browse(window, "cmdNextWeapon", window.datWeapons, window.lblName, false, name);
-}
-
-void BrowseAmmo(frmMain& window, const QString& name)
-{
-    Browse(window, "cmdAmmoNext", window.datAmmo, window.lblAmmoType, true, name);
 }

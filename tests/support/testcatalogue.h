@@ -1,6 +1,5 @@
 #pragma once
-// A small equipment catalogue with known rows, written to a temporary folder, and browsing it
-// in the window as the user does.
+// A small equipment catalogue with known rows, written to a temporary folder.
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
@@ -48,7 +47,3 @@ struct CatalogueWindow {
     frmMain window;
     CatalogueWindow() { catalogue.Attach(window); }
 };
-
-// Presses "Next" in the weapons (ammunition) browser until its name label shows `name`.
-void BrowseWeapon(frmMain& window, const QString& name);
-void BrowseAmmo(frmMain& window, const QString& name);

@@ -7,11 +7,6 @@ QString Text(const frmMain& window, const QString& label)
     return Control<QLabel>(window, label)->text();
 }
 
-bool IsRed(const frmMain& window, const QString& label)
-{
-    return Control<QLabel>(window, label)->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
-}
-
 int Value(const frmMain& window, const QString& spinner)
 {
     return Control<QScrollBar>(window, spinner)->value();

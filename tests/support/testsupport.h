@@ -19,7 +19,6 @@ T* Control(const frmMain& window, const QString& name)
 }
 
 QString Text(const frmMain& window, const QString& label);
-bool IsRed(const frmMain& window, const QString& label);
 int Value(const frmMain& window, const QString& spinner);
 void SetValue(frmMain& window, const QString& spinner, int value);
 void Tick(frmMain& window, const QString& box, bool ticked);

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "support/filedialogs.h"
-#include "support/payloaddrive.h"
+#include "support/scenario.h"
 #include "support/testcatalogue.h"
 
 // The page at `path` without its one date-time line; when it has not exactly one, a note naming it.
@@ -29,7 +29,7 @@ private slots:
         CatalogueWindow designer;
         AnswerFileDialog(designs[0]);
         designer.window.mnuFileSaveAs->trigger();
-        DrivePayload(designer.window, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "chkTurret=1", "vsbArmorTonnage=20",
+        Drive(designer.window, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "chkTurret=1", "vsbArmorTonnage=20",
                                        "vsbFrontArmor=40", "weapon=Large Laser", "optLocation_4", "cmdAdd", "weapon=LRM 10",
                                        "cmdAdd", "chkArtemisLRM=1", "cmdAddAmmo", "ammo=Cargo", "vsbAddTonnage=1", "cmdAmmoAdd"});
         designer.window.txtVehicleName->setText("Müller-Panzer Ä");
