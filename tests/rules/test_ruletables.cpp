@@ -2,6 +2,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "armor/allocation.h"
 #include "armor/ferrofibrous.h"
 #include "rules/engineweight.h"
 #include "rules/items.h"
@@ -67,6 +68,26 @@ private slots:
             const long tenths = std::lround(halves * 0.5 * 179.2);
             const long points = tenths / 10 + (tenths % 10 >= 6 ? 1 : 0);
             QVERIFY2(FerroFibrousPoints(tons) == Currency(int(points)), qPrintable(QString::number(halves)));
+        }
+    }
+
+    // Front, left, right, rear and turret (or rotor): percentage shares rounded down, the rest to
+    // the front, or to the rear without a turret; a VTOL's rotor takes 2 points first.
+    void allocationShares()
+    {
+        const struct { int points; ArmorAllocation none, turret, vtol; } rows[] = {
+            {0, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}},
+            {8, {2, 2, 2, 2, 0}, {4, 1, 1, 0, 2}, {3, 1, 1, 1, 2}},
+            {9, {2, 2, 2, 3, 0}, {5, 1, 1, 0, 2}, {4, 1, 1, 1, 2}},
+            {18, {5, 4, 4, 5, 0}, {7, 3, 3, 1, 4}, {5, 4, 4, 3, 2}},
+            {107, {32, 26, 26, 23, 0}, {29, 21, 21, 10, 26}, {32, 26, 26, 21, 2}},
+            {160, {48, 40, 40, 32, 0}, {40, 32, 32, 16, 40}, {49, 39, 39, 31, 2}},
+            {1792, {537, 448, 448, 359, 0}, {449, 358, 358, 179, 448}, {538, 447, 447, 358, 2}},
+        };
+        for (const auto& row : rows) {
+            QVERIFY2(AllocateArmor(row.points, AllocationCase::NoTurret) == row.none, qPrintable(QString::number(row.points)));
+            QVERIFY2(AllocateArmor(row.points, AllocationCase::TurretFitted) == row.turret, qPrintable(QString::number(row.points)));
+            QVERIFY2(AllocateArmor(row.points, AllocationCase::VTOL) == row.vtol, qPrintable(QString::number(row.points)));
         }
     }
 
