@@ -1,7 +1,6 @@
 #include "support/payloadchecks.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QListWidget>
 
 #include "payload/payloadline.h"
@@ -11,17 +10,6 @@ QStringList PayloadLines(const frmMain& window)
     QStringList lines;
     for (int i = 0; i < window.lstPayload->count(); ++i) lines << window.lstPayload->item(i)->text();
     return lines;
-}
-
-PayloadSnapshot TakeSnapshot(const frmMain& w)
-{
-    QStringList figures;
-    for (const QLabel* label : {w.lblPayloadTonnage, w.lblCost, w.lblItemsFree, w.lblTonnageRemaining,
-                                w.lblTurretTonnage, w.lblPowerAmplifiers, w.lblHeatSinks})
-        figures << label->text();
-    return {PayloadLines(w), w.PayloadItems, w.PayloadCount, w.PayloadTonnage, w.PayloadCost,
-            w.EnergyWeaponTonnage, w.TurretWeaponTonnage, w.CASETonnage, w.PayloadHeat, w.ItemsUsed,
-            figures};
 }
 
 namespace {

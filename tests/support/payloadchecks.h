@@ -1,25 +1,12 @@
 #pragma once
-// Looking at the payload from outside: its list lines, a snapshot of table, list, totals and
-// figures to compare before and after an action, and the check that they are all in step.
+// Looking at the payload from outside: its list lines, and the check that the table, the list
+// and the totals are in step.
 #include <QString>
 #include <QStringList>
-#include <array>
 
 #include "app/frmMain.h"
 
 QStringList PayloadLines(const frmMain& window);
-
-struct PayloadSnapshot {
-    QStringList lines;
-    std::array<PayloadItem, PayloadCapacity + 1> items;
-    int count;
-    Currency tonnage, cost, energy, turret, caseTonnage;
-    int heat, itemsUsed;
-    QStringList figures;  // the labels that show payload figures
-
-    bool operator==(const PayloadSnapshot&) const = default;
-};
-PayloadSnapshot TakeSnapshot(const frmMain& window);
 
 // The first way in which the payload table, its list and the running totals are out of step,
 // or an empty text. Each line shows its record, the records past the count are empty, and each
