@@ -28,8 +28,9 @@ void frmMain::CalcHeatSinks()
 void frmMain::UpdateHeatSinks()
 {
     CalcHeatSinks();
-    // The top stays 100 unless the payload needs more than that.
-    vsbHeatSinks->setRange(HeatSinksRequired, std::max<int>(100, HeatSinksRequired));
+    // The top stays 100 unless the payload needs more than that, or the count already stands
+    // above it: less heat lowers the bottom but leaves the count where it is.
+    vsbHeatSinks->setRange(HeatSinksRequired, std::max({100, int(HeatSinksRequired), vsbHeatSinks->value()}));
     SetLabelText(lblHeatSinkTonnage, FixedText(int(HeatSinkTonnage), 0));
 }
 
