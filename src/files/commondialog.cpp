@@ -1,10 +1,8 @@
 #include "files/commondialog.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStringList>
+#include <QWidget>
 
 CommonDialog::CommonDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
 
@@ -17,18 +15,6 @@ QString ToolkitPatterns(const QString& patterns)
     for (QString& pattern : list)
         if (pattern.trimmed() == QLatin1String("*.*")) pattern = QStringLiteral("*");
     return list.join(QLatin1Char(' '));
-}
-
-// The toolkit's dialog keeps a history of folders in a settings file of its own. The program
-// remembers nothing between runs, so those settings go to a place where no file can be made.
-void KeepNoDialogSettings()
-{
-    static const bool pointedAway = [] {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
-        return true;
-    }();
-    (void)pointedAway;
 }
 
 }  // namespace
@@ -60,22 +46,14 @@ bool CommonDialog::ShowSave()
 
 bool CommonDialog::Show(bool save)
 {
-    KeepNoDialogSettings();
-    QFileDialog dialog(owner_);
-    dialog.setObjectName(QStringLiteral("dlgCommonWindow"));
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // The toolkit's own dialog, the same on every desktop and reachable by tests.
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(flags_ & OverwritePrompt));
-    const QStringList filters = FilterList(filter_);
-    dialog.setNameFilters(filters);
-    if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
-    const QString folder = QFileInfo(fileName_).isAbsolute() ? QFileInfo(fileName_).absolutePath() : initDir_;
-    if (!folder.isEmpty()) dialog.setDirectory(folder);
-    dialog.selectFile(QFileInfo(fileName_).isAbsolute() ? fileName_ : QDir(folder).filePath(fileName_));
-    dialog.setWindowModality(Qt::ApplicationModal);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    fileName_ = QDir::toNativeSeparators(dialog.selectedFiles().first());
+    FileRequest request;
+    request.save = save;
+    request.filters = FilterList(filter_);
+    request.folder = QFileInfo(fileName_).isAbsolute() ? QFileInfo(fileName_).absolutePath() : initDir_;
+    request.name = fileName_;
+    request.asksBeforeReplacing = flags_ & OverwritePrompt;
+    const QString chosen = chooser_->Choose(owner_, request);
+    if (chosen.isEmpty()) return false;
+    fileName_ = chosen;
     return true;
 }

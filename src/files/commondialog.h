@@ -1,8 +1,12 @@
 #pragma once
 // The window's common file dialog: the handlers set its properties, show it modally in open or
-// save mode and read the chosen path back. A cancelled dialog is reported to the caller.
+// save mode and read the chosen path back. A cancelled dialog is reported to the caller. Who
+// answers it is a FileChooser: the toolkit's dialog unless another one is set.
 #include <QObject>
 #include <QString>
+#include <memory>
+
+#include "files/filechooser.h"
 
 class QWidget;
 
@@ -30,6 +34,9 @@ public:
     bool ShowOpen();
     bool ShowSave();
 
+    void setChooser(std::shared_ptr<FileChooser> chooser) { chooser_ = std::move(chooser); }
+    FileChooser* chooser() const { return chooser_.get(); }
+
     // The filter text as the toolkit's list of "Description (patterns)" entries.
     static QStringList FilterList(const QString& filter);
 
@@ -42,4 +49,5 @@ private:
     QString initDir_;
     int flags_ = 0;
     bool cancelError_ = false;
+    std::shared_ptr<FileChooser> chooser_ = std::make_shared<DialogChooser>();
 };

@@ -23,9 +23,6 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        // Where the toolkit's file dialog would keep its history, had it the chance.
-        QVERIFY(config_.isValid());
-        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
     }
 
     // Hover and I.C.E.; tracked with and without turret, Fusion and Fusion XL; wheeled; VTOL with
@@ -79,7 +76,7 @@ private slots:
                 QByteArray page;
                 for (const QString& line : ReadoutLines(design, style, QStringLiteral("12/5/2026 9:03:07 PM")))
                     page += EightBitText(line) + "\r\n";
-                const QString golden = QStringLiteral("golden/%1_%2.html").arg(QLatin1String(key), QLatin1String(suffix));
+                const QString golden = QStringLiteral("export/golden/%1_%2.html").arg(QLatin1String(key), QLatin1String(suffix));
                 QCOMPARE(page.split('\n'), ReadBytes(QFINDTESTDATA(golden)).split('\n'));
             }
     }
@@ -102,14 +99,12 @@ private slots:
         for (const auto& [command, name] : {std::pair(w.mnuFileExportHTML, "tracked_plain.html"), std::pair(w.mnuFileExportHVN, "tracked_site.html")}) {
             const QString path = dir.filePath(QLatin1String(name));
             WriteBytes(path, QByteArray(20000, 'x'));
-            auto question = AnswerMessageBox(QMessageBox::Yes);
-            auto seen = Answered(command, path);
-            QVERIFY(question->contains(QLatin1String(name)));
-            QCOMPARE(seen->nameField, QStringLiteral("HeavyTankMk2"));
-            QCOMPARE(seen->filters, (QStringList{"HTML files (*.html)", "HTML files (*.htm)", "All files (*)"}));
-            QCOMPARE(seen->selectedFilter, QStringLiteral("HTML files (*.html)"));
-            QCOMPARE(seen->defaultSuffix, QString());
-            QCOMPARE(QDir(seen->directory), QDir(frmMain::GetAppPath()));
+            const FileRequest seen = Answered(w, command, path);
+            QVERIFY(seen.save);
+            QVERIFY(seen.asksBeforeReplacing);
+            QCOMPARE(seen.name, QStringLiteral("HeavyTankMk2"));
+            QCOMPARE(seen.filters, (QStringList{"HTML files (*.html)", "HTML files (*.htm)", "All files (*)"}));
+            QCOMPARE(QDir(seen.folder), QDir(frmMain::GetAppPath()));
             QCOMPARE(w.dlgCommon->filter(), QStringLiteral("HTML files (*.html)|*.html|HTML files (*.htm)|*.htm|All files (*.*)|*.*"));
             QVERIFY(!FileIsOpen(path));
             // The moment of export as English (United States) settings write it, then set to the
@@ -117,13 +112,12 @@ private slots:
             const QByteArray page = ReadBytes(path);
             QCOMPARE(QString::fromLatin1(page).count(usMoment), 1);
             QCOMPARE(QString::fromLatin1(page).replace(usMoment, QStringLiteral("Generated on 12/5/2026 9:03:07 PM<BR>")).toLatin1().split('\n'),
-                     ReadBytes(QFINDTESTDATA(QStringLiteral("golden/") + name)).split('\n'));
+                     ReadBytes(QFINDTESTDATA(QStringLiteral("export/golden/") + name)).split('\n'));
 
-            CancelFileDialog();
-            command->trigger();
+            Answered(w, command, QString());
             QCOMPARE(ReadBytes(path), page);
             const QString cut = dir.filePath(QStringLiteral("cut_") + name);
-            WithFileSizeLimit(1000, [&] { Answered(command, cut); });
+            WithFileSizeLimit(1000, [&] { Answered(w, command, cut); });
             QVERIFY(!FileIsOpen(cut));
             QCOMPARE(ReadBytes(cut), page.left(1000));
             QCOMPARE(DesignSnapshot(w), before);
@@ -131,15 +125,12 @@ private slots:
         }
         // German settings: the numbers and the moment of export as they write them.
         LocaleScope german(QLocale::German, QLocale::Germany);
-        Answered(w.mnuFileExportHTML, dir.filePath(QStringLiteral("german.html")));
+        Answered(w, w.mnuFileExportHTML, dir.filePath(QStringLiteral("german.html")));
         const QString page = QString::fromLatin1(ReadBytes(dir.filePath(QStringLiteral("german.html"))));
         for (const char* line : {"<B>Cruise Speed: </B>42,4 km/h<BR>", "<TD ALIGN=RIGHT>1,5</TD>", "Vehicle Cost: 3.105.660<BR>"})
             QVERIFY2(page.contains(QLatin1String(line) + QLatin1String("\r\n")), line);
         QVERIFY(page.contains(QRegularExpression(QStringLiteral("\r\nGenerated on \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d<BR><BR>\r\n"))));
     }
-
-private:
-    QTemporaryDir config_;
 };
 
 QTEST_MAIN(ExportCommandsTest)

@@ -80,16 +80,18 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes)
     QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(), qPrintable(path));
 }
 
-// A menu command as a user gives it, its file dialog answered with `path`.
-inline std::shared_ptr<FileDialogSeen> Answered(QAction* command, const QString& path)
+// A menu command as a user gives it, its file dialog answered with `path`: what the dialog was
+// asked to show.
+inline FileRequest Answered(frmMain& w, QAction* command, const QString& path)
 {
-    auto seen = AnswerFileDialog(path);
+    ScriptedChooser& chooser = Chooser(w);
+    chooser.Answer(path);
     command->trigger();
-    return seen;
+    return chooser.asked.value(chooser.asked.size() - 1);
 }
 
-inline std::shared_ptr<FileDialogSeen> SaveAs(frmMain& w, const QString& path) { return Answered(w.mnuFileSaveAs, path); }
-inline std::shared_ptr<FileDialogSeen> Open(frmMain& w, const QString& path) { return Answered(w.mnuFileOpen, path); }
+inline FileRequest SaveAs(frmMain& w, const QString& path) { return Answered(w, w.mnuFileSaveAs, path); }
+inline FileRequest Open(frmMain& w, const QString& path) { return Answered(w, w.mnuFileOpen, path); }
 
 // Runs `action` while the disk takes no more than `allowed` bytes of any one file.
 template <class Action>

@@ -1,9 +1,12 @@
 // Design files through New, Open, Save and Save As: what the dialogs offer and what cancelling
 // leaves, the bytes a design gives, the window after a round trip, the forms a reader takes,
 // and broken files and full disks, after which the window stays in step and the file is closed.
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "designfixtures.h"
 #include "files/commondialog.h"
@@ -43,6 +46,36 @@ private slots:
         qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
     }
 
+    // The toolkit's dialog as the chooser sets it up, answered or cancelled; it keeps no history.
+    void toolkitDialog_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("save, answered") << true << true;
+        QTest::newRow("open, cancelled") << false << false;
+    }
+
+    void toolkitDialog()
+    {
+        QFETCH(bool, save);
+        QFETCH(bool, accept);
+        QTemporaryDir dir;
+        const FileRequest request{save, QString(), {"Editor files (*.edt)", "All files (*)"}, dir.path(), "Patrol.edt", save};
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            seen << (dialog->acceptMode() == QFileDialog::AcceptSave ? "save" : "open") << dialog->directory().path()
+                 << dialog->selectedFiles() << dialog->nameFilters() << dialog->selectedNameFilter()
+                 << (dialog->testOption(QFileDialog::DontConfirmOverwrite) ? "replaces" : "asks") << dialog->defaultSuffix();
+            accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+        });
+        const QString chosen = DialogChooser().Choose(nullptr, request);
+        QCOMPARE(seen, (QStringList{save ? "save" : "open", dir.path(), dir.filePath("Patrol.edt"), "Editor files (*.edt)",
+                                    "All files (*)", "Editor files (*.edt)", save ? "asks" : "replaces", ""}));
+        QCOMPARE(chosen, accept ? dir.filePath("Patrol.edt") : QString());
+        QVERIFY(!QFile::exists(config_.filePath(QStringLiteral("QtProject.conf"))));
+    }
+
     // The dialog as each command sets it up, cancelled: nothing changes and nothing is written.
     void dialogsCancelled()
     {
@@ -62,19 +95,17 @@ private slots:
             w.DesignFileName = *c.current ? dir.filePath(QLatin1String(c.current)) : QString();
             const QStringList before = DesignSnapshot(w);
             const QString current = w.DesignFileName;
-            auto seen = CancelFileDialog();
-            (w.*c.command)->trigger();
-            QCOMPARE(seen->mode, save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-            QCOMPARE(seen->nameField, QLatin1String(c.suggested));
-            QCOMPARE(seen->filters, (QStringList{"Editor files (*.edt)", "All files (*)"}));
-            QCOMPARE(seen->asksBeforeReplacing, save);
-            QCOMPARE(QDir(seen->directory), QDir(frmMain::GetAppPath()));
+            const FileRequest seen = Answered(w, w.*c.command, QString());
+            QCOMPARE(seen.save, save);
+            QCOMPARE(seen.name, QLatin1String(c.suggested));
+            QCOMPARE(seen.filters, (QStringList{"Editor files (*.edt)", "All files (*)"}));
+            QCOMPARE(seen.asksBeforeReplacing, save);
+            QCOMPARE(QDir(seen.folder), QDir(frmMain::GetAppPath()));
             QCOMPARE(w.dlgCommon->filter(), QStringLiteral("Editor files (*.edt)|*.edt|All files (*.*)|*.*"));
             QCOMPARE(w.DesignFileName, current);
             QCOMPARE(DesignSnapshot(w), before);
         }
         QVERIFY(QDir(dir.path()).isEmpty());
-        QVERIFY(!QFile::exists(config_.filePath(QStringLiteral("QtProject.conf"))));
     }
 
     // Save on an untitled design asks like Save As and takes a name without an extension as
@@ -86,22 +117,18 @@ private slots:
         frmMain w;
         w.txtVehicleName->setText(QString::fromUtf8("Say \"Hi\" € ☃ 𝄞 Ł"));
         const QString path = dir.filePath(QStringLiteral("first"));
-        QCOMPARE(Answered(w.mnuFileSave, path)->mode, QFileDialog::AcceptSave);
+        QVERIFY(Answered(w, w.mnuFileSave, path).save);
         QList<QByteArray> lines = EmptyDesignLines();
         lines[0] = "\"Say \x93Hi\x94 \x80 ? ? ?\"";
         QCOMPARE(ReadBytes(path), FileBytes(lines));
 
         SetValue(w, QStringLiteral("vsbMass"), 7);
-        auto unexpected = CancelFileDialog();
         w.mnuFileSave->trigger();
-        ForgetDialogAnswers();
-        QVERIFY(!unexpected->shown);
+        QCOMPARE(Chooser(w).asked.size(), 1);
         QCOMPARE(ReadBytes(path).split('\n').at(3), QByteArray("7\r"));
 
         SetValue(w, QStringLiteral("vsbMass"), 8);
-        auto question = AnswerMessageBox(QMessageBox::Yes);
         SaveAs(w, path);
-        QVERIFY(question->contains(QStringLiteral("first")));
         QCOMPARE(ReadBytes(path).split('\n').at(3), QByteArray("8\r"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"first"});
     }

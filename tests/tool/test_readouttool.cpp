@@ -27,13 +27,14 @@ private slots:
         // A new design as it is, and a tracked one with a payload and a name beyond ASCII.
         const QStringList designs = {folder.filePath("new design.edt"), folder.filePath("tracked.edt")};
         CatalogueWindow designer;
-        AnswerFileDialog(designs[0]);
+        ScriptedChooser& chooser = Chooser(designer.window);
+        chooser.Answer(designs[0]);
         designer.window.mnuFileSaveAs->trigger();
         Drive(designer.window, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "chkTurret=1", "vsbArmorTonnage=20",
                                        "vsbFrontArmor=40", "weapon=Large Laser", "optLocation_4", "cmdAdd", "weapon=LRM 10",
                                        "cmdAdd", "chkArtemisLRM=1", "cmdAddAmmo", "ammo=Cargo", "vsbAddTonnage=1", "cmdAmmoAdd"});
         designer.window.txtVehicleName->setText("Müller-Panzer Ä");
-        AnswerFileDialog(designs[1]);
+        chooser.Answer(designs[1]);
         designer.window.mnuFileSaveAs->trigger();
         QFile broken(folder.filePath("broken.edt"));  // a mass that is not a number on line 4
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n") > 0 && broken.flush());
@@ -54,9 +55,8 @@ private slots:
                      qPrintable(reports));
             QCOMPARE(pages.entryList(QDir::Files).size(), 2);
             for (const QString& design : designs) {
-                AnswerFileDialog(design);
+                chooser.Answer(design).Answer(design + "." + style + ".html");
                 designer.window.mnuFileOpen->trigger();
-                AnswerFileDialog(design + "." + style + ".html");
                 (designer.window.*menu)->trigger();
                 const QString page = pages.filePath(QFileInfo(design).completeBaseName() + ".html");
                 QCOMPARE(UndatedPage(page), UndatedPage(design + "." + style + ".html"));
