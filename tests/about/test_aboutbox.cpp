@@ -58,6 +58,27 @@ public:
     bool StartProgram(const QString& path) override { if (!startFails) happened << path; return !startFails; }
     void ShowMessage(QWidget*, const QString& text, const QString& title) override { happened << title + ": " + text; }
 };
+
+// The cases, one press of the button each.
+const QList<Case>& Machines()
+{
+    static const QString tool = "C:\\Tools\\info.exe", inFolder = "C:\\Shared\\MSINFO32.EXE";
+    static const QString first = SystemInfoViewers.front(), last = SystemInfoViewers.back();
+    static const QByteArray folder("C:\\Shared", 10);  // with its terminating zero
+    static const QList<Case> cases = {
+        {"first location, its zero cut", tool, QByteArray("C:\\Tools\\info.exe", 18), folder, {inFolder}, {first}},
+        {"first location without a zero", tool, "C:\\Tools\\info.exe"},
+        {"first location, a 32-bit number", "19088760", "\x78\x05\x34\x12", {}, {}, {}, reg::Dword},  // 1234578 hex
+        {"only the second, program there", inFolder, {}, folder, {inFolder}, {first}},
+        {"only the second, no program", Told, {}, folder, {tool}, {first}},
+        {"neither: first viewer of the list", "/usr/bin/" + first, {}, {}, {}, {last, first}},
+        {"neither and no viewer", Told},
+        {"failing query", "/usr/bin/" + first, "C:\\x.exe", folder, {inFolder}, {first}, reg::String, true},
+        {"program will not start", Told, "C:\\x.exe", {}, {}, {}, reg::String, false, true},
+    };
+    return cases;
+}
+
 }  // namespace
 
 class AboutBoxTest : public QObject {
@@ -82,31 +103,25 @@ private slots:
         }
     }
 
-    // The System Info button on made-up machines, then on this desktop.
+    // The System Info button on made-up machines.
+    void sysInfoButton_data()
+    {
+        QTest::addColumn<int>("machine");
+        for (int k = 0; k < int(Machines().size()); ++k) QTest::newRow(Machines()[k].row) << k;
+    }
+
     void sysInfoButton()
     {
-        const QString tool = "C:\\Tools\\info.exe", inFolder = "C:\\Shared\\MSINFO32.EXE";
-        const QString first = SystemInfoViewers.front(), last = SystemInfoViewers.back();
-        const QByteArray folder("C:\\Shared", 10);  // with its terminating zero
-        const Case cases[] = {
-            {"first location, its zero cut", tool, QByteArray("C:\\Tools\\info.exe", 18), folder, {inFolder}, {first}},
-            {"first location without a zero", tool, "C:\\Tools\\info.exe"},
-            {"first location, a 32-bit number", "19088760", "\x78\x05\x34\x12", {}, {}, {}, reg::Dword},  // 1234578 hex
-            {"only the second, program there", inFolder, {}, folder, {inFolder}, {first}},
-            {"only the second, no program", Told, {}, folder, {tool}, {first}},
-            {"neither: first viewer of the list", "/usr/bin/" + first, {}, {}, {}, {last, first}},
-            {"neither and no viewer", Told},
-            {"failing query", "/usr/bin/" + first, "C:\\x.exe", folder, {inFolder}, {first}, reg::String, true},
-            {"program will not start", Told, "C:\\x.exe", {}, {}, {}, reg::String, false, true},
-        };
-        for (const auto& c : cases) {
-            FakeMachine machine(c);
-            frmAbout(nullptr, &machine).cmdSysInfo->click();
-            QVERIFY2(machine.happened == QStringList{c.expected}, qPrintable(c.row + (": " + machine.happened.join("|"))));
-        }
+        QFETCH(int, machine);
+        FakeMachine fake(Machines()[machine]);
+        frmAbout(nullptr, &fake).cmdSysInfo->click();
+        QCOMPARE(fake.happened, QStringList{fake.expected});
+    }
 
-        // No registry here: a viewer found on the PATH starts by its path, which a shell would split,
-        // without arguments; with none, the message.
+    // No registry here: a viewer found on the PATH starts by its path, which a shell would split,
+    // without arguments; with none, the message.
+    void sysInfoOnThisDesktop()
+    {
         QTemporaryDir onPath(QDir::tempPath() + "/viewers; touch split-XXXXXX");
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", onPath.path().toLocal8Bit());
@@ -116,7 +131,8 @@ private slots:
         QCOMPARE(*message, Unavailable);
 
         QFile viewer(onPath.filePath(SystemInfoViewers[1]));
-        QVERIFY(viewer.open(QIODevice::WriteOnly) && viewer.write("#!/bin/sh\n: > \"$0.$#\"\n") > 0);
+        QVERIFY(viewer.open(QIODevice::WriteOnly));
+        QVERIFY(viewer.write("#!/bin/sh\n: > \"$0.$#\"\n") > 0);
         viewer.close();
         viewer.setPermissions(viewer.permissions() | QFileDevice::ExeOwner);
         about.cmdSysInfo->click();

@@ -8,13 +8,24 @@
 class TextFileTest : public QObject {
     Q_OBJECT
 private slots:
+    void codePage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ASCII") << "<B>a & b</B>" << QByteArray("<B>a & b</B>");
+        QTest::newRow("Latin-1") << "Aérospatiale Ölwerk ß" << QByteArray("A\xe9rospatiale \xd6lwerk \xdf");
+        QTest::newRow("Windows-1252 only") << "€ – “x” …" << QByteArray("\x80 \x96 \x93x\x94 \x85");
+        QTest::newRow("outside the code page") << "Ω→日" << QByteArray("???");
+        QTest::newRow("beyond 16 bits") << "a😀b" << QByteArray("a?b");
+        QTest::newRow("a control character") << "a\x1a" "b" << QByteArray("a\x1a" "b");
+        QTest::newRow("a lone surrogate") << QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") << QByteArray("a?b");
+    }
+
     void codePage()
     {
-        const struct { const char *text, *bytes; } rows[] = {
-            {"<B>a & b</B>", "<B>a & b</B>"}, {"Aérospatiale Ölwerk ß", "A\xe9rospatiale \xd6lwerk \xdf"},
-            {"€ – “x” …", "\x80 \x96 \x93x\x94 \x85"}, {"Ω→日", "???"}, {"a😀b", "a?b"}, {"a\x1a" "b", "a\x1a" "b"}};
-        for (const auto& row : rows) QVERIFY2(EightBitText(QString::fromUtf8(row.text)) == row.bytes, row.text);
-        QCOMPARE(EightBitText(QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b")), QByteArray("a?b"));
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(EightBitText(text), bytes);
     }
 
     // Create empties an older file; Write continues the line; ReadCodePageFile takes at most the
@@ -24,13 +35,30 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath("out.txt");
         LineFileWriter file;
-        QVERIFY(file.Create(path) && file.WriteLine("an older and much longer content"));
-        QVERIFY(file.Create(path) && file.WriteLines({"Aéro", ""}) && file.Write("€ ") && file.Write("Ω") && file.WriteLine());
+        QVERIFY(file.Create(path));
+        QVERIFY(file.WriteLine("an older and much longer content"));
+        QVERIFY(file.Create(path));
+        QVERIFY(file.WriteLines({"Aéro", ""}));
+        QVERIFY(file.Write("€ "));
+        QVERIFY(file.Write("Ω"));
+        QVERIFY(file.WriteLine());
         file.Close();
         QCOMPARE(ReadCodePageFile(path, 13), std::optional<QString>("Aéro\r\n\r\n€ ?\r\n"));
-        QVERIFY(!ReadCodePageFile(path, 12) && !ReadCodePageFile(folder.filePath("none"), 100));
-        QVERIFY(!file.Create(folder.filePath("missing/out.txt")) && !file.WriteLine("nothing") && !file.ok());
-        QVERIFY(file.Create("/dev/full") && !file.WriteLines({"a"}) && !file.ok());
+        QCOMPARE(ReadCodePageFile(path, 12), std::nullopt);
+        QCOMPARE(ReadCodePageFile(folder.filePath("none"), 100), std::nullopt);
+    }
+
+    // Writes after a failure write nothing and report it.
+    void failures()
+    {
+        QTemporaryDir folder;
+        LineFileWriter file;
+        QVERIFY(!file.Create(folder.filePath("missing/out.txt")));
+        QVERIFY(!file.WriteLine("nothing"));
+        QVERIFY(!file.ok());
+        QVERIFY(file.Create("/dev/full"));
+        QVERIFY(!file.WriteLines({"a"}));
+        QVERIFY(!file.ok());
     }
 };
 

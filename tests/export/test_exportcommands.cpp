@@ -16,120 +16,158 @@
 
 using namespace fixtures;
 
+namespace {
+
+Currency tons(double t) { return Currency::fromDouble(t); }
+
+// Hover and I.C.E.; tracked with and without turret, Fusion and Fusion XL; wheeled; VTOL with
+// rotor; Ferro-Fibrous, CASE, ammunition, cargo, Artemis IV; empty and several-line overviews.
+const struct {
+    const char* key;
+    ReadoutDesign design;
+} Designs[] = {
+    {"hover_ice", {.name = "Skimmer", .mass = 20, .motive = HoverMotive, .engine = ICEEngine, .engineRating = 145,
+                   .engineTonnage = 9, .cruiseMP = 10, .flankMP = 15, .structureTonnage = 2, .controlTonnage = 1,
+                   .liftTonnage = 2, .armorFactor = 32, .armorTonnage = 2, .armorTypeName = "Standard",
+                   .frontArmor = 10, .rightArmor = 7, .leftArmor = 7, .rearArmor = 8, .cost = tons(123456.5)}},
+    {"heavy_tank", {.name = "Heavy Tank Mk 2", .mass = 50, .motive = TrackedMotive, .engine = FusionEngine,
+                    .engineRating = 200, .engineTonnage = tons(8.5), .cruiseMP = 4, .flankMP = 6,
+                    .structureTonnage = 5, .heatSinks = 12, .heatSinkTonnage = 2, .turretTonnage = 1,
+                    .controlTonnage = tons(2.5), .powerAmpTonnage = tons(0.5), .armorFactor = tons(143.36),
+                    .armorTonnage = 8, .armorTypeName = "Ferro Fibrous", .caseFitted = true, .turretFitted = true,
+                    .frontArmor = 40, .rightArmor = 30, .leftArmor = 30, .rearArmor = 23, .turretArmor = 20,
+                    .manufacturer = "Orrin & Vale Works", .commSystem = "Talkline 5 <Mk II>",
+                    .targetingSystem = "Sightmaster 3", .overview = "ab\r\ncd",
+                    .payload = {{"LRM 10", 4, 5, "Turret"}, {"Artemis IV - LRM", 0, 1, "Turret"}, {"Ammo-LRM 10", 0, 1, "Body"},
+                                {"Medium Laser", 3, 1, "Front"}, {"Cargo", 0, tons(2.5), "Body"}}, .cost = tons(1234567.4)}},
+    {"ridgeback_xl", {.name = "Ridgeback", .mass = 35, .motive = TrackedMotive, .engine = FusionXLEngine,
+                      .engineRating = 175, .engineTonnage = tons(3.5), .cruiseMP = 5, .flankMP = 8,
+                      .structureTonnage = tons(3.5), .heatSinks = 10, .controlTonnage = 2, .armorFactor = 96,
+                      .armorTonnage = 6, .armorTypeName = "Standard", .frontArmor = 30, .rightArmor = 20,
+                      .leftArmor = 20, .rearArmor = 26, .manufacturer = "Kessel Motors", .commSystem = "Rook-7",
+                      .targetingSystem = "Eyeline", .overview = "One line ending\n",
+                      .payload = {{"SRM 6", 4, 3, "Front"}, {"Ammo-SRM 6", 0, 1, "Body"}}, .cost = 987654}},
+    {"scout_car", {.name = "Scout Car", .mass = 25, .motive = WheeledMotive, .engine = ICEEngine, .engineRating = 100,
+                   .engineTonnage = 5, .cruiseMP = 4, .flankMP = 6, .structureTonnage = tons(2.5), .heatSinks = 1,
+                   .heatSinkTonnage = 1, .controlTonnage = tons(1.5), .armorFactor = 48, .armorTonnage = 3,
+                   .armorTypeName = "Standard", .frontArmor = 14, .rightArmor = 10, .leftArmor = 10, .rearArmor = 14,
+                   .overview = "Line one\r\nLine two\r\n\r\nLine four",
+                   .payload = {{"Machine Gun", 0, tons(0.5), "Front"}, {"Ammo-Machine Gun", 0, tons(0.5), "Body"}},
+                   .cost = tons(45210.25)}},
+    {"kestrel_vtol", {.name = "Kestrel", .mass = 30, .motive = VTOLMotive, .engine = FusionEngine,
+                      .engineRating = 240, .engineTonnage = tons(11.5), .cruiseMP = 8, .flankMP = 12,
+                      .structureTonnage = 3, .heatSinks = 10, .controlTonnage = tons(1.5), .liftTonnage = 3,
+                      .armorFactor = 64, .armorTonnage = 4, .armorTypeName = "Standard", .frontArmor = 20,
+                      .rightArmor = 15, .leftArmor = 15, .rearArmor = 10, .turretArmor = 4,
+                      .manufacturer = QString::fromUtf8("A\u00e9rospatiale Lune"), .commSystem = "Skyvox",
+                      .targetingSystem = "Hawkeye 2", .overview = "Fast.\r\nLight.\r\n",
+                      .payload = {{"Small Laser", 1, tons(0.5), "Front"}, {"Cargo", 0, 1, "Body"}}, .cost = 654321}},
+};
+
+const char* const Styles[] = {"plain", "site"};
+
+// The tracked design opened in a fresh window, renamed and given a soft line break.
+void OpenRenamedTrackedDesign(frmMain& w, const TestCatalogue& catalogue, const QTemporaryDir& dir)
+{
+    WriteBytes(dir.filePath(QStringLiteral("tracked.edt")), FileBytes(TrackedDesignLines()));
+    catalogue.Attach(w);
+    Open(w, dir.filePath(QStringLiteral("tracked.edt")));
+    w.txtVehicleName->setText(QStringLiteral("Heavy Tank Mk 2"));
+    w.txtOverview->setPlainText(w.txtOverview->toPlainText() + QString::fromUtf8("\u2028Soft\u00a0break"));
+}
+
+}  // namespace
+
 
 class ExportCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void pages_data()
     {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QTest::addColumn<int>("design");
+        QTest::addColumn<int>("style");
+        for (int design = 0; design < int(std::size(Designs)); ++design)
+            for (int style = 0; style < 2; ++style) QTest::addRow("%s_%s", Designs[design].key, Styles[style]) << design << style;
     }
 
-    // Hover and I.C.E.; tracked with and without turret, Fusion and Fusion XL; wheeled; VTOL with
-    // rotor; Ferro-Fibrous, CASE, ammunition, cargo, Artemis IV; empty and several-line overviews.
     void pages()
     {
-        const auto tons = [](double t) { return Currency::fromDouble(t); };
-        const struct {
-            const char* key;
-            ReadoutDesign design;
-        } designs[] = {
-            {"hover_ice", {.name = "Skimmer", .mass = 20, .motive = HoverMotive, .engine = ICEEngine, .engineRating = 145,
-                           .engineTonnage = 9, .cruiseMP = 10, .flankMP = 15, .structureTonnage = 2, .controlTonnage = 1,
-                           .liftTonnage = 2, .armorFactor = 32, .armorTonnage = 2, .armorTypeName = "Standard",
-                           .frontArmor = 10, .rightArmor = 7, .leftArmor = 7, .rearArmor = 8, .cost = tons(123456.5)}},
-            {"heavy_tank", {.name = "Heavy Tank Mk 2", .mass = 50, .motive = TrackedMotive, .engine = FusionEngine,
-                            .engineRating = 200, .engineTonnage = tons(8.5), .cruiseMP = 4, .flankMP = 6,
-                            .structureTonnage = 5, .heatSinks = 12, .heatSinkTonnage = 2, .turretTonnage = 1,
-                            .controlTonnage = tons(2.5), .powerAmpTonnage = tons(0.5), .armorFactor = tons(143.36),
-                            .armorTonnage = 8, .armorTypeName = "Ferro Fibrous", .caseFitted = true, .turretFitted = true,
-                            .frontArmor = 40, .rightArmor = 30, .leftArmor = 30, .rearArmor = 23, .turretArmor = 20,
-                            .manufacturer = "Orrin & Vale Works", .commSystem = "Talkline 5 <Mk II>",
-                            .targetingSystem = "Sightmaster 3", .overview = "ab\r\ncd",
-                            .payload = {{"LRM 10", 4, 5, "Turret"}, {"Artemis IV - LRM", 0, 1, "Turret"}, {"Ammo-LRM 10", 0, 1, "Body"},
-                                        {"Medium Laser", 3, 1, "Front"}, {"Cargo", 0, tons(2.5), "Body"}}, .cost = tons(1234567.4)}},
-            {"ridgeback_xl", {.name = "Ridgeback", .mass = 35, .motive = TrackedMotive, .engine = FusionXLEngine,
-                              .engineRating = 175, .engineTonnage = tons(3.5), .cruiseMP = 5, .flankMP = 8,
-                              .structureTonnage = tons(3.5), .heatSinks = 10, .controlTonnage = 2, .armorFactor = 96,
-                              .armorTonnage = 6, .armorTypeName = "Standard", .frontArmor = 30, .rightArmor = 20,
-                              .leftArmor = 20, .rearArmor = 26, .manufacturer = "Kessel Motors", .commSystem = "Rook-7",
-                              .targetingSystem = "Eyeline", .overview = "One line ending\n",
-                              .payload = {{"SRM 6", 4, 3, "Front"}, {"Ammo-SRM 6", 0, 1, "Body"}}, .cost = 987654}},
-            {"scout_car", {.name = "Scout Car", .mass = 25, .motive = WheeledMotive, .engine = ICEEngine, .engineRating = 100,
-                           .engineTonnage = 5, .cruiseMP = 4, .flankMP = 6, .structureTonnage = tons(2.5), .heatSinks = 1,
-                           .heatSinkTonnage = 1, .controlTonnage = tons(1.5), .armorFactor = 48, .armorTonnage = 3,
-                           .armorTypeName = "Standard", .frontArmor = 14, .rightArmor = 10, .leftArmor = 10, .rearArmor = 14,
-                           .overview = "Line one\r\nLine two\r\n\r\nLine four",
-                           .payload = {{"Machine Gun", 0, tons(0.5), "Front"}, {"Ammo-Machine Gun", 0, tons(0.5), "Body"}},
-                           .cost = tons(45210.25)}},
-            {"kestrel_vtol", {.name = "Kestrel", .mass = 30, .motive = VTOLMotive, .engine = FusionEngine,
-                              .engineRating = 240, .engineTonnage = tons(11.5), .cruiseMP = 8, .flankMP = 12,
-                              .structureTonnage = 3, .heatSinks = 10, .controlTonnage = tons(1.5), .liftTonnage = 3,
-                              .armorFactor = 64, .armorTonnage = 4, .armorTypeName = "Standard", .frontArmor = 20,
-                              .rightArmor = 15, .leftArmor = 15, .rearArmor = 10, .turretArmor = 4,
-                              .manufacturer = QString::fromUtf8("A\u00e9rospatiale Lune"), .commSystem = "Skyvox",
-                              .targetingSystem = "Hawkeye 2", .overview = "Fast.\r\nLight.\r\n",
-                              .payload = {{"Small Laser", 1, tons(0.5), "Front"}, {"Cargo", 0, 1, "Body"}}, .cost = 654321}},
-        };
-        for (const auto& [key, design] : designs)
-            for (const auto& [style, suffix] : {std::pair(ReadoutStyle::Plain, "plain"), std::pair(ReadoutStyle::Site, "site")}) {
-                QByteArray page;
-                for (const QString& line : ReadoutLines(design, style, QStringLiteral("12/5/2026 9:03:07 PM")))
-                    page += EightBitText(line) + "\r\n";
-                const QString golden = QStringLiteral("export/golden/%1_%2.html").arg(QLatin1String(key), QLatin1String(suffix));
-                QCOMPARE(page.split('\n'), ReadBytes(QFINDTESTDATA(golden)).split('\n'));
-            }
+        QFETCH(int, design);
+        QFETCH(int, style);
+        QByteArray page;
+        for (const QString& line : ReadoutLines(Designs[design].design, ReadoutStyle(style), QStringLiteral("12/5/2026 9:03:07 PM")))
+            page += EightBitText(line) + "\r\n";
+        const QString golden = QStringLiteral("export/golden/%1.html").arg(QTest::currentDataTag());
+        QCOMPARE(page.split('\n'), ReadBytes(QFINDTESTDATA(golden)).split('\n'));
     }
 
-    // The tracked design opened in a fresh window, renamed and given a soft line break,
-    // exported by both commands over an existing file, then cancelled, then cut short; then
-    // under German settings.
+    // Each command over an existing file, then cancelled, then cut short by a full disk.
+    void pagesOfTheWindow_data()
+    {
+        QTest::addColumn<int>("style");
+        for (int style = 0; style < 2; ++style) QTest::newRow(Styles[style]) << style;
+    }
+
     void pagesOfTheWindow()
     {
+        QFETCH(int, style);
         QTemporaryDir dir;
         TestCatalogue catalogue;
         frmMain w;
-        WriteBytes(dir.filePath(QStringLiteral("tracked.edt")), FileBytes(TrackedDesignLines()));
-        catalogue.Attach(w);
-        Open(w, dir.filePath(QStringLiteral("tracked.edt")));
-        w.txtVehicleName->setText(QStringLiteral("Heavy Tank Mk 2"));
-        w.txtOverview->setPlainText(w.txtOverview->toPlainText() + QString::fromUtf8("\u2028Soft\u00a0break"));
+        OpenRenamedTrackedDesign(w, catalogue, dir);
         const QStringList before = DesignSnapshot(w);
+        QAction* command = style == 0 ? w.mnuFileExportHTML : w.mnuFileExportHVN;
+        const QString name = QStringLiteral("tracked_%1.html").arg(Styles[style]);
+        const QString path = dir.filePath(name);
+        WriteBytes(path, QByteArray(20000, 'x'));
+        const FileRequest seen = Answered(w, command, path);
+        QVERIFY(seen.save);
+        QVERIFY(seen.asksBeforeReplacing);
+        QCOMPARE(seen.name, QStringLiteral("HeavyTankMk2"));
+        QCOMPARE(seen.filters, (QStringList{"HTML files (*.html)", "HTML files (*.htm)", "All files (*)"}));
+        QCOMPARE(QDir(seen.folder), QDir(frmMain::GetAppPath()));
+        QCOMPARE(w.dlgCommon->filter(), QStringLiteral("HTML files (*.html)|*.html|HTML files (*.htm)|*.htm|All files (*.*)|*.*"));
+        QVERIFY(!FileIsOpen(path));
+        // The moment of export as English (United States) settings write it, then set to the
+        // moment of the hand-written page.
         const QRegularExpression usMoment(QStringLiteral("Generated on \\d{1,2}/\\d{1,2}/\\d{4} \\d{1,2}:\\d{2}:\\d{2} [AP]M<BR>"));
-        for (const auto& [command, name] : {std::pair(w.mnuFileExportHTML, "tracked_plain.html"), std::pair(w.mnuFileExportHVN, "tracked_site.html")}) {
-            const QString path = dir.filePath(QLatin1String(name));
-            WriteBytes(path, QByteArray(20000, 'x'));
-            const FileRequest seen = Answered(w, command, path);
-            QVERIFY(seen.save);
-            QVERIFY(seen.asksBeforeReplacing);
-            QCOMPARE(seen.name, QStringLiteral("HeavyTankMk2"));
-            QCOMPARE(seen.filters, (QStringList{"HTML files (*.html)", "HTML files (*.htm)", "All files (*)"}));
-            QCOMPARE(QDir(seen.folder), QDir(frmMain::GetAppPath()));
-            QCOMPARE(w.dlgCommon->filter(), QStringLiteral("HTML files (*.html)|*.html|HTML files (*.htm)|*.htm|All files (*.*)|*.*"));
-            QVERIFY(!FileIsOpen(path));
-            // The moment of export as English (United States) settings write it, then set to the
-            // moment of the hand-written page.
-            const QByteArray page = ReadBytes(path);
-            QCOMPARE(QString::fromLatin1(page).count(usMoment), 1);
-            QCOMPARE(QString::fromLatin1(page).replace(usMoment, QStringLiteral("Generated on 12/5/2026 9:03:07 PM<BR>")).toLatin1().split('\n'),
-                     ReadBytes(QFINDTESTDATA(QStringLiteral("export/golden/") + name)).split('\n'));
+        const QByteArray page = ReadBytes(path);
+        QCOMPARE(QString::fromLatin1(page).count(usMoment), 1);
+        QCOMPARE(QString::fromLatin1(page).replace(usMoment, QStringLiteral("Generated on 12/5/2026 9:03:07 PM<BR>")).toLatin1().split('\n'),
+                 ReadBytes(QFINDTESTDATA(QStringLiteral("export/golden/") + name)).split('\n'));
 
-            Answered(w, command, QString());
-            QCOMPARE(ReadBytes(path), page);
-            const QString cut = dir.filePath(QStringLiteral("cut_") + name);
-            WithFileSizeLimit(1000, [&] { Answered(w, command, cut); });
-            QVERIFY(!FileIsOpen(cut));
-            QCOMPARE(ReadBytes(cut), page.left(1000));
-            QCOMPARE(DesignSnapshot(w), before);
-            QCOMPARE(w.DesignFileName, dir.filePath(QStringLiteral("tracked.edt")));
-        }
-        // German settings: the numbers and the moment of export as they write them.
+        Answered(w, command, QString());
+        QCOMPARE(ReadBytes(path), page);
+        const QString cut = dir.filePath(QStringLiteral("cut_") + name);
+        WithFileSizeLimit(1000, [&] { Answered(w, command, cut); });
+        QVERIFY(!FileIsOpen(cut));
+        QCOMPARE(ReadBytes(cut), page.left(1000));
+        QCOMPARE(DesignSnapshot(w), before);
+        QCOMPARE(w.DesignFileName, dir.filePath(QStringLiteral("tracked.edt")));
+    }
+
+    // German settings: the numbers and the moment of export as they write them.
+    void germanSettings_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("cruise speed") << QRegularExpression::escape("\r\n<B>Cruise Speed: </B>42,4 km/h<BR>\r\n");
+        QTest::newRow("payload tons") << QRegularExpression::escape("\r\n<TD ALIGN=RIGHT>1,5</TD>\r\n");
+        QTest::newRow("cost") << QRegularExpression::escape("\r\nVehicle Cost: 3.105.660<BR>\r\n");
+        QTest::newRow("moment") << "\r\nGenerated on \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d<BR><BR>\r\n";
+    }
+
+    void germanSettings()
+    {
+        QFETCH(QString, pattern);
+        QTemporaryDir dir;
+        TestCatalogue catalogue;
+        frmMain w;
+        OpenRenamedTrackedDesign(w, catalogue, dir);
         LocaleScope german(QLocale::German, QLocale::Germany);
         Answered(w, w.mnuFileExportHTML, dir.filePath(QStringLiteral("german.html")));
-        const QString page = QString::fromLatin1(ReadBytes(dir.filePath(QStringLiteral("german.html"))));
-        for (const char* line : {"<B>Cruise Speed: </B>42,4 km/h<BR>", "<TD ALIGN=RIGHT>1,5</TD>", "Vehicle Cost: 3.105.660<BR>"})
-            QVERIFY2(page.contains(QLatin1String(line) + QLatin1String("\r\n")), line);
-        QVERIFY(page.contains(QRegularExpression(QStringLiteral("\r\nGenerated on \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d<BR><BR>\r\n"))));
+        QVERIFY(QString::fromLatin1(ReadBytes(dir.filePath(QStringLiteral("german.html")))).contains(QRegularExpression(pattern)));
     }
 };
 

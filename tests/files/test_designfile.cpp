@@ -10,6 +10,7 @@
 
 #include "designfixtures.h"
 #include "files/commondialog.h"
+#include "files/valueforms.h"
 #include "support/designchecks.h"
 #include "support/payloadchecks.h"
 #include "support/testsupport.h"
@@ -19,6 +20,7 @@ using namespace fixtures;
 namespace {
 
 constexpr int FirstRecord = 24;  // line of the tracked design's first record, from 0
+enum Design { Empty, Tracked, VTOL };
 
 // The tracked design's file with lines replaced, cut to its first `keep` lines (all when -1).
 QByteArray Edited(const QList<std::pair<int, QByteArray>>& edits, int keep = -1)
@@ -77,34 +79,39 @@ private slots:
     }
 
     // The dialog as each command sets it up, cancelled: nothing changes and nothing is written.
+    void dialogsCancelled_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("suggested");
+        QTest::addColumn<QString>("current");  // the design file's name before the command
+        QTest::newRow("save as, untitled") << true << "Insert Name and Designation" << "InsertNameandDesignation.edt" << "";
+        QTest::newRow("save as, titled") << true << " Patrol  Car 3 " << "PatrolCar3.edt" << "Other Name.edt";
+        QTest::newRow("open") << false << "Patrol Car 3" << "PatrolCar3.edt" << "Other Name.edt";
+    }
+
     void dialogsCancelled()
     {
-        const struct {
-            QAction* frmMain::*command;
-            const char *name, *suggested, *current;  // current: the design file's name before the command
-        } cases[] = {{&frmMain::mnuFileSaveAs, "Insert Name and Designation", "InsertNameandDesignation.edt", ""},
-                     {&frmMain::mnuFileSaveAs, " Patrol  Car 3 ", "PatrolCar3.edt", "Other Name.edt"},
-                     {&frmMain::mnuFileOpen, "Patrol Car 3", "PatrolCar3.edt", "Other Name.edt"}};
+        QFETCH(bool, save);
+        QFETCH(QString, name);
+        QFETCH(QString, suggested);
+        QFETCH(QString, current);
         QTemporaryDir dir;
         TestCatalogue catalogue;
         frmMain w;
         BuildTrackedDesign(w, catalogue);
-        for (const auto& c : cases) {
-            const bool save = c.command == &frmMain::mnuFileSaveAs;
-            w.txtVehicleName->setText(QLatin1String(c.name));
-            w.DesignFileName = *c.current ? dir.filePath(QLatin1String(c.current)) : QString();
-            const QStringList before = DesignSnapshot(w);
-            const QString current = w.DesignFileName;
-            const FileRequest seen = Answered(w, w.*c.command, QString());
-            QCOMPARE(seen.save, save);
-            QCOMPARE(seen.name, QLatin1String(c.suggested));
-            QCOMPARE(seen.filters, (QStringList{"Editor files (*.edt)", "All files (*)"}));
-            QCOMPARE(seen.asksBeforeReplacing, save);
-            QCOMPARE(QDir(seen.folder), QDir(frmMain::GetAppPath()));
-            QCOMPARE(w.dlgCommon->filter(), QStringLiteral("Editor files (*.edt)|*.edt|All files (*.*)|*.*"));
-            QCOMPARE(w.DesignFileName, current);
-            QCOMPARE(DesignSnapshot(w), before);
-        }
+        w.txtVehicleName->setText(name);
+        w.DesignFileName = current.isEmpty() ? QString() : dir.filePath(current);
+        const QStringList before = DesignSnapshot(w);
+        const FileRequest seen = Answered(w, save ? w.mnuFileSaveAs : w.mnuFileOpen, QString());
+        QCOMPARE(seen.save, save);
+        QCOMPARE(seen.name, suggested);
+        QCOMPARE(seen.filters, (QStringList{"Editor files (*.edt)", "All files (*)"}));
+        QCOMPARE(seen.asksBeforeReplacing, save);
+        QCOMPARE(QDir(seen.folder), QDir(frmMain::GetAppPath()));
+        QCOMPARE(w.dlgCommon->filter(), QStringLiteral("Editor files (*.edt)|*.edt|All files (*.*)|*.*"));
+        QCOMPARE(w.DesignFileName, current.isEmpty() ? QString() : dir.filePath(current));
+        QCOMPARE(DesignSnapshot(w), before);
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 
@@ -161,29 +168,36 @@ private slots:
 
     // Saved, then opened in a window whose CASE, Ferro-Fibrous and Artemis IV boxes are ticked
     // already: the same window, from the bytes the design gives whatever the regional settings.
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("design");
+        QTest::addColumn<bool>("german");
+        QTest::newRow("new design") << int(Empty) << false;
+        QTest::newRow("tracked") << int(Tracked) << false;
+        QTest::newRow("tracked, German settings") << int(Tracked) << true;
+        QTest::newRow("VTOL") << int(VTOL) << false;
+    }
+
     void roundTrip()
     {
-        enum Design { Empty, Tracked, VTOL };
-        const struct { Design design; bool german; } cases[] = {{Empty, false}, {Tracked, false}, {Tracked, true}, {VTOL, false}};
-        for (const auto& c : cases) {
-            LocaleScope locale(c.german ? QLocale::German : QLocale::English, c.german ? QLocale::Germany : QLocale::UnitedStates);
-            QTemporaryDir dir;
-            TestCatalogue catalogue;
-            frmMain w, other;
-            if (c.design == Tracked) BuildTrackedDesign(w, catalogue);
-            if (c.design == VTOL) BuildVTOLDesign(w);
-            const QString path = dir.filePath(QStringLiteral("design.edt"));
-            SaveAs(w, path);
-            const QByteArray bytes = ReadBytes(path);
-            if (c.design != VTOL)
-                QCOMPARE(bytes.split('\n'), FileBytes(c.design == Empty ? EmptyDesignLines() : TrackedDesignLines()).split('\n'));
-            catalogue.Attach(other);
-            Drive(other, {"chkCASE=1", "chkFerroFibrous=1", "chkArtemisLRM=1"});
-            Open(other, path);
-            QCOMPARE(DesignSnapshot(other), DesignSnapshot(w));
-            QCOMPARE(other.DesignFileName, path);
-            QCOMPARE(DesignConsistencyFailure(other), QString());
-        }
+        QFETCH(int, design);
+        QFETCH(bool, german);
+        LocaleScope locale(german ? QLocale::German : QLocale::English, german ? QLocale::Germany : QLocale::UnitedStates);
+        QTemporaryDir dir;
+        TestCatalogue catalogue;
+        frmMain w, other;
+        if (design == Tracked) BuildTrackedDesign(w, catalogue);
+        if (design == VTOL) BuildVTOLDesign(w);
+        const QString path = dir.filePath(QStringLiteral("design.edt"));
+        SaveAs(w, path);
+        if (design != VTOL)
+            QCOMPARE(ReadBytes(path).split('\n'), FileBytes(design == Empty ? EmptyDesignLines() : TrackedDesignLines()).split('\n'));
+        catalogue.Attach(other);
+        Drive(other, {"chkCASE=1", "chkFerroFibrous=1", "chkArtemisLRM=1"});
+        Open(other, path);
+        QCOMPARE(DesignSnapshot(other), DesignSnapshot(w));
+        QCOMPARE(other.DesignFileName, path);
+        QCOMPARE(DesignConsistencyFailure(other), QString());
     }
 
     // Whatever a user's editor did to the file: line feeds alone, blanks around values, texts
@@ -203,49 +217,73 @@ private slots:
         QCOMPARE(DesignSnapshot(other), DesignSnapshot(w));
     }
 
+    // What the number readers refuse, whether a whole number or an amount is wanted.
+    void numberRefused_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char* text : {"", "-", "+", ".", "-.", "12a", "1.5t", "0x10", "1.2.3", "..5", "1 2", "1e3", "--1"})
+            QTest::newRow(*text ? text : "empty") << QString::fromLatin1(text);
+    }
+
+    void numberRefused()
+    {
+        QFETCH(QString, text);
+        QVERIFY(!ParseFileInteger(text));
+        QVERIFY(!ParseFileCurrency(text));
+    }
+
     // Each file opened in a fresh window: the records listed and the line where reading stopped
     // (0: none, -1: whatever); the totals are rebuilt unless reading stopped among the records.
+    void brokenFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");  // a null array: no file at all
+        QTest::addColumn<int>("items");
+        QTest::addColumn<int>("stopLine");
+        const int record1 = FirstRecord + 1;  // the line of the first record, from 1
+        QTest::newRow("missing file") << QByteArray() << 0 << 1;
+        QTest::newRow("empty file") << QByteArray("") << 0 << 1;
+        QTest::newRow("binary") << ReadBytes(QCoreApplication::applicationFilePath()).left(5000) << 0 << -1;
+        QTest::newRow("larger than any design") << Edited({{20, '"' + QByteArray(2 << 20, 'o')}}) << 0 << 1;
+        QTest::newRow("a name whose quote never closes") << QByteArray("\"Broken\r\n") << 0 << 1;
+        QTest::newRow("cut after the cruise speed") << Edited({}, 5) << 0 << 6;
+        QTest::newRow("cut inside the third record") << Edited({}, FirstRecord + 2) + "\"Missile\",\"SR" << 2 << record1 + 2;
+        QTest::newRow("records missing at the end") << Edited({}, FirstRecord + 50) << 8 << FirstRecord + 51;
+        QTest::newRow("a whole number with a letter") << Edited({{3, "60t"}}) << 0 << 4;
+        QTest::newRow("a whole number as a lone sign") << Edited({{4, "-"}}) << 0 << 5;
+        QTest::newRow("an amount with two points") << Edited({{FirstRecord + 1, "\"Missile\",\"LRM 10\",4,5.0.0,\"Front\",100000,0"}}) << 1 << record1 + 1;
+        QTest::newRow("an amount as a lone point") << Edited({{FirstRecord + 2, "\"Missile\",\"SRM 2\",2,1,\"Turret\",.,0"}}) << 2 << record1 + 2;
+        QTest::newRow("movement type without a button") << Edited({{1, "4"}}) << 0 << 2;
+        QTest::newRow("engine type without a button") << Edited({{2, "-1"}}) << 0 << 3;
+        QTest::newRow("mass beyond 16 bits") << Edited({{3, "99999"}}) << 0 << 4;
+        QTest::newRow("fewer heat sinks than the engine brings") << Edited({{5, "9"}}) << 0 << 6;
+        QTest::newRow("front armor 2001") << Edited({{12, "2001"}}) << 0 << 13;
+        QTest::newRow("rotor armor 3") << Edited({{1, "3"}, {3, "20"}, {10, "0"}, {16, "3"}}) << 0 << 17;
+        QTest::newRow("29-character name") << Edited({{FirstRecord + 2, Record(QByteArray(29, 'x'))}}) << 2 << record1 + 2;
+        QTest::newRow("a record after an empty one") << Edited({{FirstRecord + 3, "\"\",\"\",0,0,\"\",0,0"}}) << 3 << record1 + 4;
+        QTest::newRow("28-character name") << Edited({{FirstRecord + 2, Record(QByteArray(28, 'x'))}}) << 8 << 0;
+        QTest::newRow("heat adding up past 16 bits") << Edited({{FirstRecord, Record("A", 30000)}, {FirstRecord + 1, Record("B", 30000)}}) << 8 << record1 + 1;
+    }
+
     void brokenFile()
     {
-        const struct {
-            const char* label;
-            QByteArray bytes;  // a null array: no file at all
-            int items, stopLine;
-        } cases[] = {
-            {"missing file", QByteArray(), 0, 1},
-            {"empty file", "", 0, 1},
-            {"binary", ReadBytes(QCoreApplication::applicationFilePath()).left(5000), 0, -1},
-            {"larger than any design", Edited({{20, '"' + QByteArray(2 << 20, 'o')}}), 0, 1},
-            {"cut after the cruise speed", Edited({}, 5), 0, 6},
-            {"cut inside the third record", Edited({}, FirstRecord + 2) + "\"Missile\",\"SR", 2, 27},
-            {"records missing at the end", Edited({}, FirstRecord + 50), 8, FirstRecord + 51},
-            {"movement type without a button", Edited({{1, "4"}}), 0, 2},
-            {"engine type without a button", Edited({{2, "-1"}}), 0, 3},
-            {"mass beyond 16 bits", Edited({{3, "99999"}}), 0, 4},
-            {"fewer heat sinks than the engine brings", Edited({{5, "9"}}), 0, 6},
-            {"front armor 2001", Edited({{12, "2001"}}), 0, 13},
-            {"rotor armor 3", Edited({{1, "3"}, {3, "20"}, {10, "0"}, {16, "3"}}), 0, 17},
-            {"29-character name", Edited({{FirstRecord + 2, Record(QByteArray(29, 'x'))}}), 2, 27},
-            {"a record after an empty one", Edited({{FirstRecord + 3, "\"\",\"\",0,0,\"\",0,0"}}), 3, 29},
-            {"28-character name", Edited({{FirstRecord + 2, Record(QByteArray(28, 'x'))}}), 8, 0},
-            {"heat adding up past 16 bits", Edited({{FirstRecord, Record("A", 30000)}, {FirstRecord + 1, Record("B", 30000)}}), 8, 26},
-        };
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, items);
+        QFETCH(int, stopLine);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("broken.edt"));
-        for (const auto& c : cases) {
-            QFile::remove(path);
-            if (!c.bytes.isNull()) WriteBytes(path, c.bytes);
-            frmMain w;
-            Open(w, path);
-            QCOMPARE(w.DesignFileName, path);
-            QVERIFY2(!FileIsOpen(path), c.label);
-            QVERIFY2(PayloadLines(w).size() - 1 == c.items, c.label);
-            QVERIFY2(c.stopLine < 0 || w.DesignFileStopLine == c.stopLine, c.label);
-            const bool rebuilt = c.stopLine <= FirstRecord;  // reading went past the records or stopped before them
-            const QString failure = rebuilt ? DesignConsistencyFailure(w) : InputConsistencyFailure(w);
-            QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(c.label, failure)));
-            // After a stop among the records the totals are rebuilt only part of the way, if at all.
-            QVERIFY2(rebuilt || w.PayloadCount < c.items, c.label);
+        if (!bytes.isNull()) WriteBytes(path, bytes);
+        frmMain w;
+        Open(w, path);
+        QCOMPARE(w.DesignFileName, path);
+        QVERIFY(!FileIsOpen(path));
+        QCOMPARE(PayloadLines(w).size() - 1, items);
+        if (stopLine >= 0) QCOMPARE(w.DesignFileStopLine, stopLine);
+        if (stopLine > FirstRecord) {
+            // Stopped among the records: the totals are rebuilt only part of the way, if at all.
+            QCOMPARE(InputConsistencyFailure(w), QString());
+            QVERIFY(w.PayloadCount < items);
+        } else {
+            QCOMPARE(DesignConsistencyFailure(w), QString());
         }
     }
 

@@ -21,48 +21,57 @@ static QByteArray UndatedPage(const QString& path)
 class ReadoutToolTest : public QObject {
     Q_OBJECT
 private slots:
+    // A new design as it is, and a tracked one with a payload and a name beyond ASCII, saved from
+    // the window; a mass that is not a number on line 4 of the broken one.
+    void initTestCase()
+    {
+        Chooser(designer_.window).Answer(designs_[0]);
+        designer_.window.mnuFileSaveAs->trigger();
+        Drive(designer_.window, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "chkTurret=1", "vsbArmorTonnage=20",
+                                 "vsbFrontArmor=40", "weapon=Large Laser", "optLocation_4", "cmdAdd", "weapon=LRM 10", "cmdAdd",
+                                 "chkArtemisLRM=1", "cmdAddAmmo", "ammo=Cargo", "vsbAddTonnage=1", "cmdAmmoAdd"});
+        designer_.window.txtVehicleName->setText("Müller-Panzer Ä");
+        Chooser(designer_.window).Answer(designs_[1]);
+        designer_.window.mnuFileSaveAs->trigger();
+        QFile broken(broken_);
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        QVERIFY(broken.write("\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n") > 0);
+    }
+
+    void pagesEqualTheWindowsExports_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::newRow("plain") << "plain";
+        QTest::newRow("site") << "site";
+    }
+
     void pagesEqualTheWindowsExports()
     {
-        QTemporaryDir folder;
-        // A new design as it is, and a tracked one with a payload and a name beyond ASCII.
-        const QStringList designs = {folder.filePath("new design.edt"), folder.filePath("tracked.edt")};
-        CatalogueWindow designer;
-        ScriptedChooser& chooser = Chooser(designer.window);
-        chooser.Answer(designs[0]);
-        designer.window.mnuFileSaveAs->trigger();
-        Drive(designer.window, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "chkTurret=1", "vsbArmorTonnage=20",
-                                       "vsbFrontArmor=40", "weapon=Large Laser", "optLocation_4", "cmdAdd", "weapon=LRM 10",
-                                       "cmdAdd", "chkArtemisLRM=1", "cmdAddAmmo", "ammo=Cargo", "vsbAddTonnage=1", "cmdAmmoAdd"});
-        designer.window.txtVehicleName->setText("Müller-Panzer Ä");
-        chooser.Answer(designs[1]);
-        designer.window.mnuFileSaveAs->trigger();
-        QFile broken(folder.filePath("broken.edt"));  // a mass that is not a number on line 4
-        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n") > 0 && broken.flush());
-        const QString missing = folder.filePath("missing.edt");
-
-        const std::pair<const char*, QAction* frmMain::*> styles[] = {{"plain", &frmMain::mnuFileExportHTML},
-                                                                      {"site", &frmMain::mnuFileExportHVN}};
-        for (const auto& [style, menu] : styles) {
-            const QDir pages(folder.filePath("pages/") + style);  // made by the tool
-            QProcess tool;
-            tool.start(TARNWELL_READOUT_PROGRAM,
-                       {"--style", style, "--out", pages.path(), designs[0], broken.fileName(), missing, designs[1]});
-            QVERIFY(tool.waitForFinished(120000));
-            QCOMPARE(tool.exitCode(), 1);
-            const QString reports = tool.readAllStandardError();
-            QVERIFY2(reports.contains("cannot read \"" + broken.fileName() + "\": reading stopped at line 4") &&
-                         reports.contains("cannot read \"" + missing + "\": the file cannot be opened"),
-                     qPrintable(reports));
-            QCOMPARE(pages.entryList(QDir::Files).size(), 2);
-            for (const QString& design : designs) {
-                chooser.Answer(design).Answer(design + "." + style + ".html");
-                designer.window.mnuFileOpen->trigger();
-                (designer.window.*menu)->trigger();
-                const QString page = pages.filePath(QFileInfo(design).completeBaseName() + ".html");
-                QCOMPARE(UndatedPage(page), UndatedPage(design + "." + style + ".html"));
-            }
+        QFETCH(QString, style);
+        const QDir pages(folder_.filePath("pages/") + style);  // made by the tool
+        const QString missing = folder_.filePath("missing.edt");
+        QProcess tool;
+        tool.start(TARNWELL_READOUT_PROGRAM, {"--style", style, "--out", pages.path(), designs_[0], broken_, missing, designs_[1]});
+        QVERIFY(tool.waitForFinished(120000));
+        QCOMPARE(tool.exitCode(), 1);
+        const QString reports = tool.readAllStandardError();
+        QVERIFY2(reports.contains("cannot read \"" + broken_ + "\": reading stopped at line 4"), qPrintable(reports));
+        QVERIFY2(reports.contains("cannot read \"" + missing + "\": the file cannot be opened"), qPrintable(reports));
+        QCOMPARE(pages.entryList(QDir::Files).size(), 2);
+        for (const QString& design : designs_) {
+            Chooser(designer_.window).Answer(design).Answer(design + "." + style + ".html");
+            designer_.window.mnuFileOpen->trigger();
+            (style == "plain" ? designer_.window.mnuFileExportHTML : designer_.window.mnuFileExportHVN)->trigger();
+            const QString page = pages.filePath(QFileInfo(design).completeBaseName() + ".html");
+            QCOMPARE(UndatedPage(page), UndatedPage(design + "." + style + ".html"));
         }
     }
+
+private:
+    QTemporaryDir folder_;
+    const QStringList designs_ = {folder_.filePath("new design.edt"), folder_.filePath("tracked.edt")};
+    const QString broken_ = folder_.filePath("broken.edt");
+    CatalogueWindow designer_;
 };
 
 QTEST_MAIN(ReadoutToolTest)
