@@ -88,22 +88,36 @@ void CheckRows(const frmMain& window, const QWidget* frame, const QString& rows)
 {
     int above = -1;
     for (const QString& row : rows.split(u'\n')) {
-        QRect previous(0, 0, 0, 0), line;
+        QRect previous, line;
         for (const QString& key : row.split(u'|')) {
             const QWidget* control = window.findChild<QWidget*>(key);
             for (QLabel* label : frame->findChildren<QLabel*>())
                 if (!control && label->text() == key && label->isVisible()) control = label;
-            QVERIFY2(control && frame->isAncestorOf(control), qPrintable(key));
+            QVERIFY2(control, qPrintable(key));
+            QVERIFY2(frame->isAncestorOf(control), qPrintable(key + " outside its frame"));
             const QRect place = Place(control);
-            QVERIFY2(Place(frame).contains(place) && place.left() > previous.right() && place.top() > above, qPrintable(key));
-            QVERIFY2(previous.isNull() || (place.top() < previous.bottom() && previous.top() < place.bottom()), qPrintable(key));
-            QVERIFY2(control->width() >= control->sizeHint().width() || !control->property("text").isValid(),
-                     qPrintable(key + " is cut short"));
+            QVERIFY2(Place(frame).contains(place), qPrintable(key + " beyond its frame's edge"));
+            QVERIFY2(place.top() > above, qPrintable(key + " not below the row above"));
+            if (previous.isValid()) {
+                QVERIFY2(place.left() > previous.right(), qPrintable(key + " not right of the one before"));
+                QVERIFY2(place.top() < previous.bottom(), qPrintable(key + " below the one before"));
+                QVERIFY2(previous.top() < place.bottom(), qPrintable(key + " above the one before"));
+            }
+            if (control->property("text").isValid())
+                QVERIFY2(control->width() >= control->sizeHint().width(), qPrintable(key + " is cut short"));
             previous = place;
             line |= place;
         }
         above = line.bottom();
     }
+}
+
+QString Caption(const QObject* control)  // a frame's or menu's title, a text box's contents, any other control's text
+{
+    QString caption;
+    for (const char* property : {"title", "text", "plainText"})
+        if (control->property(property).isValid()) caption = control->property(property).toString();
+    return caption;
 }
 
 }  // namespace
@@ -113,40 +127,52 @@ class ControlsTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
+    void everyControlByName_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < int(std::size(Controls)); ++row) QTest::newRow(Controls[row].name) << row;
+    }
+
     void everyControlByName()
+    {
+        QFETCH(int, row);
+        const Row& r = Controls[row];
+        const frmMain window;
+        const QObject* control = window.findChild<QObject*>(r.name);
+        QVERIFY(control);
+        QVERIFY(control->inherits(r.kind == V ? "QLabel" : r.kind));
+        if (r.caption) QCOMPARE(Caption(control), QString::fromUtf8(r.caption));
+        if (r.tip) QCOMPARE(control->property("toolTip").toString(), QString::fromUtf8(r.tip));
+        if (auto* label = qobject_cast<const QLabel*>(control); label && r.kind == V)
+            QCOMPARE(QString("%1 %2 %3").arg(label->frameShape()).arg(label->frameShadow()).arg(label->lineWidth()),
+                     QString("%1 %2 1").arg(QFrame::Box).arg(QFrame::Plain));
+        if (auto* action = qobject_cast<const QAction*>(control)) QCOMPARE(action->isSeparator(), !*r.caption);
+        if (auto* box = qobject_cast<const QAbstractButton*>(control); box && box->isCheckable())
+            QCOMPARE(box->isChecked(), r.start == 1);
+        if (auto* spinner = qobject_cast<const QScrollBar*>(control))  // vertical, stepping by 1 and 10
+            QCOMPARE(QString("%1 %2..%3 at %4 by %5/%6").arg(spinner->orientation()).arg(spinner->minimum()).arg(spinner->maximum())
+                         .arg(spinner->value()).arg(spinner->singleStep()).arg(spinner->pageStep()),
+                     QString("%1 %2..%3 at %4 by 1/10").arg(Qt::Vertical).arg(r.lowest).arg(r.highest).arg(r.start));
+    }
+
+    // The title, the menus' items in the table's order, the pages, the catalogue, the list's font.
+    void window()
     {
         frmMain window;
         QCOMPARE(window.windowTitle(), QStringLiteral("HVN Tarnwell - Main Page"));
-        QStringList menuItems, actionRows;
+        QStringList menuItems, tableItems;
         for (QAction* menu : window.menuBar()->actions())
             for (QAction* item : menu->menu()->actions()) menuItems << item->objectName();
-        for (const Row& row : Controls) {
-            const QObject* control = window.findChild<QObject*>(row.name);
-            QVERIFY2(control && control->inherits(row.kind == V ? "QLabel" : row.kind), row.name);
-            QString caption;  // a frame's or menu's title, a text box's contents, any other control's text
-            for (const char* property : {"title", "text", "plainText"})
-                if (control->property(property).isValid()) caption = control->property(property).toString();
-            QVERIFY2(!row.caption || caption == QString::fromUtf8(row.caption), row.name);
-            QVERIFY2(!row.tip || control->property("toolTip").toString() == row.tip, row.name);
-            if (auto* label = qobject_cast<const QLabel*>(control); label && row.kind == V)
-                QVERIFY2(label->frameShape() == QFrame::Box && label->frameShadow() == QFrame::Plain &&
-                             label->lineWidth() == 1, row.name);
-            if (auto* action = qobject_cast<const QAction*>(control))
-                actionRows << (action->isSeparator() == !*row.caption ? row.name : "wrong separator");
-            if (auto* box = qobject_cast<const QAbstractButton*>(control); box && box->isCheckable())
-                QVERIFY2(box->isChecked() == (row.start == 1), row.name);
-            if (auto* spinner = qobject_cast<const QScrollBar*>(control))
-                QVERIFY2(spinner->orientation() == Qt::Vertical && spinner->minimum() == row.lowest &&
-                             spinner->maximum() == row.highest && spinner->value() == row.start &&
-                             spinner->singleStep() == 1 && spinner->pageStep() == 10, row.name);
-        }
-        QCOMPARE(menuItems, actionRows);
+        for (const Row& row : Controls)
+            if (row.kind == A) tableItems << row.name;
+        QCOMPARE(menuItems, tableItems);
         auto* tabs = Control<QTabWidget>(window, "SSTab1");
         QStringList pages;
         for (int page = 0; page < tabs->count(); ++page) pages << tabs->tabText(page);
         QCOMPARE(pages, (QStringList{"Armor", "Add Ammo && Equipment", "Specifications", "Display Equipment"}));
         const QString catalogue = frmMain::GetAppPath() + "ISWeapons.mdb";  // set by start-up
-        QVERIFY(window.datWeapons->databaseName() == catalogue && window.datAmmo->databaseName() == catalogue);
+        QCOMPARE(window.datWeapons->databaseName(), catalogue);
+        QCOMPARE(window.datAmmo->databaseName(), catalogue);
         QVERIFY(Control<QWidget>(window, "fraAddAmmo")->isHidden());
         const QFont font = Control<QListWidget>(window, "lstPayload")->font();  // fixed pitch
         QCOMPARE(font.pointSizeF(), 8.25);
@@ -155,17 +181,27 @@ private slots:
         QCOMPARE(QFontMetricsF(font).horizontalAdvance(u'i'), QFontMetricsF(font).horizontalAdvance(u'W'));
     }
 
-    void rowsInOrderAtDefaultSizeAndEnlarged()
+    void rowsInOrder_data()
     {
-        for (const QSize size : {QSize(), QSize(1600, 1100)}) {
-            frmMain window;
-            if (size.isValid()) window.resize(size);
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
-            Tick(window, "chkTurret", true);
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("frame");
+        QTest::addColumn<QString>("rows");
+        for (const QSize size : {QSize(), QSize(1600, 1100)})
             for (const auto& [frame, rows] : Frames)
-                CheckRows(window, window.objectName() == frame ? &window : Control<QWidget>(window, frame), rows);
-        }
+                QTest::addRow("%s, %s", frame, size.isValid() ? "enlarged" : "default size") << size << frame << rows;
+    }
+
+    void rowsInOrder()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QString, frame);
+        QFETCH(QString, rows);
+        frmMain window;
+        if (size.isValid()) window.resize(size);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        Tick(window, "chkTurret", true);
+        CheckRows(window, window.objectName() == frame ? &window : Control<QWidget>(window, frame), rows);
     }
 };
 

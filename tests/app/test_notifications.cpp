@@ -22,7 +22,9 @@ private slots:
         SetValue(window, "vsbMass", 1);
         Tick(window, "chkFerroFibrous", false);
         Control<QRadioButton>(window, "optMotiveType_0")->setChecked(true);
-        QCOMPARE(mass.count() + ferro.count() + hover.count(), 0);
+        QCOMPARE(mass.count(), 0);
+        QCOMPARE(ferro.count(), 0);
+        QCOMPARE(hover.count(), 0);
         Control<QRadioButton>(window, "optMotiveType_1")->setChecked(true);  // a new choice runs its handler
         QCOMPARE(int(window.MotiveType), 1);
         SetValue(window, "vsbMass", 60);

@@ -45,6 +45,34 @@ QStringList RandomAction(frmMain& w, QRandomGenerator& random)
     return {roll < 98 ? "cmdRemove" : "cmdClearAll"};
 }
 
+struct OwnCatalogue {
+    const char* name;
+    bool german;
+    QList<CatalogueWeapon> weapons;
+    QList<CatalogueAmmo> ammo;
+    QStringList steps, checks;
+};
+
+const QList<OwnCatalogue>& OwnCatalogues()
+{
+    static const QList<OwnCatalogue> cases = {
+        {"no N/A and whole tons before any move", false, {{"TAG", "Electronics", 1, std::nullopt, 50000}}, {{"Cargo", "Cargo", 0, 1000}},
+         {"vsbAddTonnage=3", "cmdAmmoAdd"}, {"lblHeat=", "lblAddTonnage=3", "vsbAddTonnage.max=100", "PayloadTonnage=3", "PayloadCost=3000"}},
+        {"a single row stays put", false, {{"ER PPC", "Energy", 7, 15, 300000}}, {{"Ammo-LRM 5", "Missile", 24, 30000}},
+         {"cmdNextWeapon", "cmdPreviousWeapon", "cmdAmmoNext", "cmdAmmoPrevious"}, {"lblName=ER PPC", "lblHeat=15", "lblAmmoType=Ammo-LRM 5"}},
+        {"empty tables offer nothing", false, {}, {},
+         {"cmdNextWeapon", "cmdPreviousWeapon", "cmdAdd", "cmdAmmoNext", "cmdAmmoPrevious", "cmdAmmoAdd"},
+         {"lblName=", "lblHeat=", "lblAmmoType=", "PayloadCount=0"}},
+        {"a row without a name is refused", false, {{"", "Energy", 1, 3, 40000}}, {{"", "Missile", 24, 30000}},
+         {"cmdAdd", "cmdAmmoAdd"}, {"PayloadCount=0"}},
+        {"a heat past its range is refused", false, {{"Plasma Vent", "Energy", 1, 20000, 1000}}, {}, {"cmdAdd", "cmdAdd"}, {"PayloadCount=1"}},
+        {"in German", true, StandardWeapons(), StandardAmmo(),
+         {"ammo=Ammo-Autocannon/5", "vsbAddTonnage=2", "cmdAmmoAdd", "vsbAddTonnage=5", "ammo=Cargo"},
+         {"lblAddTonnage=2,5", "PayloadCost=9025", "lblPayloadTonnage=2,0"}},
+    };
+    return cases;
+}
+
 bool ToldFull(const frmMain& window)
 {
     const auto* box = window.findChild<QMessageBox*>(QStringLiteral("msgPayloadNotice"));
@@ -132,93 +160,117 @@ private slots:
 
     // Catalogues of their own: first rows before any move, a single row, empty tables, rows the
     // payload cannot take; and the regional number form.
+    void ownCatalogues_data()
+    {
+        QTest::addColumn<int>("own");
+        for (int k = 0; k < int(OwnCatalogues().size()); ++k) QTest::newRow(OwnCatalogues()[k].name) << k;
+    }
+
     void ownCatalogues()
     {
-        const struct { const char* name; bool german; QList<CatalogueWeapon> weapons; QList<CatalogueAmmo> ammo; QStringList steps, checks; } cases[] = {
-            {"no N/A and whole tons before any move", false, {{"TAG", "Electronics", 1, std::nullopt, 50000}}, {{"Cargo", "Cargo", 0, 1000}},
-             {"vsbAddTonnage=3", "cmdAmmoAdd"}, {"lblHeat=", "lblAddTonnage=3", "vsbAddTonnage.max=100", "PayloadTonnage=3", "PayloadCost=3000"}},
-            {"a single row stays put", false, {{"ER PPC", "Energy", 7, 15, 300000}}, {{"Ammo-LRM 5", "Missile", 24, 30000}},
-             {"cmdNextWeapon", "cmdPreviousWeapon", "cmdAmmoNext", "cmdAmmoPrevious"}, {"lblName=ER PPC", "lblHeat=15", "lblAmmoType=Ammo-LRM 5"}},
-            {"empty tables offer nothing", false, {}, {},
-             {"cmdNextWeapon", "cmdPreviousWeapon", "cmdAdd", "cmdAmmoNext", "cmdAmmoPrevious", "cmdAmmoAdd"},
-             {"lblName=", "lblHeat=", "lblAmmoType=", "PayloadCount=0"}},
-            {"a row without a name is refused", false, {{"", "Energy", 1, 3, 40000}}, {{"", "Missile", 24, 30000}},
-             {"cmdAdd", "cmdAmmoAdd"}, {"PayloadCount=0"}},
-            {"a heat past its range is refused", false, {{"Plasma Vent", "Energy", 1, 20000, 1000}}, {}, {"cmdAdd", "cmdAdd"}, {"PayloadCount=1"}},
-            {"in German", true, StandardWeapons(), StandardAmmo(),
-             {"ammo=Ammo-Autocannon/5", "vsbAddTonnage=2", "cmdAmmoAdd", "vsbAddTonnage=5", "ammo=Cargo"},
-             {"lblAddTonnage=2,5", "PayloadCost=9025", "lblPayloadTonnage=2,0"}},
-        };
-        for (const auto& c : cases) {
-            const LocaleScope locale(c.german ? QLocale::German : QLocale::English, c.german ? QLocale::Germany : QLocale::UnitedStates);
-            TestCatalogue catalogue(c.weapons, c.ammo);
-            frmMain window;
-            catalogue.Attach(window);
-            Drive(window, c.steps);
-            const QString failure = FirstFailure(window, c.checks);
-            QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("%1: %2").arg(c.name, failure)));
-            VERIFY_PAYLOAD_IN_STEP(window);
-        }
+        QFETCH(int, own);
+        const OwnCatalogue& c = OwnCatalogues()[own];
+        const LocaleScope locale(c.german ? QLocale::German : QLocale::English, c.german ? QLocale::Germany : QLocale::UnitedStates);
+        TestCatalogue catalogue(c.weapons, c.ammo);
+        frmMain window;
+        catalogue.Attach(window);
+        Drive(window, c.steps);
+        QCOMPARE(FirstFailure(window, c.checks), QString());
+        VERIFY_PAYLOAD_IN_STEP(window);
+    }
+
+    void lineColumns_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("heat");
+        QTest::addColumn<double>("tons");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("header") << false << "" << 0 << 0.0 << "Type:                       Heat: Tons: Loc.:";
+        QTest::newRow("whole ton") << false << "Artemis IV - LRM" << 0 << 1.0 << "Artemis IV - LRM            0     1.0   Front";
+        QTest::newRow("half ton") << false << "Machine Gun" << 0 << 0.5 << "Machine Gun                 0     0.5   Front";
+        QTest::newRow("a column filled") << false << "Gauss Rifle" << 1 << 12.5 << "Gauss Rifle                 1     12.5  Front";
+        QTest::newRow("28-character name") << false << "Extended Range Large Laser X" << 12 << 7.0
+                                            << "Extended Range Large Laser X12    7.0   Front";
+        QTest::newRow("heat wider than its column") << false << "Plasma Vent" << 10000 << 1.0 << "Plasma Vent                 10,0001.0   Front";
+        QTest::newRow("German tons wider than its column") << true << "Cargo" << 0 << 1000.5 << "Cargo                       0     1.000,5Front";
     }
 
     void lineColumns()
     {
-        const struct { bool german; const char* name; int heat; double tons; const char* line; } cases[] = {
-            {false, "Artemis IV - LRM", 0, 1, "Artemis IV - LRM            0     1.0   Front"},
-            {false, "Machine Gun", 0, 0.5, "Machine Gun                 0     0.5   Front"},
-            {false, "Gauss Rifle", 1, 12.5, "Gauss Rifle                 1     12.5  Front"},
-            {false, "Extended Range Large Laser X", 12, 7, "Extended Range Large Laser X12    7.0   Front"},
-            {false, "Plasma Vent", 10000, 1, "Plasma Vent                 10,0001.0   Front"},
-            {true, "Cargo", 0, 1000.5, "Cargo                       0     1.000,5Front"},
-        };
-        for (const auto& c : cases) {
-            const LocaleScope locale(c.german ? QLocale::German : QLocale::English, c.german ? QLocale::Germany : QLocale::UnitedStates);
-            const PayloadItem item{"Missile", c.name, c.heat, Currency::fromDouble(c.tons), "Front", {}, {}};
-            QCOMPARE(FormatPayloadLine(item), QString::fromLatin1(c.line));
-        }
-        QCOMPARE(PayloadHeaderLine(), QStringLiteral("Type:                       Heat: Tons: Loc.:"));
+        QFETCH(bool, german);
+        QFETCH(QString, name);
+        QFETCH(int, heat);
+        QFETCH(double, tons);
+        QFETCH(QString, line);
+        const LocaleScope locale(german ? QLocale::German : QLocale::English, german ? QLocale::Germany : QLocale::UnitedStates);
+        const PayloadItem item{"Missile", name, heat, Currency::fromDouble(tons), "Front", {}, {}};
+        QCOMPARE(name.isEmpty() ? PayloadHeaderLine() : FormatPayloadLine(item), line);
+    }
+
+    // Seeded runs of random actions: the payload stays in step, and an add refused on a full
+    // table or a Remove with no line chosen changes nothing. Some runs fill the table.
+    void randomRuns_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<bool>("fills");
+        for (const auto& [seed, fills] : {std::pair{1u, false}, {7u, true}, {42u, true}, {2024u, false}})
+            QTest::addRow("seed %u", seed) << seed << fills;
     }
 
     void randomRuns()
     {
+        QFETCH(quint32, seed);
+        QFETCH(bool, fills);
         int fullTables = 0;
-        for (quint32 seed : {1u, 7u, 42u, 2024u}) {
-            CatalogueWindow bench;
-            Drive(bench.window, OnTracked50({}));
-            QRandomGenerator random(seed);
-            for (int step = 0; step < 400; ++step) {
-                const QStringList before = DesignSnapshot(bench.window);
-                const bool full = bench.window.PayloadCount == PayloadCapacity;
-                fullTables += full;
-                const QStringList action = RandomAction(bench.window, random);
-                Drive(bench.window, action);
-                const QString where = QStringLiteral("seed %1, step %2, %3: ").arg(seed).arg(step).arg(action.join(u' '));
-                const QString broken = PayloadInvariantFailure(bench.window);
-                QVERIFY2(broken.isEmpty(), qPrintable(where + broken));
-                const bool refused = full && action.last().endsWith(QLatin1String("Add"));
-                if (refused || action == QStringList{"cmdRemove"}) QVERIFY2(DesignSnapshot(bench.window) == before, qPrintable(where + "changed"));
-            }
+        CatalogueWindow bench;
+        Drive(bench.window, OnTracked50({}));
+        QRandomGenerator random(seed);
+        for (int step = 0; step < 400; ++step) {
+            const QStringList before = DesignSnapshot(bench.window);
+            const bool full = bench.window.PayloadCount == PayloadCapacity;
+            fullTables += full;
+            const QStringList action = RandomAction(bench.window, random);
+            Drive(bench.window, action);
+            const QString where = QStringLiteral("step %1, %2: ").arg(step).arg(action.join(u' '));
+            const QString broken = PayloadInvariantFailure(bench.window);
+            QVERIFY2(broken.isEmpty(), qPrintable(where + broken));
+            const bool refused = full && action.last().endsWith(QLatin1String("Add"));
+            if (refused || action == QStringList{"cmdRemove"}) QVERIFY2(DesignSnapshot(bench.window) == before, qPrintable(where + "changed"));
         }
-        QVERIFY(fullTables > 0);
+        QCOMPARE(fullTables > 0, fills);
     }
 
-    // Full tables: an add refused, for either button, and Artemis IV lines that do not all fit.
+    // A full table refuses an add, for either button, with nothing changed and the user told.
+    void fullTable_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("weapon") << "cmdAdd";
+        QTest::newRow("ammunition") << "cmdAmmoAdd";
+    }
+
     void fullTable()
     {
-        for (const char* button : {"cmdAdd", "cmdAmmoAdd"}) {
-            CatalogueWindow bench;
-            frmMain& window = bench.window;
-            window.show();
-            Drive(window, Times(99, "cmdAmmoAdd") + QStringList{"weapon=Medium Laser", "cmdAdd"});
-            QVERIFY(window.PayloadItems[100].Name == QLatin1String("Medium Laser") && !ToldFull(window));
-            const QStringList before = DesignSnapshot(window);
-            Press(window, QString::fromLatin1(button));
-            QVERIFY2(DesignSnapshot(window) == before && ToldFull(window), button);
-            Drive(window, {"line=100", "cmdRemove"});  // the hundredth item goes like any other
-            QVERIFY(window.PayloadItems[100] == PayloadItem() && window.EnergyWeaponTonnage == Currency(0));
-            VERIFY_PAYLOAD_IN_STEP(window);
-        }
-        // Three launchers and room for two lines: the first two launchers get theirs.
+        QFETCH(QString, button);
+        CatalogueWindow bench;
+        frmMain& window = bench.window;
+        window.show();
+        Drive(window, Times(99, "cmdAmmoAdd") + QStringList{"weapon=Medium Laser", "cmdAdd"});
+        QCOMPARE(window.PayloadItems[100].Name, QStringLiteral("Medium Laser"));
+        QVERIFY(!ToldFull(window));
+        const QStringList before = DesignSnapshot(window);
+        Drive(window, {button});
+        QCOMPARE(DesignSnapshot(window), before);
+        QVERIFY(ToldFull(window));
+        Drive(window, {"line=100", "cmdRemove"});  // the hundredth item goes like any other
+        QVERIFY(window.PayloadItems[100] == PayloadItem());
+        QCOMPARE(window.EnergyWeaponTonnage, Currency(0));
+        VERIFY_PAYLOAD_IN_STEP(window);
+    }
+
+    // Three launchers and room for two lines: the first two launchers get theirs.
+    void artemisOnAFullTable()
+    {
         CatalogueWindow bench;
         bench.window.show();
         Drive(bench.window, Times(95, "cmdAmmoAdd") + QStringList{"weapon=LRM 5", "optLocation_1", "cmdAdd", "optLocation_2", "cmdAdd",
