@@ -1,5 +1,5 @@
 # The libFuzzer target for the design file reader, built only with -DTARNWELL_FUZZ=ON. The
-# library is instrumented for coverage and the sanitizers; the target links libFuzzer's main.
+# libraries are instrumented for coverage and the sanitizers; the target links libFuzzer's main.
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   message(FATAL_ERROR "TARNWELL_FUZZ needs clang, which brings libFuzzer; this compiler is "
                       "${CMAKE_CXX_COMPILER_ID}. Configure a fresh build folder with CC=clang CXX=clang++ "
@@ -7,9 +7,11 @@ if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
 endif()
 
 set(TARNWELL_FUZZ_CHECKS -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
-target_compile_options(tarnwell_app PRIVATE -fsanitize=fuzzer-no-link,address,undefined ${TARNWELL_FUZZ_CHECKS})
-# Whatever links the instrumented library needs the sanitizers' runtime.
-target_link_options(tarnwell_app INTERFACE -fsanitize=address,undefined)
+foreach(library tarnwell_core tarnwell_app)
+  target_compile_options(${library} PRIVATE -fsanitize=fuzzer-no-link,address,undefined ${TARNWELL_FUZZ_CHECKS})
+  # Whatever links the instrumented libraries needs the sanitizers' runtime.
+  target_link_options(${library} INTERFACE -fsanitize=address,undefined)
+endforeach()
 
 add_executable(fuzz_readdesign ${CMAKE_SOURCE_DIR}/fuzz/fuzz_readdesign.cpp
   ${CMAKE_SOURCE_DIR}/tests/support/designchecks.cpp ${CMAKE_SOURCE_DIR}/tests/support/payloadchecks.cpp)

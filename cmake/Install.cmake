@@ -4,10 +4,7 @@ include(GNUInstallDirs)
 
 set(TARNWELL_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/tarnwell)
 
-set(TARNWELL_PROGRAMS tarnwell)
-if(TARGET tarnwell-readout)
-  list(APPEND TARNWELL_PROGRAMS tarnwell-readout)
-endif()
+set(TARNWELL_PROGRAMS tarnwell tarnwell-readout)
 install(TARGETS ${TARNWELL_PROGRAMS} RUNTIME DESTINATION ${TARNWELL_INSTALL_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/bin/ISWeapons.mdb DESTINATION ${TARNWELL_INSTALL_DIR})
 

@@ -4,6 +4,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "payload/rowset.h"
+
 namespace {
 // A spinner is as tall as a value label, so that every row of figures has one height.
 constexpr int RowHeight = 22;
@@ -91,4 +93,9 @@ void SetBackground(QLabel* label, int red, int green, int blue)
     palette.setColor(QPalette::Window, QColor(red, green, blue));
     label->setPalette(palette);
     label->setAutoFillBackground(true);
+}
+
+void BindLabel(RowSet* rows, QLabel* label, const QString& field)
+{
+    rows->Bind(label, field, [label](const QString& text) { SetLabelText(label, text); });
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QLabel;
+class RowSet;
 class QScrollBar;
 class QWidget;
 
@@ -22,3 +23,6 @@ QScrollBar* MakeSpinner(const QString& name, int lowest, int highest, int value,
 void SetLabelText(QLabel* label, const QString& text);
 void SetWarningColour(QLabel* label, bool warning);
 void SetBackground(QLabel* label, int red, int green, int blue);
+
+// The label shows the field of the row set's current row from now on, as it moves.
+void BindLabel(RowSet* rows, QLabel* label, const QString& field);

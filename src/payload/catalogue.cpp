@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/controls.h"
 #include "app/frmMain.h"
 #include "payload/cataloguenotice.h"
 #include "payload/rowset.h"
@@ -54,7 +55,7 @@ void frmMain::OpenCatalogue()
         if (datAmmo->errorText().isEmpty()) datAmmo->Discard();
     }
     for (const CatalogueBinding& binding : CatalogueBindings)
-        (this->*binding.rows)->Bind(this->*binding.label, QString::fromLatin1(binding.field));
+        BindLabel(this->*binding.rows, this->*binding.label, QString::fromLatin1(binding.field));
     for (const BrowserButtons& browser : Browsers)
         for (QPushButton* frmMain::*button : browser.buttons)
             (this->*button)->setEnabled(!(this->*browser.rows)->isEmpty());

@@ -3,15 +3,12 @@
 #include <algorithm>
 
 #include <QFileInfo>
-#include <QLabel>
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUuid>
-
-#include "app/controls.h"
 
 namespace {
 
@@ -155,18 +152,18 @@ QString RowSet::FieldText(const QString& name) const
     }
 }
 
-void RowSet::Bind(QLabel* label, const QString& field)
+void RowSet::Bind(QObject* view, const QString& field, ShowText show)
 {
-    auto earlier = std::find_if(bindings_.begin(), bindings_.end(), [label](const auto& binding) { return binding.first == label; });
+    auto earlier = std::find_if(bindings_.begin(), bindings_.end(), [view](const Binding& b) { return b.view == view; });
     if (earlier != bindings_.end())
-        earlier->second = field;
+        *earlier = {view, field, std::move(show)};
     else
-        bindings_.append({label, field});
-    SetLabelText(label, FieldText(field));
+        bindings_.append({view, field, std::move(show)});
+    bindings_.last().show(FieldText(field));
 }
 
 void RowSet::ShowCurrent()
 {
-    for (const auto& [label, field] : bindings_)
-        if (label) SetLabelText(label, FieldText(field));
+    for (const Binding& binding : bindings_)
+        if (binding.view) binding.show(FieldText(binding.field));
 }

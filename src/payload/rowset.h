@@ -1,17 +1,15 @@
 #pragma once
 // A catalogue data source: all rows of one table of the catalogue database, a current row that
 // moves forward and back, end and start flags, fields read by name whatever their letter case,
-// and labels bound to fields that follow every move.
+// and views (the window's labels) bound to fields that follow every move.
 #include <QList>
 #include <QObject>
-#include <QPair>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
-
-class QLabel;
+#include <functional>
 
 class RowSet : public QObject {
     Q_OBJECT
@@ -51,9 +49,10 @@ public:
     QVariant Field(const QString& name) const;
     QString FieldText(const QString& name) const;
 
-    // The label shows the field of the current row from now on; binding a label again
-    // replaces its earlier field.
-    void Bind(QLabel* label, const QString& field);
+    // `show` gets the field's text of the current row now and after every move, for as long as
+    // `view` lives; binding a view again replaces its earlier field.
+    using ShowText = std::function<void(const QString&)>;
+    void Bind(QObject* view, const QString& field, ShowText show);
 
 private:
     void Clear(const QString& reason);
@@ -67,5 +66,10 @@ private:
     QStringList fields_;
     QVector<QVector<QVariant>> rows_;
     int current_ = 0;
-    QList<QPair<QPointer<QLabel>, QString>> bindings_;
+    struct Binding {
+        QPointer<QObject> view;
+        QString field;
+        ShowText show;
+    };
+    QList<Binding> bindings_;
 };

@@ -7,11 +7,6 @@
 #include "app/numbertext.h"
 #include "rules/items.h"
 
-int CalcItemLimit(int mass)
-{
-    return mass / 5 + 5;
-}
-
 void frmMain::CalcItems()
 {
     ItemLimit = CalcItemLimit(Mass);

@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QUuid>
 
+#include "app/controls.h"
 #include "payload/rowset.h"
 
 QList<CatalogueWeapon> StandardWeapons()
@@ -83,16 +84,16 @@ void TestCatalogue::Attach(frmMain& window) const
     window.datAmmo->Refresh();
     // Labels not bound by the window's own catalogue opening are bound here.
     if (window.lblName->text().isEmpty()) {
-        window.datWeapons->Bind(window.lblClass, QStringLiteral("Class"));
-        window.datWeapons->Bind(window.lblName, QStringLiteral("Type"));
-        window.datWeapons->Bind(window.lblWeight, QStringLiteral("Tons"));
-        window.datWeapons->Bind(window.lblHeat, QStringLiteral("Heat"));
-        window.datWeapons->Bind(window.lblWeaponCost, QStringLiteral("Cost"));
+        BindLabel(window.datWeapons, window.lblClass, QStringLiteral("Class"));
+        BindLabel(window.datWeapons, window.lblName, QStringLiteral("Type"));
+        BindLabel(window.datWeapons, window.lblWeight, QStringLiteral("Tons"));
+        BindLabel(window.datWeapons, window.lblHeat, QStringLiteral("Heat"));
+        BindLabel(window.datWeapons, window.lblWeaponCost, QStringLiteral("Cost"));
     }
     if (window.lblAmmoType->text().isEmpty()) {
-        window.datAmmo->Bind(window.lblAmmoClass, QStringLiteral("Class"));
-        window.datAmmo->Bind(window.lblAmmoType, QStringLiteral("Type"));
-        window.datAmmo->Bind(window.lblAmmoShotsPerTon, QStringLiteral("ShotsPerTon"));
-        window.datAmmo->Bind(window.lblAmmoCost, QStringLiteral("Cost"));
+        BindLabel(window.datAmmo, window.lblAmmoClass, QStringLiteral("Class"));
+        BindLabel(window.datAmmo, window.lblAmmoType, QStringLiteral("Type"));
+        BindLabel(window.datAmmo, window.lblAmmoShotsPerTon, QStringLiteral("ShotsPerTon"));
+        BindLabel(window.datAmmo, window.lblAmmoCost, QStringLiteral("Cost"));
     }
 }
