@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "payload/rowset.h"
@@ -9,6 +10,31 @@
 namespace {
 // A spinner is as tall as a value label, so that every row of figures has one height.
 constexpr int RowHeight = 22;
+
+// The mouse wheel moves a spinner as its arrows do, one step per notch: up raises the value.
+// The toolkit's own wheel handling would move a scroll bar's value the other way, and by
+// several steps a notch.
+class SpinnerWheel : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Wheel) return false;
+        auto* spinner = static_cast<QScrollBar*>(watched);
+        if (!spinner->isEnabled()) return false;
+        pending_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+        for (; pending_ >= Notch; pending_ -= Notch) spinner->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        for (; pending_ <= -Notch; pending_ += Notch) spinner->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        event->accept();
+        return true;
+    }
+
+private:
+    static constexpr int Notch = 120;  // eighths of a degree, one notch of a common wheel
+    int pending_ = 0;                  // what a fine-grained wheel has turned short of a notch
+};
 }  // namespace
 
 QLabel* MakeValueLabel(const QString& name, QWidget* parent)
@@ -70,6 +96,7 @@ QScrollBar* MakeSpinner(const QString& name, int lowest, int highest, int value,
     spinner->setValue(value);
     spinner->setFocusPolicy(Qt::StrongFocus);
     spinner->setFixedSize(17, RowHeight);
+    spinner->installEventFilter(new SpinnerWheel(spinner));
     return spinner;
 }
 

@@ -4,11 +4,13 @@
 #include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 
 #include "app/controls.h"
 #include "app/frmMain.h"
+#include "app/spinnerlabels.h"
 #include "files/commondialog.h"
 #include "payload/rowset.h"
 
@@ -56,24 +58,6 @@ void frmMain::mnuFileExit_Click()
 
 namespace {
 
-struct HighlightPair {
-    QScrollBar* frmMain::*spinner;
-    QLabel* frmMain::*label;
-};
-
-constexpr HighlightPair HighlightPairs[] = {
-    {&frmMain::vsbMass, &frmMain::lblMass},
-    {&frmMain::vsbCruise, &frmMain::lblCruise},
-    {&frmMain::vsbHeatSinks, &frmMain::lblHeatSinks},
-    {&frmMain::vsbArmorTonnage, &frmMain::lblArmorTonnage},
-    {&frmMain::vsbFrontArmor, &frmMain::lblFrontArmor},
-    {&frmMain::vsbLeftArmor, &frmMain::lblLeftArmor},
-    {&frmMain::vsbRightArmor, &frmMain::lblRightArmor},
-    {&frmMain::vsbRearArmor, &frmMain::lblRearArmor},
-    {&frmMain::vsbTurretArmor, &frmMain::lblTurretArmor},
-    {&frmMain::vsbAddTonnage, &frmMain::lblAddTonnage},
-};
-
 // Focus that stays on the spinner while a menu is open or another program is in front does
 // not count as lost.
 bool FocusMovedAway(QEvent* event)
@@ -83,19 +67,33 @@ bool FocusMovedAway(QEvent* event)
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
+bool IsEnterKey(QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 }  // namespace
 
 // A spinner's label turns yellow while the spinner has the focus and a fixed white after.
+// Enter on a spinner, or a double click on its label, opens the editor for typing a value.
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (TakeDesignDrag(event)) return true;
     const bool gotFocus = event->type() == QEvent::FocusIn;
-    if (gotFocus || FocusMovedAway(event)) {
-        for (const HighlightPair& pair : HighlightPairs) {
-            if (watched != this->*pair.spinner) continue;
-            if (gotFocus)
-                SetBackground(this->*pair.label, 255, 255, 0);
-            else
-                SetBackground(this->*pair.label, 255, 255, 255);
+    const bool lostFocus = FocusMovedAway(event);
+    for (const SpinnerLabel& pair : SpinnerLabels) {
+        if (watched == this->*pair.spinner) {
+            if (gotFocus) SetBackground(this->*pair.label, 255, 255, 0);
+            if (lostFocus) SetBackground(this->*pair.label, 255, 255, 255);
+            if (IsEnterKey(event)) {
+                EditSpinnerValue(pair);
+                return true;
+            }
+        } else if (watched == this->*pair.label && event->type() == QEvent::MouseButtonDblClick) {
+            EditSpinnerValue(pair);
+            return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);

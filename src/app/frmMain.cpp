@@ -35,6 +35,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     SSTab1->addTab(CreateDisplayPage(), QStringLiteral("Display Equipment"));
     halves->addWidget(SSTab1, 5);
     setCentralWidget(central);
+    CreateDesignCheck();
 
     datWeapons = new RowSet(QStringLiteral("ISWeapons"), this);
     datWeapons->setObjectName(QStringLiteral("datWeapons"));
@@ -44,6 +45,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     dlgCommon->setObjectName(QStringLiteral("dlgCommon"));
 
     ConnectHandlers();
+    AcceptDesignDrops();
+    AcceptTypedValues();
     Form_Load();
 }
 
@@ -75,4 +78,16 @@ void frmMain::CreateMenu()
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", "&About");
+
+    // The platform's usual keys, shown beside the captions; where the desktop names none, the
+    // common ones.
+    const auto keys = [](QAction* item, QKeySequence::StandardKey standard, const char* common) {
+        const QList<QKeySequence> usual = QKeySequence::keyBindings(standard);
+        item->setShortcuts(usual.isEmpty() ? QList<QKeySequence>{QKeySequence(QLatin1StringView(common))} : usual);
+    };
+    keys(mnuFileNew, QKeySequence::New, "Ctrl+N");
+    keys(mnuFileOpen, QKeySequence::Open, "Ctrl+O");
+    keys(mnuFileSave, QKeySequence::Save, "Ctrl+S");
+    keys(mnuFileSaveAs, QKeySequence::SaveAs, "Ctrl+Shift+S");
+    keys(mnuFileExit, QKeySequence::Quit, "Ctrl+Q");
 }

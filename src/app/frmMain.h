@@ -11,6 +11,7 @@
 class QAction;
 class QButtonGroup;
 class QCheckBox;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -24,6 +25,7 @@ class QTabWidget;
 class CommonDialog;
 class RowSet;
 struct ArtemisFamily;
+struct SpinnerLabel;
 
 // A folder path ending in exactly one platform path separator.
 QString WithTrailingSeparator(const QString& folder);
@@ -137,6 +139,9 @@ public:
     void ReadDesignFile(const QString& path);
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
+    // Open after its dialog: `path` becomes the design's file, the payload is cleared and the
+    // file read. Also the way in for a file named on the command line or dropped on the window.
+    void OpenDesignFile(const QString& path);
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
 
@@ -254,8 +259,17 @@ public:
     RowSet* datAmmo = nullptr;
     CommonDialog* dlgCommon = nullptr;
 
+    // The design check: its summary in the status bar and the window of its notes.
+    QPushButton* sbrDesignCheck = nullptr;
+    QDialog* frmDesignCheck = nullptr;
+    void CheckDesign();
+    void ShowDesignNotes();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateMenu();
@@ -265,6 +279,12 @@ private:
     QWidget* CreateSpecificationsPage();
     QWidget* CreateDisplayPage();
     void ConnectHandlers();
+    void AcceptDesignDrops();
+    void CreateDesignCheck();
+    void AcceptTypedValues();
+    void EditSpinnerValue(const SpinnerLabel& pair);
+    // A drag of one design file: accepted, and opened when dropped. False for any other event.
+    bool TakeDesignDrag(QEvent* event);
     void RemovePayloadRecord(int index);
     void SwitchArtemis(const ArtemisFamily& family);
     void FitArtemis(const ArtemisFamily& family);

@@ -50,7 +50,12 @@ void frmMain::mnuFileOpen_Click()
 {
     PrepareDesignDialog(dlgCommon, txtVehicleName, 0);
     if (!dlgCommon->ShowOpen()) return;
-    DesignFileName = dlgCommon->fileName();
+    OpenDesignFile(dlgCommon->fileName());
+}
+
+void frmMain::OpenDesignFile(const QString& path)
+{
+    DesignFileName = path;
     cmdClearAll_Click();
     ReadDesignFile(DesignFileName);
 }

@@ -19,4 +19,5 @@ void frmMain::UpdateDesign()
     CalcPowerAmps();
     SetLabelText(lblCost, FixedText(CalcCost(), 0));
     CalcTonnage();
+    CheckDesign();
 }

@@ -1,0 +1,260 @@
+// What a desktop program does besides the design: a design file named on the command line or
+// dropped on the window opens as File > Open opens it; the wheel steps spinners like their
+// arrows; the File menu has the usual keys; a value can be typed over a spinner's label; the
+// status bar keeps a design check.
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/commandline.h"
+#include "files/designfixtures.h"
+#include "rules/designcheck.h"
+#include "support/designchecks.h"
+#include "support/testsupport.h"
+
+using namespace fixtures;
+
+namespace {
+
+LocaleScope Settings(bool german)
+{
+    return german ? LocaleScope(QLocale::German, QLocale::Germany) : LocaleScope(QLocale::English, QLocale::UnitedStates);
+}
+
+// Drags `data` over `target` and drops it there; whether the drag was taken.
+bool Drop(QWidget* target, const QMimeData& data)
+{
+    QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    return QApplication::sendEvent(target, &enter) && enter.isAccepted() && QApplication::sendEvent(target, &drop);
+}
+
+bool DropFile(QWidget* target, const QString& path)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setText(path);
+    return Drop(target, data);
+}
+
+}  // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");  // -1: the window starts
+        QTest::addColumn<QString>("said");  // part of what goes to standard output or error
+        QTest::addColumn<QString>("design");
+        QTest::newRow("a file") << QStringList{"Tank 1.edt"} << -1 << ""
+                                << QDir::toNativeSeparators(QDir::current().absoluteFilePath("Tank 1.edt"));
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: tarnwell [options] [FILE]" << "";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "tarnwell " << "";
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << "frobnicate" << "";
+        QTest::newRow("two files") << QStringList{"a.edt", "b.edt"} << 2 << "\"b.edt\"" << "";
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, said);
+        const StartRequest request = ReadCommandLine(QStringList{"tarnwell"} + arguments);
+        QTEST(request.exitCode.value_or(-1), "exitCode");
+        QVERIFY2((request.output + request.errors).contains(said), qPrintable(request.output + request.errors));
+        QCOMPARE(request.errors.isEmpty(), request.exitCode.value_or(0) != 2);
+        QTEST(request.designFile, "design");
+    }
+
+    // A design, or a name that does not exist, opened from the command line or dropped on the
+    // window or on a text box gives the window that File > Open gives.
+    void opensAsFileOpen_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("exists");
+        for (const char* way : {"command line", "drop on window", "drop on name box", "drop on overview"})
+            for (const bool exists : {true, false})
+                QTest::addRow("%s, %s", way, exists ? "saved design" : "missing file") << way << exists;
+    }
+    void opensAsFileOpen()
+    {
+        QFETCH(QString, way);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kestrel.edt"));
+        QFETCH(bool, exists);
+        if (exists) {
+            frmMain saved;
+            BuildVTOLDesign(saved);
+            saved.WriteDesignFile(path);
+        }
+        TestCatalogue catalogue;
+        frmMain menu, other;
+        BuildTrackedDesign(menu, catalogue);
+        BuildTrackedDesign(other, catalogue);
+        const QStringList before = DesignSnapshot(other);
+        QMimeData text;  // a name as text, and a file of another kind, are refused
+        text.setText(path);
+        QVERIFY(!Drop(&other, text));
+        QVERIFY(!DropFile(&other, dir.filePath(QStringLiteral("notes.txt"))));
+        QCOMPARE(DesignSnapshot(other), before);
+        Open(menu, path);
+        if (way == "command line")
+            other.OpenDesignFile(ReadCommandLine({"tarnwell", path}).designFile);
+        else
+            QVERIFY(DropFile(way == "drop on window" ? &other : way == "drop on name box" ? other.txtVehicleName
+                                                                                          : other.txtOverview->viewport(),
+                             path));
+        QCOMPARE(other.DesignFileName, menu.DesignFileName);
+        QCOMPARE(DesignSnapshot(other), DesignSnapshot(menu));
+    }
+
+    // Each notch up raises the value by one step, as the up arrow does; each notch down lowers it.
+    void wheel_data()
+    {
+        QTest::addColumn<QString>("spinner");
+        for (const char* name : {"vsbMass", "vsbCruise", "vsbHeatSinks", "vsbArmorTonnage", "vsbFrontArmor", "vsbLeftArmor",
+                                 "vsbRightArmor", "vsbRearArmor", "vsbTurretArmor", "vsbAddTonnage"})
+            QTest::newRow(name) << name;
+    }
+    void wheel()
+    {
+        QFETCH(QString, spinner);
+        frmMain w;
+        Drive(w, {"optMotiveType_1", "vsbMass=50", "chkTurret=1"});
+        auto* bar = Control<QScrollBar>(w, spinner);
+        bar->setValue(5);
+        QSignalSpy changes(bar, &QScrollBar::valueChanged);
+        for (const auto& [notches, value, handled] : {std::tuple{1, 6, 1}, {-3, 3, 4}}) {
+            QWheelEvent roll(QPointF(8, 8), QPointF(8, 8), {}, QPoint(0, 120 * notches), {}, {}, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(bar, &roll);
+            QCOMPARE(bar->value(), value);
+            QCOMPARE(changes.count(), handled);
+        }
+    }
+
+    void shortcuts()
+    {
+        frmMain w;
+        for (const auto& [item, keys, caption] : {std::tuple{"mnuFileNew", "Ctrl+N", "&New"}, {"mnuFileOpen", "Ctrl+O", "&Open"},
+                                                  {"mnuFileSave", "Ctrl+S", "&Save"}, {"mnuFileSaveAs", "Ctrl+Shift+S", "Save &As..."},
+                                                  {"mnuFileExit", "Ctrl+Q", "E&xit"}}) {
+            QCOMPARE(Control<QAction>(w, item)->shortcut(), QKeySequence(keys));
+            QCOMPARE(Control<QAction>(w, item)->text(), caption);
+        }
+    }
+
+    // The editor opens over the label with its text; Enter sets the spinner once, Escape and a
+    // text that is no number change nothing; the editor goes away either way.
+    void typingAValue_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QString>("spinner");
+        QTest::addColumn<bool>("byEnter");  // else by a double click on the label
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("finish");
+        QTest::addColumn<QString>("label");  // afterwards
+        QTest::addColumn<int>("changes");
+        QTest::newRow("mass") << false << "vsbMass" << false << "50" << int(Qt::Key_Return) << "50" << 1;
+        QTest::newRow("armor tons") << false << "vsbArmorTonnage" << true << "12.5" << int(Qt::Key_Enter) << "12.5" << 1;
+        QTest::newRow("armor tons, German") << true << "vsbArmorTonnage" << false << "12,5" << int(Qt::Key_Return) << "12,5" << 1;
+        QTest::newRow("above the top") << false << "vsbCruise" << true << "250" << int(Qt::Key_Return) << "100" << 1;
+        QTest::newRow("cargo half tons") << false << "vsbAddTonnage" << true << "2.5" << int(Qt::Key_Return) << "2.5" << 1;
+        QTest::newRow("escape") << false << "vsbFrontArmor" << false << "40" << int(Qt::Key_Escape) << "0" << 0;
+        QTest::newRow("no number") << false << "vsbFrontArmor" << true << "forty" << int(Qt::Key_Return) << "0" << 0;
+        QTest::newRow("grouped, nearest") << false << "vsbFrontArmor" << true << "1,600.5" << int(Qt::Key_Return) << "1601" << 1;
+        QTest::newRow("grouped, German") << true << "vsbRearArmor" << true << "1.600" << int(Qt::Key_Return) << "1600" << 1;
+        QTest::newRow("below the bottom") << false << "vsbMass" << true << "-4" << int(Qt::Key_Return) << "1" << 0;
+    }
+    void typingAValue()
+    {
+        QFETCH(bool, german);
+        const LocaleScope locale = Settings(german);
+        QFETCH(QString, spinner);
+        CatalogueWindow session;
+        Drive(session.window, {"cmdAddAmmo", "ammo=Cargo"});
+        auto* bar = Control<QScrollBar>(session.window, spinner);
+        QLabel* label = Control<QLabel>(session.window, "lbl" + spinner.mid(3));
+        QSignalSpy changes(bar, &QScrollBar::valueChanged);
+        QFETCH(bool, byEnter);
+        QFETCH(QString, typed);
+        QFETCH(int, finish);
+        if (byEnter)
+            QTest::keyClick(bar, Qt::Key_Return);
+        else
+            QTest::mouseDClick(label, Qt::LeftButton);
+        auto* editor = Control<QLineEdit>(session.window, "txtSpinnerValue");
+        QCOMPARE(editor->text(), label->text());
+        QTest::keyClicks(editor, typed);
+        QTest::keyClick(editor, Qt::Key(finish));
+        QTEST(label->text(), "label");
+        QTEST(int(changes.count()), "changes");
+        QVERIFY(editor->isHidden());
+    }
+
+    void firesAmmunition_data()
+    {
+        QTest::addColumn<QString>("weapon");
+        QTest::addColumn<QString>("ammo");
+        QTest::addColumn<bool>("fires");
+        QTest::newRow("same name") << "LRM 5" << "Ammo-LRM 5" << true;
+        QTest::newRow("with a kind") << "LB 10-X AC" << "Ammo-LB 10-X AC Cluster" << true;
+        QTest::newRow("longer number") << "LRM 1" << "Ammo-LRM 10" << false;
+        QTest::newRow("other weapon") << "SRM 2" << "Ammo-Streak SRM 2" << false;
+        QTest::newRow("case differs") << "lrm 5" << "Ammo-LRM 5" << false;
+        QTest::newRow("cargo") << "Cargo" << "Cargo" << false;
+        QTest::newRow("ammunition itself") << "Ammo-LRM 5" << "Ammo-LRM 5" << false;
+    }
+    void firesAmmunition()
+    {
+        QFETCH(QString, weapon);
+        QFETCH(QString, ammo);
+        QTEST(FiresAmmunition(weapon, ammo), "fires");
+    }
+
+    // Each note comes with the design that has it and goes with the step that mends it.
+    void designCheck_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("notes");
+        const QStringList armored = OnTracked50({"vsbArmorTonnage=20", "cmdAllocateArmor"});
+        const QStringList sixGuns{"weapon=Machine Gun", "cmdAdd", "cmdAdd", "cmdAdd", "cmdAdd", "cmdAdd", "cmdAdd"};
+        QTest::newRow("fresh") << false << QStringList{} << "Design check: 2 notes" << "No armor\nTonnage over by 1.5 tons";
+        QTest::newRow("fresh, German") << true << QStringList{} << "Design check: 2 notes" << "No armor\nTonnage over by 1,5 tons";
+        QTest::newRow("six items on one ton") << false << sixGuns << "Design check: 3 notes"
+                                              << "No armor\nTonnage over by 4.5 tons\nItem slots over by 1";
+        QTest::newRow("armored") << false << armored << "Design check: no notes" << "No notes.";
+        QTest::newRow("points not placed") << false << OnTracked50({"vsbArmorTonnage=20"}) << "Design check: 1 note"
+                                           << "160 armor points bought and not allocated";
+        QTest::newRow("ammunition alone") << false << armored + QStringList{"ammo=Ammo-LRM 5", "cmdAmmoAdd", "cmdAmmoAdd"}
+                                          << "Design check: 1 note" << "Ammo-LRM 5: no mounted weapon fires it";
+        QTest::newRow("ammunition, launcher, cargo")
+            << false << armored + QStringList{"ammo=Ammo-LRM 5", "cmdAmmoAdd", "weapon=LRM 5", "cmdAdd", "ammo=Cargo", "cmdAmmoAdd"}
+            << "Design check: no notes" << "No notes.";
+        QTest::newRow("Artemis IV without launcher")
+            << false << armored + QStringList{"weapon=LRM 5", "cmdAdd", "chkArtemisLRM=1", "line=1", "cmdRemove"}
+            << "Design check: 1 note" << "Artemis IV - LRM: no LRM launcher left";
+        QTest::newRow("Artemis IV with launcher")
+            << false << armored + QStringList{"weapon=LRM 5", "cmdAdd", "chkArtemisLRM=1"} << "Design check: no notes" << "No notes.";
+    }
+    void designCheck()
+    {
+        QFETCH(bool, german);
+        const LocaleScope locale = Settings(german);
+        CatalogueWindow session;
+        QFETCH(QStringList, steps);
+        Drive(session.window, steps);
+        auto* summary = Control<QPushButton>(session.window, "sbrDesignCheck");
+        QTEST(summary->text(), "summary");
+        QTEST(summary->toolTip(), "notes");
+        summary->click();
+        QTEST(Control<QLabel>(session.window, "lblDesignNotes")->text(), "notes");
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "test_desktop.moc"
