@@ -11,6 +11,7 @@
 #include "about/sysinfoviewers.h"
 #include "app/frmMain.h"
 #include "support/filedialogs.h"
+#include "support/testsupport.h"
 
 namespace {
 const QString Unavailable = "System Information Is Unavailable At This Time";
@@ -19,7 +20,7 @@ const QString Told = "Tarnwell: " + Unavailable;
 // One press of the button on a made-up machine: the registry's two values (null: no such key;
 // the folder a string), the files there and the viewers on the PATH, and what is to happen.
 struct Case {
-    const char* row;
+    const char* name;
     QString expected;  // the program started, or the message shown as "caption: text"
     QByteArray program{}, folder{};
     QStringList files{}, viewers{};
@@ -104,16 +105,11 @@ private slots:
     }
 
     // The System Info button on made-up machines.
-    void sysInfoButton_data()
-    {
-        QTest::addColumn<int>("machine");
-        for (int k = 0; k < int(Machines().size()); ++k) QTest::newRow(Machines()[k].row) << k;
-    }
+    void sysInfoButton_data() { AddCases(Machines()); }
 
     void sysInfoButton()
     {
-        QFETCH(int, machine);
-        FakeMachine fake(Machines()[machine]);
+        FakeMachine fake(CaseOf(Machines()));
         frmAbout(nullptr, &fake).cmdSysInfo->click();
         QCOMPARE(fake.happened, QStringList{fake.expected});
     }

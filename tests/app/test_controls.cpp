@@ -127,16 +127,11 @@ class ControlsTest : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void everyControlByName_data()
-    {
-        QTest::addColumn<int>("row");
-        for (int row = 0; row < int(std::size(Controls)); ++row) QTest::newRow(Controls[row].name) << row;
-    }
+    void everyControlByName_data() { AddCases(Controls); }
 
     void everyControlByName()
     {
-        QFETCH(int, row);
-        const Row& r = Controls[row];
+        const Row& r = CaseOf(Controls);
         const frmMain window;
         const QObject* control = window.findChild<QObject*>(r.name);
         QVERIFY(control);

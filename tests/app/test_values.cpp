@@ -6,46 +6,46 @@
 #include "app/numbertext.h"
 #include "support/testsupport.h"
 
+namespace {
+
+const struct { const char* name; double value; qint64 units; } FromDouble[] = {
+    {"12.5", 12.5, 125000}, {"a third of 60500", 20166.666666666668, 201666667}, {"0.1 * 7", 0.1 * 7, 7000},
+    {"half a unit to 0", 0.00005, 0}, {"2.5 units to 2", 0.00025, 2}, {"3.5 units to 4", 0.00035, 4},
+    {"-2.5 units to -2", -0.00025, -2}, {"2.00015", 2.00015, 20002}};
+
+const struct { const char* name; qint64 units; int whole; } ToInt16[] = {
+    {"0.5 to 0", 5000, 0}, {"1.5 to 2", 15000, 2}, {"2.5 to 2", 25000, 2}, {"2.5001 to 3", 25001, 3}, {"-0.5 to 0", -5000, 0},
+    {"-1.5 to -2", -15000, -2}, {"-1.4 to -1", -14000, -1}, {"32767", 327670000, 32767}};
+
+const struct { const char* name; bool german; double value; int decimals; const char* text; } Shown[] = {
+    {"en 0.0", false, 0, 1, "0.0"}, {"de 0,0", true, 0, 1, "0,0"}, {"en 12.0", false, 12, 1, "12.0"}, {"de 12,0", true, 12, 1, "12,0"},
+    {"en 0.05 up", false, 0.05, 1, "0.1"}, {"de 0,05 up", true, 0.05, 1, "0,1"}, {"en 1.15 up", false, 1.15, 1, "1.2"},
+    {"de 1,15 up", true, 1.15, 1, "1,2"}, {"en -0.25 away from zero", false, -0.25, 1, "-0.3"},
+    {"de -0,25 away from zero", true, -0.25, 1, "-0,3"}, {"en -0.04 without sign", false, -0.04, 1, "0.0"},
+    {"de -0,04 without sign", true, -0.04, 1, "0,0"}, {"2.5 up", false, 2.5, 0, "3"}, {"84.8 up", true, 84.8, 0, "85"},
+    {"en grouping", false, 1234567, 0, "1,234,567"}, {"de grouping", true, 1234567, 0, "1.234.567"},
+    {"en grouping and decimals", false, -1234.5, 1, "-1,234.5"}, {"de grouping and decimals", true, -1234.5, 1, "-1.234,5"}};
+
+}  // namespace
+
 class ValuesTest : public QObject {
     Q_OBJECT
 private slots:
-    // To ten-thousandths halves go to the even neighbour.
-    void currencyFromDouble_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<qint64>("units");
-        QTest::newRow("12.5") << 12.5 << Q_INT64_C(125000);
-        QTest::newRow("a third of 60500") << 20166.666666666668 << Q_INT64_C(201666667);
-        QTest::newRow("0.1 * 7") << 0.1 * 7 << Q_INT64_C(7000);
-        QTest::newRow("half a unit to 0") << 0.00005 << Q_INT64_C(0);
-        QTest::newRow("2.5 units to 2") << 0.00025 << Q_INT64_C(2);
-        QTest::newRow("3.5 units to 4") << 0.00035 << Q_INT64_C(4);
-        QTest::newRow("-2.5 units to -2") << -0.00025 << Q_INT64_C(-2);
-        QTest::newRow("2.00015") << 2.00015 << Q_INT64_C(20002);
-    }
+    // To ten-thousandths and to whole numbers halves go to the even neighbour.
+    void currencyFromDouble_data() { AddCases(FromDouble); }
 
     void currencyFromDouble()
     {
-        QFETCH(double, value);
-        QFETCH(qint64, units);
-        QCOMPARE(Currency::fromDouble(value).units(), units);
+        const auto& c = CaseOf(FromDouble);
+        QCOMPARE(Currency::fromDouble(c.value).units(), c.units);
     }
 
-    // To whole numbers halves go to the even neighbour.
-    void currencyToInt16_data()
-    {
-        QTest::addColumn<qint64>("units");
-        QTest::addColumn<int>("whole");
-        for (const auto& [units, whole] : std::initializer_list<std::pair<qint64, int>>{
-                 {5000, 0}, {15000, 2}, {25000, 2}, {25001, 3}, {-5000, 0}, {-15000, -2}, {-14000, -1}, {327670000, 32767}})
-            QTest::addRow("%lld", units) << units << whole;
-    }
+    void currencyToInt16_data() { AddCases(ToInt16); }
 
     void currencyToInt16()
     {
-        QFETCH(qint64, units);
-        QFETCH(int, whole);
-        QCOMPARE(int(Currency::fromUnits(units).toInt16()), whole);
+        const auto& c = CaseOf(ToInt16);
+        QCOMPARE(int(Currency::fromUnits(c.units).toInt16()), c.whole);
     }
 
     // Sums are exact; overflow is an error.
@@ -62,31 +62,14 @@ private slots:
     }
 
     // Decimals in the regional format, halves away from zero, from a double and from currency.
-    void displayRules_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("decimals");
-        QTest::addColumn<bool>("german");
-        QTest::addColumn<QString>("text");
-        const struct { double value; int decimals; const char *english, *german; } rows[] = {
-            {0, 1, "0.0", "0,0"}, {12, 1, "12.0", "12,0"}, {0.05, 1, "0.1", "0,1"}, {1.15, 1, "1.2", "1,2"},
-            {-0.25, 1, "-0.3", "-0,3"}, {-0.04, 1, "0.0", "0,0"}, {2.5, 0, "3", "3"}, {84.8, 0, "85", "85"},
-            {1234567, 0, "1,234,567", "1.234.567"}, {-1234.5, 1, "-1,234.5", "-1.234,5"}};
-        for (const auto& row : rows) {
-            QTest::addRow("en %s", row.english) << row.value << row.decimals << false << row.english;
-            QTest::addRow("de %s", row.german) << row.value << row.decimals << true << row.german;
-        }
-    }
+    void displayRules_data() { AddCases(Shown); }
 
     void displayRules()
     {
-        QFETCH(double, value);
-        QFETCH(int, decimals);
-        QFETCH(bool, german);
-        QFETCH(QString, text);
-        const LocaleScope scope(german ? QLocale::German : QLocale::English, german ? QLocale::Germany : QLocale::UnitedStates);
-        QCOMPARE(FixedText(value, decimals), text);
-        QCOMPARE(FixedText(Currency::fromDouble(value), decimals), text);
+        const auto& c = CaseOf(Shown);
+        const LocaleScope scope(c.german ? QLocale::German : QLocale::English, c.german ? QLocale::Germany : QLocale::UnitedStates);
+        QCOMPARE(FixedText(c.value, c.decimals), QString::fromUtf8(c.text));
+        QCOMPARE(FixedText(Currency::fromDouble(c.value), c.decimals), QString::fromUtf8(c.text));
         QCOMPARE(PlainDigits(-1600), QStringLiteral("-1600"));
     }
 

@@ -35,6 +35,51 @@ QByteArray Record(const QByteArray& name, int heat = 2)
     return "\"Energy\",\"" + name + "\"," + QByteArray::number(heat) + ",1,\"Turret\",10000,0";
 }
 
+// Broken files: the records listed and the line where reading stopped (0: none, -1: whatever).
+struct BrokenFile {
+    const char* name;
+    QByteArray bytes;  // a null array: no file at all
+    int items, stopLine;
+};
+
+const QList<BrokenFile>& BrokenFiles()
+{
+    const int record1 = FirstRecord + 1;  // the line of the first record, from 1
+    static const QList<BrokenFile> cases = {
+        {"missing file", QByteArray(), 0, 1},
+        {"empty file", QByteArray(""), 0, 1},
+        {"binary", ReadBytes(QCoreApplication::applicationFilePath()).left(5000), 0, -1},
+        {"larger than any design", Edited({{20, '"' + QByteArray(2 << 20, 'o')}}), 0, 1},
+        {"a name whose quote never closes", QByteArray("\"Broken\r\n"), 0, 1},
+        {"cut after the cruise speed", Edited({}, 5), 0, 6},
+        {"cut inside the third record", Edited({}, FirstRecord + 2) + "\"Missile\",\"SR", 2, record1 + 2},
+        {"records missing at the end", Edited({}, FirstRecord + 50), 8, FirstRecord + 51},
+        {"a whole number with a letter", Edited({{3, "60t"}}), 0, 4},
+        {"a whole number as a lone sign", Edited({{4, "-"}}), 0, 5},
+        {"an amount with two points", Edited({{FirstRecord + 1, "\"Missile\",\"LRM 10\",4,5.0.0,\"Front\",100000,0"}}), 1, record1 + 1},
+        {"an amount as a lone point", Edited({{FirstRecord + 2, "\"Missile\",\"SRM 2\",2,1,\"Turret\",.,0"}}), 2, record1 + 2},
+        {"movement type without a button", Edited({{1, "4"}}), 0, 2},
+        {"engine type without a button", Edited({{2, "-1"}}), 0, 3},
+        {"mass beyond 16 bits", Edited({{3, "99999"}}), 0, 4},
+        {"fewer heat sinks than the engine brings", Edited({{5, "9"}}), 0, 6},
+        {"front armor 2001", Edited({{12, "2001"}}), 0, 13},
+        {"rotor armor 3", Edited({{1, "3"}, {3, "20"}, {10, "0"}, {16, "3"}}), 0, 17},
+        {"29-character name", Edited({{FirstRecord + 2, Record(QByteArray(29, 'x'))}}), 2, record1 + 2},
+        {"a record after an empty one", Edited({{FirstRecord + 3, "\"\",\"\",0,0,\"\",0,0"}}), 3, record1 + 4},
+        {"28-character name", Edited({{FirstRecord + 2, Record(QByteArray(28, 'x'))}}), 8, 0},
+        {"heat adding up past 16 bits", Edited({{FirstRecord, Record("A", 30000)}, {FirstRecord + 1, Record("B", 30000)}}), 8, record1 + 1},
+    };
+    return cases;
+}
+
+const struct { const char* name; bool save; const char *typed, *suggested, *current; } Cancelled[] = {
+    {"save as, untitled", true, "Insert Name and Designation", "InsertNameandDesignation.edt", ""},
+    {"save as, titled", true, " Patrol  Car 3 ", "PatrolCar3.edt", "Other Name.edt"},  // current: the design file before
+    {"open", false, "Patrol Car 3", "PatrolCar3.edt", "Other Name.edt"}};
+
+const struct { const char* name; Design design; bool german; } RoundTrips[] = {
+    {"new design", Empty, false}, {"tracked", Tracked, false}, {"tracked, German settings", Tracked, true}, {"VTOL", VTOL, false}};
+
 }  // namespace
 
 class DesignFileTest : public QObject {
@@ -79,38 +124,26 @@ private slots:
     }
 
     // The dialog as each command sets it up, cancelled: nothing changes and nothing is written.
-    void dialogsCancelled_data()
-    {
-        QTest::addColumn<bool>("save");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("suggested");
-        QTest::addColumn<QString>("current");  // the design file's name before the command
-        QTest::newRow("save as, untitled") << true << "Insert Name and Designation" << "InsertNameandDesignation.edt" << "";
-        QTest::newRow("save as, titled") << true << " Patrol  Car 3 " << "PatrolCar3.edt" << "Other Name.edt";
-        QTest::newRow("open") << false << "Patrol Car 3" << "PatrolCar3.edt" << "Other Name.edt";
-    }
+    void dialogsCancelled_data() { AddCases(Cancelled); }
 
     void dialogsCancelled()
     {
-        QFETCH(bool, save);
-        QFETCH(QString, name);
-        QFETCH(QString, suggested);
-        QFETCH(QString, current);
+        const auto& [name, save, typed, suggested, current] = CaseOf(Cancelled);
         QTemporaryDir dir;
         TestCatalogue catalogue;
         frmMain w;
         BuildTrackedDesign(w, catalogue);
-        w.txtVehicleName->setText(name);
-        w.DesignFileName = current.isEmpty() ? QString() : dir.filePath(current);
+        w.txtVehicleName->setText(typed);
+        w.DesignFileName = *current ? dir.filePath(current) : QString();
         const QStringList before = DesignSnapshot(w);
         const FileRequest seen = Answered(w, save ? w.mnuFileSaveAs : w.mnuFileOpen, QString());
         QCOMPARE(seen.save, save);
-        QCOMPARE(seen.name, suggested);
+        QCOMPARE(seen.name, QString::fromLatin1(suggested));
         QCOMPARE(seen.filters, (QStringList{"Editor files (*.edt)", "All files (*)"}));
         QCOMPARE(seen.asksBeforeReplacing, save);
         QCOMPARE(QDir(seen.folder), QDir(frmMain::GetAppPath()));
         QCOMPARE(w.dlgCommon->filter(), QStringLiteral("Editor files (*.edt)|*.edt|All files (*.*)|*.*"));
-        QCOMPARE(w.DesignFileName, current.isEmpty() ? QString() : dir.filePath(current));
+        QCOMPARE(w.DesignFileName, *current ? dir.filePath(current) : QString());
         QCOMPARE(DesignSnapshot(w), before);
         QVERIFY(QDir(dir.path()).isEmpty());
     }
@@ -168,20 +201,11 @@ private slots:
 
     // Saved, then opened in a window whose CASE, Ferro-Fibrous and Artemis IV boxes are ticked
     // already: the same window, from the bytes the design gives whatever the regional settings.
-    void roundTrip_data()
-    {
-        QTest::addColumn<int>("design");
-        QTest::addColumn<bool>("german");
-        QTest::newRow("new design") << int(Empty) << false;
-        QTest::newRow("tracked") << int(Tracked) << false;
-        QTest::newRow("tracked, German settings") << int(Tracked) << true;
-        QTest::newRow("VTOL") << int(VTOL) << false;
-    }
+    void roundTrip_data() { AddCases(RoundTrips); }
 
     void roundTrip()
     {
-        QFETCH(int, design);
-        QFETCH(bool, german);
+        const auto& [name, design, german] = CaseOf(RoundTrips);
         LocaleScope locale(german ? QLocale::German : QLocale::English, german ? QLocale::Germany : QLocale::UnitedStates);
         QTemporaryDir dir;
         TestCatalogue catalogue;
@@ -232,43 +256,12 @@ private slots:
         QVERIFY(!ParseFileCurrency(text));
     }
 
-    // Each file opened in a fresh window: the records listed and the line where reading stopped
-    // (0: none, -1: whatever); the totals are rebuilt unless reading stopped among the records.
-    void brokenFile_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");  // a null array: no file at all
-        QTest::addColumn<int>("items");
-        QTest::addColumn<int>("stopLine");
-        const int record1 = FirstRecord + 1;  // the line of the first record, from 1
-        QTest::newRow("missing file") << QByteArray() << 0 << 1;
-        QTest::newRow("empty file") << QByteArray("") << 0 << 1;
-        QTest::newRow("binary") << ReadBytes(QCoreApplication::applicationFilePath()).left(5000) << 0 << -1;
-        QTest::newRow("larger than any design") << Edited({{20, '"' + QByteArray(2 << 20, 'o')}}) << 0 << 1;
-        QTest::newRow("a name whose quote never closes") << QByteArray("\"Broken\r\n") << 0 << 1;
-        QTest::newRow("cut after the cruise speed") << Edited({}, 5) << 0 << 6;
-        QTest::newRow("cut inside the third record") << Edited({}, FirstRecord + 2) + "\"Missile\",\"SR" << 2 << record1 + 2;
-        QTest::newRow("records missing at the end") << Edited({}, FirstRecord + 50) << 8 << FirstRecord + 51;
-        QTest::newRow("a whole number with a letter") << Edited({{3, "60t"}}) << 0 << 4;
-        QTest::newRow("a whole number as a lone sign") << Edited({{4, "-"}}) << 0 << 5;
-        QTest::newRow("an amount with two points") << Edited({{FirstRecord + 1, "\"Missile\",\"LRM 10\",4,5.0.0,\"Front\",100000,0"}}) << 1 << record1 + 1;
-        QTest::newRow("an amount as a lone point") << Edited({{FirstRecord + 2, "\"Missile\",\"SRM 2\",2,1,\"Turret\",.,0"}}) << 2 << record1 + 2;
-        QTest::newRow("movement type without a button") << Edited({{1, "4"}}) << 0 << 2;
-        QTest::newRow("engine type without a button") << Edited({{2, "-1"}}) << 0 << 3;
-        QTest::newRow("mass beyond 16 bits") << Edited({{3, "99999"}}) << 0 << 4;
-        QTest::newRow("fewer heat sinks than the engine brings") << Edited({{5, "9"}}) << 0 << 6;
-        QTest::newRow("front armor 2001") << Edited({{12, "2001"}}) << 0 << 13;
-        QTest::newRow("rotor armor 3") << Edited({{1, "3"}, {3, "20"}, {10, "0"}, {16, "3"}}) << 0 << 17;
-        QTest::newRow("29-character name") << Edited({{FirstRecord + 2, Record(QByteArray(29, 'x'))}}) << 2 << record1 + 2;
-        QTest::newRow("a record after an empty one") << Edited({{FirstRecord + 3, "\"\",\"\",0,0,\"\",0,0"}}) << 3 << record1 + 4;
-        QTest::newRow("28-character name") << Edited({{FirstRecord + 2, Record(QByteArray(28, 'x'))}}) << 8 << 0;
-        QTest::newRow("heat adding up past 16 bits") << Edited({{FirstRecord, Record("A", 30000)}, {FirstRecord + 1, Record("B", 30000)}}) << 8 << record1 + 1;
-    }
+    // Each file opened in a fresh window; the totals are rebuilt unless reading stopped among the records.
+    void brokenFile_data() { AddCases(BrokenFiles()); }
 
     void brokenFile()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, items);
-        QFETCH(int, stopLine);
+        const auto& [name, bytes, items, stopLine] = CaseOf(BrokenFiles());
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("broken.edt"));
         if (!bytes.isNull()) WriteBytes(path, bytes);

@@ -73,6 +73,17 @@ const QList<OwnCatalogue>& OwnCatalogues()
     return cases;
 }
 
+// Payload lines with their columns filled and overfilled; an empty name stands for the header.
+const struct { const char* name; bool german; const char* item; int heat; double tons; const char* line; } Lines[] = {
+    {"header", false, "", 0, 0, "Type:                       Heat: Tons: Loc.:"},
+    {"whole ton", false, "Artemis IV - LRM", 0, 1, "Artemis IV - LRM            0     1.0   Front"},
+    {"half ton", false, "Machine Gun", 0, 0.5, "Machine Gun                 0     0.5   Front"},
+    {"a column filled", false, "Gauss Rifle", 1, 12.5, "Gauss Rifle                 1     12.5  Front"},
+    {"28-character name", false, "Extended Range Large Laser X", 12, 7, "Extended Range Large Laser X12    7.0   Front"},
+    {"heat wider than its column", false, "Plasma Vent", 10000, 1, "Plasma Vent                 10,0001.0   Front"},
+    {"German tons wider than its column", true, "Cargo", 0, 1000.5, "Cargo                       0     1.000,5Front"},
+};
+
 bool ToldFull(const frmMain& window)
 {
     const auto* box = window.findChild<QMessageBox*>(QStringLiteral("msgPayloadNotice"));
@@ -160,16 +171,11 @@ private slots:
 
     // Catalogues of their own: first rows before any move, a single row, empty tables, rows the
     // payload cannot take; and the regional number form.
-    void ownCatalogues_data()
-    {
-        QTest::addColumn<int>("own");
-        for (int k = 0; k < int(OwnCatalogues().size()); ++k) QTest::newRow(OwnCatalogues()[k].name) << k;
-    }
+    void ownCatalogues_data() { AddCases(OwnCatalogues()); }
 
     void ownCatalogues()
     {
-        QFETCH(int, own);
-        const OwnCatalogue& c = OwnCatalogues()[own];
+        const OwnCatalogue& c = CaseOf(OwnCatalogues());
         const LocaleScope locale(c.german ? QLocale::German : QLocale::English, c.german ? QLocale::Germany : QLocale::UnitedStates);
         TestCatalogue catalogue(c.weapons, c.ammo);
         frmMain window;
@@ -179,33 +185,14 @@ private slots:
         VERIFY_PAYLOAD_IN_STEP(window);
     }
 
-    void lineColumns_data()
-    {
-        QTest::addColumn<bool>("german");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("heat");
-        QTest::addColumn<double>("tons");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("header") << false << "" << 0 << 0.0 << "Type:                       Heat: Tons: Loc.:";
-        QTest::newRow("whole ton") << false << "Artemis IV - LRM" << 0 << 1.0 << "Artemis IV - LRM            0     1.0   Front";
-        QTest::newRow("half ton") << false << "Machine Gun" << 0 << 0.5 << "Machine Gun                 0     0.5   Front";
-        QTest::newRow("a column filled") << false << "Gauss Rifle" << 1 << 12.5 << "Gauss Rifle                 1     12.5  Front";
-        QTest::newRow("28-character name") << false << "Extended Range Large Laser X" << 12 << 7.0
-                                            << "Extended Range Large Laser X12    7.0   Front";
-        QTest::newRow("heat wider than its column") << false << "Plasma Vent" << 10000 << 1.0 << "Plasma Vent                 10,0001.0   Front";
-        QTest::newRow("German tons wider than its column") << true << "Cargo" << 0 << 1000.5 << "Cargo                       0     1.000,5Front";
-    }
+    void lineColumns_data() { AddCases(Lines); }
 
     void lineColumns()
     {
-        QFETCH(bool, german);
-        QFETCH(QString, name);
-        QFETCH(int, heat);
-        QFETCH(double, tons);
-        QFETCH(QString, line);
+        const auto& [name, german, item, heat, tons, line] = CaseOf(Lines);
         const LocaleScope locale(german ? QLocale::German : QLocale::English, german ? QLocale::Germany : QLocale::UnitedStates);
-        const PayloadItem item{"Missile", name, heat, Currency::fromDouble(tons), "Front", {}, {}};
-        QCOMPARE(name.isEmpty() ? PayloadHeaderLine() : FormatPayloadLine(item), line);
+        const PayloadItem shown{"Missile", item, heat, Currency::fromDouble(tons), "Front", {}, {}};
+        QCOMPARE(*item ? FormatPayloadLine(shown) : PayloadHeaderLine(), QString::fromLatin1(line));
     }
 
     // Seeded runs of random actions: the payload stays in step, and an add refused on a full

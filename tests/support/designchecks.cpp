@@ -4,12 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <algorithm>
 #include <span>
 
 #include "app/numbertext.h"
@@ -22,35 +18,16 @@ QString Amount(Currency value)
     return QString::number(value.units());
 }
 
-QString Record(const PayloadItem& r)
-{
-    return QStringList{r.Class, r.Name, QString::number(r.Heat), Amount(r.Tons), r.Location, Amount(r.Cost),
-                       QString::number(r.Reserved)}
-        .join(u'|');
-}
-
-// The controls of the browsers and of mounting, which a design file neither holds nor sets.
-constexpr const char* NotInTheDesign[] = {"optLocation", "vsbAddTonnage", "lblAddTonnage", "lblClass", "lblName",
-                                          "lblWeight", "lblHeat", "lblWeaponCost", "lblAmmo"};
-
+// The controls of the design, by their prefixes; the browsers and mounting, which a design file
+// neither holds nor sets, stay out.
 bool InTheDesign(const QString& name)
 {
-    for (const char* prefix : NotInTheDesign)
+    for (const char* prefix : {"optLocation", "vsbAddTonnage", "lblAddTonnage", "lblClass", "lblName", "lblWeight", "lblHeat",
+                               "lblWeaponCost", "lblAmmo"})
         if (name.startsWith(QLatin1String(prefix))) return false;
-    return true;
-}
-
-// The window's own controls of one kind whose names begin with `prefix`, by name; the parts
-// of other controls (the scroll bars of a list) have no name.
-template <class T>
-QList<T*> Named(const frmMain& window, const char* prefix)
-{
-    QList<T*> controls;
-    for (T* control : window.findChildren<T*>())
-        if (control->objectName().startsWith(QLatin1String(prefix)) && InTheDesign(control->objectName()))
-            controls << control;
-    std::sort(controls.begin(), controls.end(), [](T* a, T* b) { return a->objectName() < b->objectName(); });
-    return controls;
+    for (const char* prefix : {"vsb", "chk", "opt", "txt", "lbl"})
+        if (name.startsWith(QLatin1String(prefix))) return true;
+    return false;
 }
 
 int ChosenIndex(std::span<QRadioButton* const> buttons)
@@ -65,52 +42,28 @@ int ChosenIndex(std::span<QRadioButton* const> buttons)
 QStringList DesignSnapshot(const frmMain& w)
 {
     QStringList entries;
-    for (const QScrollBar* spinner : Named<QScrollBar>(w, "vsb"))
-        entries << QStringLiteral("%1=%2 [%3..%4]%5")
-                       .arg(spinner->objectName())
-                       .arg(spinner->value())
-                       .arg(spinner->minimum())
-                       .arg(spinner->maximum())
-                       .arg(spinner->isEnabled() ? "" : " disabled");
-    for (const QCheckBox* box : Named<QCheckBox>(w, "chk"))
-        entries << QStringLiteral("%1=%2%3").arg(box->objectName()).arg(box->isChecked()).arg(box->isEnabled() ? "" : " disabled");
-    for (const QRadioButton* option : Named<QRadioButton>(w, "opt"))
-        entries << QStringLiteral("%1 %2=%3").arg(option->objectName(), option->text()).arg(option->isChecked());
-    for (const QLineEdit* box : Named<QLineEdit>(w, "txt")) entries << box->objectName() + u'=' + box->text();
-    entries << QStringLiteral("txtOverview=") + w.txtOverview->toPlainText();
-    for (const QLabel* label : Named<QLabel>(w, "lbl")) {
-        const bool red = label->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
-        entries << QStringLiteral("%1=%2%3").arg(label->objectName(), label->text(), red ? " red" : "");
+    for (const QWidget* control : w.findChildren<QWidget*>()) {
+        if (!InTheDesign(control->objectName())) continue;
+        QString entry = control->objectName();
+        for (const char* property : {"value", "minimum", "maximum", "checked", "enabled", "text", "plainText"})
+            if (const QVariant value = control->property(property); value.isValid()) entry += QStringLiteral(" %1=%2").arg(property, value.toString());
+        if (qobject_cast<const QLabel*>(control) && control->palette().color(QPalette::WindowText) == QColor(255, 0, 0)) entry += " red";
+        entries << entry;
     }
+    entries.sort();  // a tab page shown raises its frame among its siblings
     for (const QString& line : PayloadLines(w)) entries << QStringLiteral("line=") + line;
-    for (int i = 0; i <= PayloadCapacity; ++i) entries << QStringLiteral("record %1=").arg(i) + Record(w.PayloadItems[i]);
-    const struct {
-        const char* name;
-        QString value;
-    } state[] = {
-        {"Mass", QString::number(w.Mass)},
-        {"MotiveType", QString::number(w.MotiveType)},
-        {"CruiseMP", QString::number(w.CruiseMP)},
-        {"EngineType", QString::number(w.EngineType)},
-        {"EngineRating", QString::number(w.EngineRating)},
-        {"EngineSlots", QString::number(w.EngineSlots)},
-        {"FreeHeatSinks", QString::number(w.FreeHeatSinks)},
-        {"HeatSinks", QString::number(w.HeatSinks)},
-        {"ItemsUsed", QString::number(w.ItemsUsed)},
-        {"ArmorTonnage", Amount(w.ArmorTonnage)},
-        {"TotalArmorPoints", Amount(w.TotalArmorPoints)},
-        {"ArmorTypeName", w.ArmorTypeName},
-        {"PayloadCount", QString::number(w.PayloadCount)},
-        {"PayloadTonnage", Amount(w.PayloadTonnage)},
-        {"PayloadCost", Amount(w.PayloadCost)},
-        {"PayloadHeat", QString::number(w.PayloadHeat)},
-        {"EnergyWeaponTonnage", Amount(w.EnergyWeaponTonnage)},
-        {"TurretWeaponTonnage", Amount(w.TurretWeaponTonnage)},
-        {"CASETonnage", Amount(w.CASETonnage)},
-        {"TonnageUsed", Amount(w.TonnageUsed)},
-        {"CalcCost", Amount(w.CalcCost())},
-    };
-    for (const auto& s : state) entries << QString::fromLatin1(s.name) + u'=' + s.value;
+    for (int i = 0; i <= PayloadCapacity; ++i) {
+        const PayloadItem& r = w.PayloadItems[i];
+        entries << QStringList{QString::number(i), r.Class, r.Name, QString::number(r.Heat), Amount(r.Tons), r.Location, Amount(r.Cost),
+                               QString::number(r.Reserved)}.join(u'|');
+    }
+    entries << QStringList{QString::number(w.Mass), QString::number(w.MotiveType), QString::number(w.CruiseMP),
+                           QString::number(w.EngineType), QString::number(w.EngineRating), QString::number(w.EngineSlots),
+                           QString::number(w.FreeHeatSinks), QString::number(w.HeatSinks), QString::number(w.ItemsUsed),
+                           Amount(w.ArmorTonnage), Amount(w.TotalArmorPoints), w.ArmorTypeName, QString::number(w.PayloadCount),
+                           Amount(w.PayloadTonnage), Amount(w.PayloadCost), QString::number(w.PayloadHeat),
+                           Amount(w.EnergyWeaponTonnage), Amount(w.TurretWeaponTonnage), Amount(w.CASETonnage),
+                           Amount(w.TonnageUsed), Amount(w.CalcCost())}.join(u'|');
     return entries;
 }
 
@@ -152,8 +105,7 @@ QString DesignConsistencyFailure(const frmMain& w)
 bool FileIsOpen(const QString& path)
 {
     const QString target = QFileInfo(path).absoluteFilePath();
-    const QDir descriptors(QStringLiteral("/proc/self/fd"));
-    for (const QFileInfo& descriptor : descriptors.entryInfoList(QDir::System | QDir::NoDotAndDotDot))
+    for (const QFileInfo& descriptor : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System | QDir::NoDotAndDotDot))
         if (descriptor.symLinkTarget() == target) return true;
     return false;
 }

@@ -38,27 +38,18 @@ void DriveControl(frmMain& window, const QString& name, int value)
         qFatal("cannot drive %s", qPrintable(name));
 }
 
-QString Bit(bool on)
-{
-    return on ? QStringLiteral("1") : QStringLiteral("0");
-}
-
+// A control's value, bound, enabled state, check or text, as the check names it.
 QString Observe(const frmMain& window, const QString& name, const QString& aspect)
 {
-    QWidget* control = window.findChild<QWidget*>(name);
+    const QWidget* control = window.findChild<QWidget*>(name);
     if (!control) return QStringLiteral("<no control>");
-    if (aspect == QLatin1String("enabled")) return Bit(control->isEnabled());
-    if (auto* spinner = qobject_cast<QScrollBar*>(control))
-        return QString::number(aspect == QLatin1String("min")   ? spinner->minimum()
-                               : aspect == QLatin1String("max") ? spinner->maximum()
-                                                                : spinner->value());
-    if (auto* box = qobject_cast<QCheckBox*>(control)) return Bit(box->isChecked());
-    if (auto* option = qobject_cast<QRadioButton*>(control)) return Bit(option->isChecked());
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        if (aspect != QLatin1String("colour")) return label->text();
-        return label->palette().color(QPalette::WindowText) == QColor(255, 0, 0) ? QStringLiteral("red") : QStringLiteral("black");
-    }
-    return QStringLiteral("<unknown kind>");
+    if (aspect == QLatin1String("colour"))
+        return control->palette().color(QPalette::WindowText) == QColor(255, 0, 0) ? QStringLiteral("red") : QStringLiteral("black");
+    const char* property = aspect == QLatin1String("min") ? "minimum" : aspect == QLatin1String("max") ? "maximum" : aspect.isEmpty() ? nullptr : "enabled";
+    for (const char* shown : {"value", "checked", "text"})
+        if (!property && control->property(shown).isValid()) property = shown;
+    const QVariant value = control->property(property ? property : "value");
+    return value.typeId() == QMetaType::Bool ? QString::number(value.toBool()) : value.toString();
 }
 
 // The payload totals a check may name, as numbers.

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QString>
+#include <QTest>
 
 #include "app/frmMain.h"
 
@@ -18,19 +19,39 @@ T* Control(const frmMain& window, const QString& name)
     return control;
 }
 
-QString Text(const frmMain& window, const QString& label);
-int Value(const frmMain& window, const QString& spinner);
-void SetValue(frmMain& window, const QString& spinner, int value);
-void Tick(frmMain& window, const QString& box, bool ticked);
-void Choose(frmMain& window, const QString& option);
-void Press(frmMain& window, const QString& button);
+inline QString Text(const frmMain& window, const QString& label) { return Control<QLabel>(window, label)->text(); }
+inline int Value(const frmMain& window, const QString& spinner) { return Control<QScrollBar>(window, spinner)->value(); }
+inline void SetValue(frmMain& window, const QString& spinner, int value) { Control<QScrollBar>(window, spinner)->setValue(value); }
+inline void Tick(frmMain& window, const QString& box, bool ticked) { Control<QCheckBox>(window, box)->setChecked(ticked); }
+inline void Press(frmMain& window, const QString& button) { Control<QPushButton>(window, button)->click(); }
+inline void Choose(frmMain& window, const QString& option)
+{
+    if (QRadioButton* button = Control<QRadioButton>(window, option); !button->isChecked()) button->click();
+}
 
 // Pins the regional settings for the test's lifetime.
 class LocaleScope {
 public:
-    explicit LocaleScope(QLocale::Language language, QLocale::Territory territory);
-    ~LocaleScope();
+    explicit LocaleScope(QLocale::Language language, QLocale::Territory territory) { QLocale::setDefault(QLocale(language, territory)); }
+    ~LocaleScope() { QLocale::setDefault(previous_); }
 
 private:
     QLocale previous_;
 };
+
+// A table of cases as the rows of a data-driven test, each row named by its case's `name`; the
+// test function reads its own case with CaseOf(table).
+template <class Table>
+void AddCases(const Table& table)
+{
+    QTest::addColumn<int>("row");
+    int row = 0;
+    for (const auto& c : table) QTest::newRow(c.name) << row++;
+}
+
+template <class Table>
+const auto& CaseOf(const Table& table)
+{
+    QFETCH(int, row);
+    return table[row];
+}
