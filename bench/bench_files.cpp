@@ -31,7 +31,7 @@ void ReadFullDesign(benchmark::State& state)
     }
     if (window.PayloadCount != 100) state.SkipWithError("the design was not read whole");
 }
-BENCHMARK(ReadFullDesign)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadFullDesign)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void WriteFullDesign(benchmark::State& state)
 {
@@ -39,7 +39,7 @@ void WriteFullDesign(benchmark::State& state)
     const QString copy = file.folder.filePath(QStringLiteral("copy.edt"));
     for (auto _ : state) file.window.WriteDesignFile(copy);
 }
-BENCHMARK(WriteFullDesign)->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteFullDesign)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // What either export command does once the dialog has given the path.
 void WriteReadout(benchmark::State& state, ReadoutStyle style)
@@ -52,7 +52,7 @@ void WriteReadout(benchmark::State& state, ReadoutStyle style)
         break;
     }
 }
-BENCHMARK_CAPTURE(WriteReadout, Plain, ReadoutStyle::Plain)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(WriteReadout, Site, ReadoutStyle::Site)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WriteReadout, Plain, ReadoutStyle::Plain)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(WriteReadout, Site, ReadoutStyle::Site)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

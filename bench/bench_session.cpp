@@ -17,6 +17,6 @@ void Replay1000Actions(benchmark::State& state)
     state.counters["per_action"] =
         benchmark::Counter(Actions, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(Replay1000Actions)->Unit(benchmark::kMillisecond);
+BENCHMARK(Replay1000Actions)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

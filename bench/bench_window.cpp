@@ -17,14 +17,14 @@ void StartUp(benchmark::State& state)
         benchmark::DoNotOptimize(window.EngineRating);
     }
 }
-BENCHMARK(StartUp)->Unit(benchmark::kMillisecond);
+BENCHMARK(StartUp)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void OneUpdateDesign(benchmark::State& state)
 {
     frmMain window;
     for (auto _ : state) window.UpdateDesign();
 }
-BENCHMARK(OneUpdateDesign)->Unit(benchmark::kMicrosecond);
+BENCHMARK(OneUpdateDesign)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // The armor tonnage spinner of the full 100-item design moved one step and back.
 void SpinnerChange(benchmark::State& state)
@@ -36,7 +36,7 @@ void SpinnerChange(benchmark::State& state)
         window.vsbArmorTonnage->setValue(window.vsbArmorTonnage->value() == armor ? armor + 1 : armor);
     if (window.PayloadCount != 100) state.SkipWithError("the design does not hold 100 items");
 }
-BENCHMARK(SpinnerChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SpinnerChange)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // A 50-ton Hover with Fusion XL: the user sets the cruise speed to 1 and the hover engine
 // minimum raises it one point at a time back to 10.
@@ -48,7 +48,7 @@ void HoverCascade(benchmark::State& state)
     for (auto _ : state) window.vsbCruise->setValue(1);
     if (window.vsbCruise->value() != 10) state.SkipWithError("the cruise speed did not end at 10");
 }
-BENCHMARK(HoverCascade)->Unit(benchmark::kMicrosecond);
+BENCHMARK(HoverCascade)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void AutoAllocate(benchmark::State& state)
 {
@@ -63,6 +63,6 @@ void AutoAllocate(benchmark::State& state)
         window.cmdAllocateArmor->click();
     }
 }
-BENCHMARK(AutoAllocate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(AutoAllocate)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace

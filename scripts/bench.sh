@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the benchmarks optimised (in build-release) and runs them,
-# printing the median of five repetitions of each and the program's resident memory.
+# printing the median of five repetitions of each, in wall-clock time with the processor time
+# beside it, and the program's resident memory.
 # Extra arguments go to the benchmark program, e.g. --benchmark_filter=StartUp.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -34,33 +34,11 @@ inline void BuildTrackedDesign(frmMain& w, const TestCatalogue& catalogue)
     w.txtOverview->setPlainText(QString::fromUtf8("Line one\nLine two, with a comma\n\nLast line: Größe"));
 }
 
-// The file of the tracked design, line by line, in the code page; its records begin on line 25.
-inline QList<QByteArray> TrackedDesignLines()
-{
-    QList<QByteArray> lines = QByteArray("\"M\xfcller-Panzer \xc4\"|1|1|60|4|16|1|1|1|1|1|20|40|30|30|20|25|"
-                                         "\"Hallberg Werke\"|\"Skylink 9\"|\"Falke TT-2\"|\"Line one|"
-                                         "Line two, with a comma||Last line: Gr\xf6\xdf" "e\"").split('|');
-    lines << "\"Energy\",\"Large Laser\",8,5,\"Turret\",100000,0" << "\"Missile\",\"LRM 10\",4,5,\"Front\",100000,0"
-          << "\"Missile\",\"SRM 2\",2,1,\"Turret\",10000,0" << "\"Electronics\",\"Beagle Active Probe\",0,1.5,\"Body\",200000,0"
-          << "\"Cargo\",\"Cargo\",0,.5,\"Body\",500,0" << "\"Ballistic\",\"Ammo-Autocannon/5\",0,3,\"Body\",13537.5,0"
-          << "\"Electronics\",\"Artemis IV - LRM\",0,1,\"Front\",100000,0" << "\"Electronics\",\"Artemis IV - SRM\",0,1,\"Turret\",100000,0";
-    while (lines.size() < 24 + 100) lines << "\"\",\"\",0,0,\"\",0,0";
-    return lines;
-}
-
 // A VTOL with its rotor armor at the rotor's limit.
 inline void BuildVTOLDesign(frmMain& w)
 {
     Drive(w, {"optMotiveType_3", "vsbMass=20", "vsbCruise=6", "vsbArmorTonnage=4", "vsbFrontArmor=10", "vsbTurretArmor=2"});
     w.txtVehicleName->setText(QStringLiteral("Kestrel VTOL"));
-}
-
-// The file of a new design: 21 values, then 100 empty records.
-inline QList<QByteArray> EmptyDesignLines()
-{
-    QList<QByteArray> lines = QByteArray("\"Insert Name and Designation\"|0|0|1|1|0|0|0|0|0|0|0|0|0|0|0|0|\"\"|\"\"|\"\"|\"\"").split('|');
-    while (lines.size() < 121) lines << "\"\",\"\",0,0,\"\",0,0";
-    return lines;
 }
 
 inline QByteArray FileBytes(const QList<QByteArray>& lines)
@@ -77,8 +55,21 @@ inline QByteArray ReadBytes(const QString& path)
 inline void WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(), qPrintable(path));
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
+
+// The file of the tracked design, or of a new one (21 values, then 100 empty records), as
+// physical lines without their CR LF; the tracked design's records begin on line 25.
+inline QList<QByteArray> DesignLines(const char* design)
+{
+    QList<QByteArray> lines = ReadBytes(QFINDTESTDATA(QStringLiteral("files/designs/%1.edt").arg(design))).split('\n');
+    lines.removeLast();
+    for (QByteArray& line : lines) line.chop(1);
+    return lines;
+}
+inline QList<QByteArray> TrackedDesignLines() { return DesignLines("tracked"); }
+inline QList<QByteArray> EmptyDesignLines() { return DesignLines("new"); }
 
 // A menu command as a user gives it, its file dialog answered with `path`: what the dialog was
 // asked to show.
