@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "export/readoutfile.h"
 #include "files/commondialog.h"
+#include "files/suggestedname.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ const QString ReadoutFilter =
 // when the dialog is cancelled.
 QString AskReadoutPath(frmMain& w)
 {
-    w.dlgCommon->setFileName(w.txtVehicleName->text().remove(QLatin1Char(' ')));
+    w.dlgCommon->setFileName(SuggestedFileName(w.txtVehicleName->text(), QString()));
     w.dlgCommon->setFilter(ReadoutFilter);
     w.dlgCommon->setFlags(CommonDialog::OverwritePrompt);
     w.dlgCommon->setCancelError(true);

@@ -1,8 +1,11 @@
 #include "files/commondialog.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 #include <QWidget>
+
+#include "files/savefolder.h"
 
 CommonDialog::CommonDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
 
@@ -49,11 +52,21 @@ bool CommonDialog::Show(bool save)
     FileRequest request;
     request.save = save;
     request.filters = FilterList(filter_);
-    request.folder = QFileInfo(fileName_).isAbsolute() ? QFileInfo(fileName_).absolutePath() : initDir_;
+    request.folder = QFileInfo(fileName_).isAbsolute() ? QFileInfo(fileName_).absolutePath() : StartFolder();
     request.name = fileName_;
     request.asksBeforeReplacing = flags_ & OverwritePrompt;
     const QString chosen = chooser_->Choose(owner_, request);
     if (chosen.isEmpty()) return false;
     fileName_ = chosen;
+    lastInitDir_ = initDir_;
+    lastFolder_ = QDir::toNativeSeparators(QFileInfo(chosen).absolutePath());
     return true;
+}
+
+// As the platform's common dialog does: given the same initial folder again, it opens where the
+// user last chose a file; a folder the user may not write to gives way to the user's own.
+QString CommonDialog::StartFolder() const
+{
+    if (initDir_ == lastInitDir_ && !lastFolder_.isEmpty()) return lastFolder_;
+    return WritableStartFolder(initDir_);
 }

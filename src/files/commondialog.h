@@ -42,6 +42,7 @@ public:
 
 private:
     bool Show(bool save);
+    QString StartFolder() const;
 
     QWidget* owner_;
     QString fileName_;
@@ -49,5 +50,8 @@ private:
     QString initDir_;
     int flags_ = 0;
     bool cancelError_ = false;
+    // The initial folder of the last dialog in which a file was chosen, and that file's folder.
+    QString lastInitDir_;
+    QString lastFolder_;
     std::shared_ptr<FileChooser> chooser_ = std::make_shared<DialogChooser>();
 };

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QSettings>
 
+#include "files/savefiledialog.h"
+
 namespace {
 
 // The toolkit's dialog keeps a history of folders in a settings file of its own. The program
@@ -23,7 +25,7 @@ void KeepNoDialogSettings()
 QString DialogChooser::Choose(QWidget* owner, const FileRequest& request)
 {
     KeepNoDialogSettings();
-    QFileDialog dialog(owner, request.title);
+    SaveCheckingFileDialog dialog(owner, request.title);
     dialog.setObjectName(QStringLiteral("dlgCommonWindow"));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);

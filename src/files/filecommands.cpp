@@ -7,21 +7,16 @@
 
 #include "app/frmMain.h"
 #include "files/commondialog.h"
+#include "files/suggestedname.h"
 
 namespace {
 
 const QLatin1StringView DesignFilter("Editor files (*.edt)|*.edt|All files (*.*)|*.*");
 const QLatin1StringView NewVehicleName("Insert Name and Designation");
 
-// The name box without its blanks, as a design file name.
-QString SuggestedFileName(const QLineEdit* nameBox)
-{
-    return nameBox->text().remove(u' ') + QLatin1StringView(".edt");
-}
-
 void PrepareDesignDialog(CommonDialog* dialog, const QLineEdit* nameBox, int flags)
 {
-    dialog->setFileName(SuggestedFileName(nameBox));
+    dialog->setFileName(SuggestedFileName(nameBox->text(), QStringLiteral(".edt")));
     dialog->setFilter(DesignFilter);
     dialog->setCancelError(true);
     dialog->setFlags(flags);

@@ -1,4 +1,5 @@
-// What a desktop program does besides the design: a design file named on the command line or
+// What a desktop program does besides the design: the save dialog refuses a name it could not
+// save, suggests names a file can have and starts where the user may write; a design file named on the command line or
 // dropped on the window opens as File > Open opens it; the wheel steps spinners like their
 // arrows; the File menu has the usual keys; a value can be typed over a spinner's label; the
 // status bar keeps a design check.
@@ -8,6 +9,9 @@
 #include <QTest>
 
 #include "app/commandline.h"
+#include "files/commondialog.h"
+#include "files/savefiledialog.h"
+#include "files/suggestedname.h"
 #include "files/designfixtures.h"
 #include "rules/designcheck.h"
 #include "support/designchecks.h"
@@ -44,6 +48,89 @@ class DesktopTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // The dialog says why and stays open; the corrected name is taken.
+    void saveDialogRefuses_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("missing folder") << "missing/tank.edt" << "Directory not found.";
+        QTest::newRow("read-only folder") << "locked/tank.edt" << "You don't have permission to save in this location.";
+        QTest::newRow("read-only file") << "kept.edt" << "This file is set to read-only.";
+    }
+    void saveDialogRefuses()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("locked"));
+        QVERIFY(QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner));
+        WriteBytes(dir.filePath("kept.edt"), "x");
+        QVERIFY(QFile::setPermissions(dir.filePath("kept.edt"), QFile::ReadOwner));
+        SaveCheckingFileDialog dialog(nullptr, QString(), dir.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.show();
+        dialog.selectFile(dir.filePath(name));
+        const auto message = AnswerMessageBox(QMessageBox::Ok);
+        dialog.accept();
+        QFETCH(QString, said);
+        QVERIFY2(message->contains(said), qPrintable(*message));
+        QVERIFY(dialog.isVisible());
+        dialog.selectFile(dir.filePath("tank.edt"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.selectedFiles(), QStringList{dir.filePath("tank.edt")});
+        QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void suggestedName_data()
+    {
+        QTest::addColumn<QString>("vehicle");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("suggested");
+        QTest::newRow("slash") << "Demolisher AC/20 Carrier" << ".edt" << "DemolisherAC20Carrier.edt";
+        QTest::newRow("colon, quotes") << "Unit: 7 \"Alpha\"" << ".pdf" << "Unit7Alpha.pdf";
+        QTest::newRow("every refused") << "a/b\\c:d*e?f\"g<h>i|j\tk\x7f" << "" << "abcdefghijk";
+        QTest::newRow("letters kept") << "Müller-Panzer Ä" << ".edt" << "Müller-PanzerÄ.edt";
+    }
+    void suggestedName()
+    {
+        QFETCH(QString, vehicle);
+        QFETCH(QString, extension);
+        QTEST(SuggestedFileName(vehicle, extension), "suggested");
+    }
+
+    // A program folder the user may not write to gives way to the documents folder, or the home
+    // folder without one; once a file is chosen, the next dialog starts beside it.
+    void startFolder_data()
+    {
+        QTest::addColumn<bool>("programFolderWritable");
+        QTest::addColumn<bool>("documents");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("writable") << true << true << "program";
+        QTest::newRow("read-only") << false << true << "home/Documents";
+        QTest::newRow("read-only, no documents") << false << false << "home";
+    }
+    void startFolder()
+    {
+        QFETCH(bool, programFolderWritable);
+        QFETCH(bool, documents);
+        QFETCH(QString, start);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(documents ? "home/Documents" : "home"));
+        QVERIFY(QDir(dir.path()).mkdir("program"));
+        if (!programFolderWritable) QFile::setPermissions(dir.filePath("program"), QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", dir.filePath("home").toLocal8Bit());
+        frmMain w;
+        w.dlgCommon->setInitDir(dir.filePath("program"));
+        Chooser(w).Answer(dir.filePath("home/tank.edt")).Cancel();
+        w.mnuFileSaveAs->trigger();
+        w.mnuFileOpen->trigger();
+        qputenv("HOME", home);
+        QCOMPARE(QDir(Chooser(w).asked[0].folder), QDir(dir.filePath(start)));
+        QCOMPARE(QDir(Chooser(w).asked[1].folder), QDir(dir.filePath("home")));
+    }
 
     void commandLine_data()
     {

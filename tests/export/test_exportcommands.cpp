@@ -127,7 +127,7 @@ private slots:
         QVERIFY(seen.asksBeforeReplacing);
         QCOMPARE(seen.name, QStringLiteral("HeavyTankMk2"));
         QCOMPARE(seen.filters, (QStringList{"HTML files (*.html)", "HTML files (*.htm)", "All files (*)"}));
-        QCOMPARE(QDir(seen.folder), QDir(frmMain::GetAppPath()));
+        QCOMPARE(QDir(seen.folder), QDir(dir.path()));  // where the design was opened
         QCOMPARE(w.dlgCommon->filter(), QStringLiteral("HTML files (*.html)|*.html|HTML files (*.htm)|*.htm|All files (*.*)|*.*"));
         QVERIFY(!FileIsOpen(path));
         // The moment of export as English (United States) settings write it, then set to the
