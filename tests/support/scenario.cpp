@@ -22,18 +22,17 @@ void Browse(QPushButton* next, const RowSet* rows, const QLabel* name, const QSt
     if (name->text() != wanted) qFatal("no catalogue row named %s", qPrintable(wanted));
 }
 
+// A button is pressed, a spinner set, a box ticked (1) or cleared (0), an option chosen.
 void DriveControl(frmMain& window, const QString& name, int value)
 {
     QObject* control = window.findChild<QObject*>(name);
     if (!control) qFatal("no control named %s", qPrintable(name));
-    if (auto* spinner = qobject_cast<QScrollBar*>(control))
-        spinner->setValue(value);
-    else if (auto* box = qobject_cast<QCheckBox*>(control))
-        box->setChecked(value != 0);
-    else if (auto* option = qobject_cast<QRadioButton*>(control))
-        option->setChecked(true);
-    else if (auto* button = qobject_cast<QPushButton*>(control))
+    if (auto* button = qobject_cast<QPushButton*>(control))
         button->click();
+    else if (control->metaObject()->indexOfProperty("value") >= 0)
+        control->setProperty("value", value);
+    else if (control->metaObject()->indexOfProperty("checked") >= 0)
+        control->setProperty("checked", value != 0 || qobject_cast<QRadioButton*>(control));
     else
         qFatal("cannot drive %s", qPrintable(name));
 }
@@ -134,19 +133,9 @@ QStringList ShownItems(const frmMain& window)
     return items;
 }
 
-void AddPayloadRows(const QList<PayloadScenario>& scenarios)
+void RunPayloadRow(const PayloadScenario& scenario)
 {
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("checks");
-    QTest::addColumn<QStringList>("items");
-    for (const PayloadScenario& s : scenarios) QTest::newRow(s.name) << s.steps << s.checks << s.items;
-}
-
-void RunPayloadRow()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(QStringList, checks);
-    QFETCH(QStringList, items);
+    const auto& [name, steps, checks, items] = scenario;
     CatalogueWindow bench;
     Drive(bench.window, steps);
     const QString failure = FirstFailure(bench.window, checks);

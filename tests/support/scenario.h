@@ -32,8 +32,6 @@ struct PayloadScenario {
     QStringList items;
 };
 
-// Rows of a Qt Test data table with the columns "steps", "checks" and "items".
-void AddPayloadRows(const QList<PayloadScenario>& scenarios);
-// Runs the current row on a fresh window over the standard test catalogue: drives the steps,
-// then compares the checks, the shown items and the payload invariant.
-void RunPayloadRow();
+// Runs a scenario on a fresh window over the standard test catalogue: drives the steps, then
+// compares the checks, the shown items and the payload invariant.
+void RunPayloadRow(const PayloadScenario& scenario);
