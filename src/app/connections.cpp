@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "app/frmMain.h"
+#include "payload/rowset.h"
 
 #include <stdexcept>
 
@@ -76,6 +77,8 @@ void frmMain::ConnectHandlers()
     onToggle(chkCASE, &frmMain::chkCASE_Click);
     onClick(cmdRemove, &frmMain::cmdRemove_Click);
     onClick(cmdClearAll, &frmMain::cmdClearAll_Click);
+    connect(datWeapons, &RowSet::moved, this, &frmMain::ShowWeaponFigures);
+    ConnectRowFinders();
 
     onMenu(mnuFileNew, &frmMain::mnuFileNew_Click);
     onMenu(mnuFileOpen, &frmMain::mnuFileOpen_Click);

@@ -18,6 +18,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
+class QPoint;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -133,6 +134,9 @@ public:
     void cmdRemove_Click();
     void cmdClearAll_Click();
     bool AppendPayloadItem();
+    // Moves a browser straight to a row and applies the rule that follows a move.
+    void BrowseToRow(RowSet* rows, int row);
+    void ShowWeaponFigures();
 
     // ---- design files (files/) ----------------------------------------------------------
     void WriteDesignFile(const QString& path);
@@ -285,6 +289,8 @@ private:
     void EditSpinnerValue(const SpinnerLabel& pair);
     // A drag of one design file: accepted, and opened when dropped. False for any other event.
     bool TakeDesignDrag(QEvent* event);
+    void ConnectRowFinders();
+    void ShowRowMenu(QGroupBox* frame, RowSet* rows, const char* menuName, const QPoint& at);
     void RemovePayloadRecord(int index);
     void SwitchArtemis(const ArtemisFamily& family);
     void FitArtemis(const ArtemisFamily& family);

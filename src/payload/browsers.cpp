@@ -66,6 +66,16 @@ void frmMain::cmdAmmoPrevious_Click()
     if (MoveBackward(datAmmo)) ApplyTonnageStep(*this);
 }
 
+void frmMain::BrowseToRow(RowSet* rows, int row)
+{
+    if (row < 0 || row >= rows->rowCount()) return;
+    rows->MoveTo(row);
+    if (rows == datWeapons)
+        ShowMissingHeat(lblHeat);
+    else
+        ApplyTonnageStep(*this);
+}
+
 void frmMain::cmdAddAmmo_Click()
 {
     fraAddWeapons->hide();

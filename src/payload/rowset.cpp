@@ -121,6 +121,13 @@ void RowSet::MoveLast()
     ShowCurrent();
 }
 
+void RowSet::MoveTo(int row)
+{
+    if (row < 0 || row >= rowCount()) return;
+    current_ = row;
+    ShowCurrent();
+}
+
 int RowSet::FieldIndex(const QString& name) const
 {
     for (int i = 0; i < fields_.size(); ++i)
@@ -128,18 +135,18 @@ int RowSet::FieldIndex(const QString& name) const
     return -1;
 }
 
-QVariant RowSet::Field(const QString& name) const
+QVariant RowSet::FieldAt(int row, const QString& name) const
 {
     const int field = FieldIndex(name);
-    if (field < 0 || current_ < 0 || current_ >= rowCount()) return {};
-    const QVariant& value = rows_[current_][field];
+    if (field < 0 || row < 0 || row >= rowCount()) return {};
+    const QVariant& value = rows_[row][field];
     if (value.isNull() || (value.typeId() == QMetaType::QString && value.toString().isEmpty())) return {};
     return value;
 }
 
-QString RowSet::FieldText(const QString& name) const
+QString RowSet::FieldTextAt(int row, const QString& name) const
 {
-    const QVariant value = Field(name);
+    const QVariant value = FieldAt(row, name);
     if (value.isNull()) return {};
     // Numbers in the user's regional form, without grouping, as a bound label shows them.
     QLocale locale;
@@ -166,4 +173,5 @@ void RowSet::ShowCurrent()
 {
     for (const Binding& binding : bindings_)
         if (binding.view) binding.show(FieldText(binding.field));
+    emit moved();
 }

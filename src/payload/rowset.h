@@ -40,19 +40,28 @@ public:
     void MovePrevious();
     void MoveFirst();
     void MoveLast();
+    // Straight to a row (0 to rowCount() - 1); any other number moves nothing.
+    void MoveTo(int row);
     // On an empty table both flags are set.
     bool AtEnd() const { return current_ >= rowCount(); }
     bool AtStart() const { return current_ < 0 || isEmpty(); }
 
     // The field of the current row; a null QVariant when the field holds nothing, there is
     // no such field or no current row.
-    QVariant Field(const QString& name) const;
-    QString FieldText(const QString& name) const;
+    QVariant Field(const QString& name) const { return FieldAt(current_, name); }
+    QString FieldText(const QString& name) const { return FieldTextAt(current_, name); }
+    // The same for any row.
+    QVariant FieldAt(int row, const QString& name) const;
+    QString FieldTextAt(int row, const QString& name) const;
 
     // `show` gets the field's text of the current row now and after every move, for as long as
     // `view` lives; binding a view again replaces its earlier field.
     using ShowText = std::function<void(const QString&)>;
     void Bind(QObject* view, const QString& field, ShowText show);
+
+signals:
+    // The current row has changed, or the rows have been read again: the bound views show it.
+    void moved();
 
 private:
     void Clear(const QString& reason);

@@ -6,43 +6,72 @@
 // can still be edited: the test program copies itself into a folder of its own with the faulty
 // catalogue beside it and starts that copy, so the window opens the catalogue as start-up does.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "support/payloadchecks.h"
 #include "support/scenario.h"
+#include "support/testcatalogue.h"
 #include "support/testsupport.h"
 
 namespace {
 
-// Every weapon and piece of equipment, by class, then by size.
-const QStringList Weapons = {
-    "Energy: Small Laser", "Energy: ER Small Laser", "Energy: Small Pulse Laser", "Energy: Flamer", "Energy: Medium Laser",
-    "Energy: ER Medium Laser", "Energy: Medium Pulse Laser", "Energy: Large Laser", "Energy: ER Large Laser", "Energy: Large Pulse Laser",
-    "Energy: PPC", "Energy: ER PPC", "Ballistic: Machine Gun", "Ballistic: Anti-Missile System", "Ballistic: AC/2", "Ballistic: AC/5",
-    "Ballistic: Ultra AC/5", "Ballistic: LB 10-X AC", "Ballistic: AC/10", "Ballistic: AC/20", "Ballistic: Gauss Rifle", "Missile: SRM 2",
-    "Missile: Streak SRM 2", "Missile: SRM 4", "Missile: LRM 5", "Missile: SRM 6", "Missile: Narc Missile Beacon", "Missile: LRM 10",
-    "Missile: LRM 15", "Missile: LRM 20", "Artillery: Arrow IV", "Electronics: TAG", "Electronics: C3 Slave Unit",
-    "Electronics: Beagle Active Probe", "Electronics: Guardian ECM Suite", "Electronics: C3 Master Unit"};
+const QStringList WeaponClasses = {"Energy", "Ballistic", "Missile", "Artillery", "Electronics"};
+// The launchers that take Artemis IV: the only names that begin with "LRM" or "SRM".
+const QStringList ArtemisLaunchers = {"SRM 2", "SRM 4", "SRM 6", "LRM 5", "LRM 10", "LRM 15", "LRM 20"};
+const QStringList RangeFields = {"MinRange", "ShortRange", "MediumRange", "LongRange"};
 
-// One row for each weapon that fires ammunition, in the order of the weapons, then cargo.
-const QStringList Ammunition = {
-    "Ammo-Machine Gun", "Ammo-Anti-Missile System", "Ammo-AC/2", "Ammo-AC/5", "Ammo-Ultra AC/5", "Ammo-LB 10-X AC", "Ammo-AC/10",
-    "Ammo-AC/20", "Ammo-Gauss Rifle", "Ammo-SRM 2", "Ammo-Streak SRM 2", "Ammo-SRM 4", "Ammo-LRM 5", "Ammo-SRM 6",
-    "Ammo-Narc Missile Beacon", "Ammo-LRM 10", "Ammo-LRM 15", "Ammo-LRM 20", "Ammo-Arrow IV", "Cargo"};
+// "Ammo-LB 10-X AC Cluster" is fired by "LB 10-X AC"; cargo by nothing.
+QString FiredBy(const QVariantMap& ammo)
+{
+    const QString type = ammo["Type"].toString();
+    if (!type.startsWith("Ammo-")) return {};
+    return type.mid(5).remove(QRegularExpression(" Cluster$"));
+}
 
-QSqlQuery Built(const char* select)
+// Right-clicks the first label of the browser's frame and chooses `choice` ("Class: name") from
+// the menu that opens. Returns every row the menu lists, in its order; none when no menu opens.
+QStringList UseRowMenu(frmMain& window, const QString& frame, const QString& choice = {})
+{
+    QWidget* browser = Control<QWidget>(window, frame);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), browser->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(browser->findChild<QLabel*>(), &click);
+    std::unique_ptr<QMenu> menu(browser->findChild<QMenu*>());
+    QStringList rows;
+    for (QAction* group : menu ? menu->actions() : QList<QAction*>())
+        for (QAction* item : group->menu()->actions()) {
+            rows << group->text() + ": " + item->text();
+            if (rows.last() == choice) item->trigger();
+        }
+    return rows;
+}
+
+QList<QVariantMap> Table(const QString& table)
 {
     QSqlQuery query(QSqlDatabase::database(QStringLiteral("built")));
-    if (!query.exec(QString::fromLatin1(select))) qFatal("cannot read %s", select);
-    return query;
+    if (!query.exec("SELECT * FROM " + table + " ORDER BY rowid")) qFatal("cannot read %s", qPrintable(table));
+    QList<QVariantMap> rows;
+    while (query.next()) {
+        QVariantMap row;
+        for (int field = 0; field < query.record().count(); ++field) row[query.record().fieldName(field)] = query.value(field);
+        rows << row;
+    }
+    return rows;
 }
 
 const char* const StartFlag = "--start-beside-the-catalogue";
@@ -61,6 +90,11 @@ int RunStartedCopy(int argc, char** argv)
     for (auto handler : {&frmMain::cmdNextWeapon_Click, &frmMain::cmdPreviousWeapon_Click, &frmMain::cmdAdd_Click,
                          &frmMain::cmdAmmoNext_Click, &frmMain::cmdAmmoPrevious_Click, &frmMain::cmdAmmoAdd_Click})
         (window.*handler)();
+    // Nothing to list and nothing to find.
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
+    QApplication::sendEvent(window.lblClass, &click);
+    QTest::keyClicks(window.cmdNextWeapon, QStringLiteral("la"));
+    seen << (window.fraAddWeapons->findChild<QMenu*>() ? "a row menu" : "no row menu");
     SetValue(window, QStringLiteral("vsbMass"), 20);
     QApplication::processEvents();
     seen << QStringLiteral("items %1, mass %2, boxes %3").arg(int(window.PayloadCount)).arg(Text(window, "lblMass")).arg(boxes().size());
@@ -91,62 +125,177 @@ private slots:
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("built"));
         db.setDatabaseName(QCoreApplication::applicationDirPath() + QStringLiteral("/ISWeapons.mdb"));
         QVERIFY(db.open());
+        weapons_ = Table("ISWeapons");
+        ammo_ = Table("ISAmmo");
     }
 
-    // Each row is checked, browsed onto with Next (the first after a wrap from the last) and added.
-    void weapons()
+    void rules_data()
     {
-        frmMain window;
-        Press(window, QStringLiteral("cmdPreviousWeapon"));
-        QCOMPARE(FirstFailure(window, {"lblHeat=N/A"}), QString());
-        QStringList found;
-        double before = 0;
-        for (QSqlQuery row = Built("SELECT Type, Class, Tons, Heat, Cost FROM ISWeapons ORDER BY rowid"); row.next();) {
-            const QString type = row.value(0).toString(), cls = row.value(1).toString();
-            const QVariant tons = row.value(2), heat = row.value(3), cost = row.value(4);
-            const bool energy = cls == QLatin1String("Energy");
-            QVERIFY2(type.size() <= 28 && !type.startsWith(QLatin1String("Ammo")) && !type.startsWith(QLatin1String("Art")), qPrintable(type));
-            QVERIFY2(tons.typeId() == QMetaType::Double && tons.toDouble() > 0 && std::fmod(tons.toDouble() * 2, 1.0) == 0, qPrintable(type));
-            QVERIFY2(cost.typeId() == QMetaType::LongLong && cost.toLongLong() > 0, qPrintable(type));
-            // A vehicle sinks the heat of its energy weapons only: the others have an empty heat.
-            QVERIFY2(energy ? heat.typeId() == QMetaType::LongLong && heat.toInt() > 0 : heat.isNull(), qPrintable(type));
-            QVERIFY2(found.isEmpty() || !found.last().startsWith(cls + ':') || before <= tons.toDouble(), qPrintable(type));
-            found << cls + QStringLiteral(": ") + type;
-            before = tons.toDouble();
-            Press(window, QStringLiteral("cmdNextWeapon"));
-            QCOMPARE(FirstFailure(window, {"lblName=" + type, "lblClass=" + cls, "lblWeight=" + QLocale().toString(tons.toDouble()),
-                                           "lblHeat=" + (energy ? heat.toString() : "N/A"), "lblWeaponCost=" + cost.toString()}), QString());
-            Press(window, QStringLiteral("cmdAdd"));
+        QTest::addColumn<bool>("weapon");
+        QTest::addColumn<int>("index");
+        for (const bool weapon : {true, false}) {
+            const QList<QVariantMap>& table = weapon ? weapons_ : ammo_;
+            for (int index = 0; index < table.size(); ++index)
+                QTest::addRow("%s", qPrintable(table[index]["Type"].toString())) << weapon << index;
         }
-        QCOMPARE(found, Weapons);
-        QCOMPARE(int(window.PayloadCount), int(found.size()));
-        VERIFY_PAYLOAD_IN_STEP(window);
-        QCoreApplication::processEvents();
-        QVERIFY(!window.findChild<QMessageBox*>(QStringLiteral("msgCatalogue")));
     }
 
-    // Each row added with the spinner at 3: three tons, or one and a half for half-ton rows.
-    void ammunition()
+    // Every rule the rest of the program relies on, on each row; then the row is browsed onto with
+    // Next, added, saved and read back.
+    void rules()
+    {
+        QFETCH(bool, weapon);
+        QFETCH(int, index);
+        const QList<QVariantMap>& table = weapon ? weapons_ : ammo_;
+        const QVariantMap& row = table[index];
+        const QString type = row["Type"].toString(), cls = row["Class"].toString();
+        QVERIFY(!type.isEmpty());
+        QVERIFY(type.size() <= 28);
+        // One run of rows per class.
+        if (index > 0 && table[index - 1]["Class"] != cls)
+            for (int before = 0; before < index; ++before) QVERIFY(table[before]["Class"] != cls);
+        frmMain window;
+        if (weapon) {
+            const double tons = row["Tons"].toDouble();
+            QVERIFY(WeaponClasses.contains(cls));
+            QVERIFY(!type.startsWith("Ammo"));
+            QVERIFY(!type.startsWith("Art"));
+            QCOMPARE(type.startsWith("LRM") || type.startsWith("SRM"), ArtemisLaunchers.contains(type));
+            QVERIFY(tons > 0);
+            QCOMPARE(std::fmod(tons * 2, 1.0), 0.0);
+            QVERIFY(row["Cost"].toLongLong() > 0);
+            QCOMPARE(row["Heat"].isNull(), cls != "Energy");
+            QVERIFY(row["Heat"].isNull() || row["Heat"].toInt() > 0);
+            if (index > 0 && table[index - 1]["Class"] == cls) QVERIFY(table[index - 1]["Tons"].toDouble() <= tons);
+            QVERIFY(!row["Damage"].toString().isEmpty());
+            int reach = 0;
+            for (const QString& field : RangeFields) {
+                if (row[field].isNull()) continue;
+                QVERIFY2(row[field].toInt() > reach, qPrintable(field));
+                reach = row[field].toInt();
+            }
+            const bool firesAmmo = QStringList{"Ballistic", "Missile", "Artillery"}.contains(cls) || type == "Vehicle Flamer";
+            const auto bins = std::count_if(ammo_.begin(), ammo_.end(), [&](const QVariantMap& a) { return FiredBy(a) == type; });
+            QCOMPARE(int(bins), !firesAmmo ? 0 : type.startsWith("LB ") ? 2 : 1);
+            Drive(window, {"weapon=" + type});
+            QCOMPARE(FirstFailure(window, {"lblName=" + type, "lblClass=" + cls, "lblWeight=" + QLocale().toString(tons),
+                                           "lblHeat=" + (row["Heat"].isNull() ? QStringLiteral("N/A") : row["Heat"].toString()),
+                                           "lblWeaponCost=" + row["Cost"].toString()}), QString());
+            Press(window, "cmdAdd");
+        } else {
+            const bool cargo = type == "Cargo";
+            const int fires = WeaponIndex(row);
+            QCOMPARE(cargo, index == ammo_.size() - 1);
+            QVERIFY(cargo || type.startsWith("Ammo-"));
+            QVERIFY(cargo || fires < weapons_.size());
+            // An "Energy" class would count the bin as energy weapon tonnage when it is removed.
+            QVERIFY(cls != "Energy");
+            if (!cargo && weapons_[fires]["Class"] != "Energy") QCOMPARE(cls, weapons_[fires]["Class"].toString());
+            QCOMPARE(row["ShotsPerTon"].toInt() > 0, !cargo);
+            QCOMPARE(row["Cost"].toInt() > 0, !cargo);
+            if (index > 0 && !cargo) QVERIFY(WeaponIndex(ammo_[index - 1]) <= fires);
+            Drive(window, {"cmdAddAmmo", "vsbAddTonnage=3", "ammo=" + type});
+            const bool halfTons = cargo || type == "Ammo-Machine Gun";
+            QCOMPARE(FirstFailure(window, {"lblAmmoType=" + type, "lblAmmoClass=" + cls, "lblAmmoShotsPerTon=" + row["ShotsPerTon"].toString(),
+                                           "lblAmmoCost=" + row["Cost"].toString(), halfTons ? "lblAddTonnage=1.5" : "lblAddTonnage=3"}), QString());
+            Press(window, "cmdAmmoAdd");
+        }
+        QCOMPARE(window.PayloadItems[1].Name, type);
+        QTemporaryDir dir;
+        window.WriteDesignFile(dir.filePath("row.edt"));
+        frmMain reopened;
+        reopened.ReadDesignFile(dir.filePath("row.edt"));
+        QVERIFY(reopened.PayloadItems[1] == window.PayloadItems[1]);
+        QCOMPARE(PayloadLines(reopened), PayloadLines(window));
+        VERIFY_PAYLOAD_IN_STEP(reopened);
+    }
+
+    void rowMenus()
     {
         frmMain window;
-        Drive(window, {"cmdAddAmmo", "vsbAddTonnage=3", "cmdAmmoPrevious"});
-        QStringList found;
-        for (QSqlQuery row = Built("SELECT Type, Class, ShotsPerTon, Cost FROM ISAmmo ORDER BY rowid"); row.next();) {
-            const QString type = row.value(0).toString(), cls = row.value(1).toString();
-            const QVariant shots = row.value(2), cost = row.value(3);
-            const bool cargo = type == QLatin1String("Cargo");
-            QVERIFY2(type.size() <= 28 && !cls.isEmpty() && shots.typeId() == QMetaType::LongLong && (shots.toInt() > 0) != cargo &&
-                         !cost.isNull() && (cargo || cost.toDouble() > 0), qPrintable(type));
-            found << type;
-            Press(window, QStringLiteral("cmdAmmoNext"));
-            const bool halfTons = cargo || type == QLatin1String("Ammo-Machine Gun");
-            QCOMPARE(FirstFailure(window, {"lblAmmoType=" + type, "lblAmmoClass=" + cls, "lblAmmoShotsPerTon=" + shots.toString(),
-                                           "lblAmmoCost=" + cost.toString(), halfTons ? "lblAddTonnage=1.5" : "lblAddTonnage=3"}), QString());
-            Press(window, QStringLiteral("cmdAmmoAdd"));
+        QCOMPARE(UseRowMenu(window, "fraAddWeapons").size(), weapons_.size());
+        QCOMPARE(UseRowMenu(window, "fraAddWeapons").filter("Artillery: "),
+                 QStringList({"Artillery: Arrow IV", "Artillery: Thumper", "Artillery: Sniper", "Artillery: Long Tom"}));
+        Press(window, "cmdAddAmmo");
+        const QStringList ammo = UseRowMenu(window, "fraAddAmmo");
+        QCOMPARE(ammo.size(), ammo_.size());
+        QCOMPARE(ammo.first(), QStringLiteral("Fuel: Ammo-Vehicle Flamer"));
+        QCOMPARE(ammo.filter("LB 20-X"), QStringList({"Ballistic: Ammo-LB 20-X AC", "Ballistic: Ammo-LB 20-X AC Cluster"}));
+        QCOMPARE(ammo.last(), QStringLiteral("Cargo: Cargo"));
+    }
+
+    // Steps "menu <frame>|<class>: <row>" right-click a label of the frame and choose from the menu
+    // that opens; "type <button>|<text>" types on a browser button; the rest as Drive takes them.
+    void finders_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("checks");
+        QTest::newRow("menu, weapon without heat") << QStringList{"menu fraAddWeapons|Ballistic: Ultra AC/10"}
+                                                   << QStringList{"lblName=Ultra AC/10", "lblHeat=N/A", "lblWeight=13",
+                                                                  "lblWeaponCost=320000", "PayloadCount=0", "lblCost=20,570"};
+        QTest::newRow("menu, half tons") << QStringList{"cmdAddAmmo", "vsbAddTonnage=5", "menu fraAddAmmo|Cargo: Cargo"}
+                                         << QStringList{"lblAmmoType=Cargo", "lblAddTonnage=2.5", "vsbAddTonnage.max=200"};
+        QTest::newRow("menu, whole tons again")
+            << QStringList{"cmdAddAmmo", "vsbAddTonnage=5", "menu fraAddAmmo|Cargo: Cargo", "menu fraAddAmmo|Artillery: Ammo-Long Tom"}
+            << QStringList{"lblAmmoType=Ammo-Long Tom", "lblAmmoShotsPerTon=5", "lblAddTonnage=5", "vsbAddTonnage.max=100"};
+        QTest::newRow("typed words") << QStringList{"type cmdNextWeapon|er m"} << QStringList{"lblName=ER Medium Laser"};
+        QTest::newRow("any letter case") << QStringList{"type cmdPreviousWeapon|INARC"} << QStringList{"lblName=iNarc Launcher", "lblHeat=N/A"};
+        QTest::newRow("after the current row") << QStringList{"type cmdNextWeapon|s"} << QStringList{"lblName=Small Pulse Laser"};
+        QTest::newRow("same letter again") << QStringList{"type cmdNextWeapon|mm"} << QStringList{"lblName=Medium Pulse Laser"};
+        QTest::newRow("no such name") << QStringList{"type cmdNextWeapon|zz"} << QStringList{"lblName=Small Laser", "lblHeat=1"};
+        QTest::newRow("space presses the button") << QStringList{"type cmdNextWeapon| "} << QStringList{"lblName=ER Small Laser"};
+        QTest::newRow("ammunition, half tons") << QStringList{"cmdAddAmmo", "vsbAddTonnage=3", "type cmdAmmoNext|ammo-mac"}
+                                               << QStringList{"lblAmmoType=Ammo-Machine Gun", "lblAddTonnage=1.5"};
+    }
+
+    void finders()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, checks);
+        frmMain window;
+        for (const QString& step : steps) {
+            const QStringList parts = step.section(u' ', 1).split(u'|');
+            if (step.startsWith("menu "))
+                QVERIFY2(UseRowMenu(window, parts[0], parts[1]).contains(parts[1]), qPrintable(step));
+            else if (step.startsWith("type "))
+                QTest::keyClicks(Control<QWidget>(window, parts[0]), parts[1]);
+            else
+                Drive(window, {step});
         }
-        QCOMPARE(found, Ammunition);
-        QCOMPARE(int(window.PayloadCount), int(found.size()));
-        VERIFY_PAYLOAD_IN_STEP(window);
+        QCOMPARE(FirstFailure(window, checks), QString());
+    }
+
+    void findersOnAnEmptyCatalogue()
+    {
+        TestCatalogue empty({}, {});
+        frmMain window;
+        empty.Attach(window);
+        QCOMPARE(UseRowMenu(window, "fraAddWeapons", "Energy: Small Laser"), QStringList());
+        QCOMPARE(UseRowMenu(window, "fraAddAmmo", "Cargo: Cargo"), QStringList());
+        QTest::keyClicks(window.cmdNextWeapon, "la");
+        QTest::keyClicks(window.cmdAmmoNext, "ca");
+        QCOMPARE(FirstFailure(window, {"lblName=", "lblAmmoType=", "PayloadCount=0"}), QString());
+        QCOMPARE(window.lblName->toolTip(), QString());
+    }
+
+    void weaponFigures_data()
+    {
+        QTest::addColumn<QString>("weapon");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("minimum range") << "PPC" << "Damage: 10\nRange in hexes: minimum 3, short 6, medium 12, long 18";
+        QTest::newRow("by range") << "Heavy Gauss Rifle" << "Damage: 25/20/10\nRange in hexes: minimum 4, short 6, medium 13, long 20";
+        QTest::newRow("cluster") << "LB 20-X AC" << "Damage: 20 (C)\nRange in hexes: minimum -, short 4, medium 8, long 12";
+        QTest::newRow("artillery") << "Long Tom" << "Damage: 25 (AE)\nRange in hexes: minimum -, short -, medium -, long 510";
+        QTest::newRow("no weapon") << "C3 Master Unit" << "Damage: -\nRange in hexes: minimum -, short -, medium -, long -";
+    }
+
+    void weaponFigures()
+    {
+        QFETCH(QString, weapon);
+        QFETCH(QString, tip);
+        frmMain window;
+        Drive(window, {"weapon=" + weapon});
+        QCOMPARE(window.lblName->toolTip(), tip);
     }
 
     void startsBesideAFaultyCatalogue()
@@ -168,9 +317,18 @@ private slots:
                      QStringList({QStringLiteral("The equipment catalogue could not be read, so no weapons, equipment, ammunition or cargo "
                                                  "can be added. The rest of the design can still be edited.  It looked for the file "
                                                  "\"ISWeapons.mdb\" in the folder \"%1\". %2").arg(folder, QString::fromLatin1(fault.reason)),
-                                  "shown", "items 0, mass 20, boxes 1"}));
+                                  "shown", "no row menu", "items 0, mass 20, boxes 1"}));
         }
     }
+
+private:
+    int WeaponIndex(const QVariantMap& ammo) const
+    {
+        const auto weapon = std::find_if(weapons_.begin(), weapons_.end(), [&](const QVariantMap& w) { return w["Type"] == FiredBy(ammo); });
+        return int(weapon - weapons_.begin());
+    }
+
+    QList<QVariantMap> weapons_, ammo_;
 };
 
 int main(int argc, char** argv)
