@@ -2,7 +2,7 @@
 -- combat vehicle can mount. The build turns this file into ISWeapons.mdb beside the program.
 --
 -- Rows are listed in the order the browsers show them: by class, then by size (lightest first;
--- weapons of one size in the order standard, extended range, pulse).
+-- of one size, the older or standard weapon first).
 -- Tons are in tons, Cost in C-bills (for ammunition and cargo: per ton).
 -- Heat is the heat a vehicle must sink: energy weapons only; everything else has none (NULL).
 -- Damage is printed as a record sheet prints it: "/Msl" per missile, "/Sht" per shot of a

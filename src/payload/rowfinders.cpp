@@ -2,7 +2,6 @@
 // by class, and type-ahead on the browser's Previous and Next buttons. Either moves the browser
 // as Next does, with the rule that follows a move, and changes nothing else.
 #include <QApplication>
-#include <algorithm>
 #include <QDateTime>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -12,6 +11,8 @@
 #include "app/frmMain.h"
 #include "payload/rowset.h"
 #include "payload/typeahead.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -71,7 +72,8 @@ void frmMain::ConnectRowFinders()
     }
 }
 
-// One submenu per class, in the order the classes first come; the rows in browsing order.
+// One submenu per class, in the order the classes first come; the rows in browsing order, the
+// current one ticked.
 void frmMain::ShowRowMenu(QGroupBox* frame, RowSet* rows, const char* menuName, const QPoint& at)
 {
     if (rows->isEmpty()) return;
@@ -85,6 +87,8 @@ void frmMain::ShowRowMenu(QGroupBox* frame, RowSet* rows, const char* menuName, 
         QMenu* sub = found != classes.end() ? *found : classes.emplace_back(menu->addMenu(cls));
         QString caption = rows->FieldTextAt(row, QStringLiteral("Type"));
         QAction* item = sub->addAction(caption.replace(u'&', QStringLiteral("&&")));
+        item->setCheckable(true);
+        item->setChecked(row == rows->currentIndex());
         connect(item, &QAction::triggered, this, [this, rows, row] { BrowseToRow(rows, row); });
     }
     menu->popup(frame->mapToGlobal(at));
