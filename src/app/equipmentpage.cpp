@@ -64,14 +64,13 @@ QWidget* frmMain::CreateEquipmentPage()
     optLocationGroup = new QButtonGroup(fraAddWeapons);
     optLocationGroup->setObjectName(QStringLiteral("optLocation"));
     auto* locations = new QHBoxLayout;
-    static const char* const locationCaptions[] = {"Front", "Rear", "Right", "Left", "Turret"};
-    for (int i = 0; i < 5; ++i) {
-        optLocation[i] = new QRadioButton(QString::fromLatin1(locationCaptions[i]), fraAddWeapons);
+    for (int i = 0; i < int(optLocation.size()); ++i) {
+        optLocation[i] = new QRadioButton(QString::fromLatin1(MountingOptions[i].word), fraAddWeapons);
         optLocation[i]->setObjectName(QStringLiteral("optLocation_%1").arg(i));
         optLocationGroup->addButton(optLocation[i], i);
         locations->addWidget(optLocation[i]);
     }
-    optLocation[0]->setChecked(true);
+    optLocation[int(Mounting::Front)]->setChecked(true);
     weapons->addLayout(locations, 5, 0, 1, 4);
     auto* weaponButtons = new QHBoxLayout;
     cmdPreviousWeapon = MakeButton("cmdPreviousWeapon", "&<- Previous", fraAddWeapons);

@@ -7,6 +7,7 @@
 #include "app/currency.h"
 #include "app/int16.h"
 #include "payload/payloaditem.h"
+#include "rules/options.h"
 
 class QAction;
 class QButtonGroup;
@@ -173,10 +174,10 @@ public:
     QGroupBox* Frame4 = nullptr;
     QLineEdit* txtVehicleName = nullptr;
     QGroupBox* Frame1 = nullptr;
-    std::array<QRadioButton*, 4> optMotiveType{};
+    std::array<QRadioButton*, std::size(MotiveOptions)> optMotiveType{};
     QButtonGroup* optMotiveTypeGroup = nullptr;
     QGroupBox* Frame2 = nullptr;
-    std::array<QRadioButton*, 3> optEngineType{};
+    std::array<QRadioButton*, std::size(EngineOptions)> optEngineType{};
     QButtonGroup* optEngineTypeGroup = nullptr;
     QLabel* lblMass = nullptr;
     QScrollBar* vsbMass = nullptr;
@@ -230,7 +231,7 @@ public:
     QLabel* lblWeight = nullptr;
     QLabel* lblHeat = nullptr;
     QLabel* lblWeaponCost = nullptr;
-    std::array<QRadioButton*, 5> optLocation{};
+    std::array<QRadioButton*, MountingButtonCount()> optLocation{};
     QButtonGroup* optLocationGroup = nullptr;
     QPushButton* cmdPreviousWeapon = nullptr;
     QPushButton* cmdNextWeapon = nullptr;

@@ -21,15 +21,15 @@ QGroupBox* MakeFrame(const QString& name, const QString& caption, QWidget* paren
     return frame;
 }
 
-template <std::size_t N>
-QButtonGroup* MakeOptionRow(QGroupBox* frame, const QString& name, const char* const (&captions)[N],
+template <class Option, std::size_t N>
+QButtonGroup* MakeOptionRow(QGroupBox* frame, const QString& name, const Option (&options)[N],
                             const QString& toolTip, std::array<QRadioButton*, N>& buttons)
 {
     auto* group = new QButtonGroup(frame);
     group->setObjectName(name);
     auto* row = new QHBoxLayout(frame);
     for (std::size_t i = 0; i < N; ++i) {
-        buttons[i] = new QRadioButton(QString::fromLatin1(captions[i]), frame);
+        buttons[i] = new QRadioButton(QString::fromLatin1(options[i].caption), frame);
         buttons[i]->setObjectName(name + QLatin1Char('_') + QString::number(i));
         buttons[i]->setToolTip(toolTip);
         group->addButton(buttons[i], int(i));
@@ -56,14 +56,12 @@ void frmMain::CreateGeneralFrame()
     grid->addWidget(txtVehicleName, 0, 1, 1, 4);
 
     Frame1 = MakeFrame(QStringLiteral("Frame1"), QStringLiteral("Movement Type"), Frame4);
-    static const char* const motiveCaptions[] = {"Hover", "Tracked", "Wheeled", "VTOL"};
-    optMotiveTypeGroup = MakeOptionRow(Frame1, QStringLiteral("optMotiveType"), motiveCaptions,
+    optMotiveTypeGroup = MakeOptionRow(Frame1, QStringLiteral("optMotiveType"), MotiveOptions,
                                        QStringLiteral("Select Movement Type"), optMotiveType);
     grid->addWidget(Frame1, 1, 0, 1, 5);
 
     Frame2 = MakeFrame(QStringLiteral("Frame2"), QStringLiteral("Engine Type"), Frame4);
-    static const char* const engineCaptions[] = {"I.C.E.", "Fusion", "Fusion XL"};
-    optEngineTypeGroup = MakeOptionRow(Frame2, QStringLiteral("optEngineType"), engineCaptions,
+    optEngineTypeGroup = MakeOptionRow(Frame2, QStringLiteral("optEngineType"), EngineOptions,
                                        QStringLiteral("Select Engine Type"), optEngineType);
     grid->addWidget(Frame2, 2, 0, 1, 5);
 

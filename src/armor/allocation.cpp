@@ -22,6 +22,12 @@ constexpr AllocationShares Shares[] = {
 
 }  // namespace
 
+AllocationCase AllocationCaseOf(bool rotor, bool turretFitted)
+{
+    if (rotor) return AllocationCase::VTOL;
+    return turretFitted ? AllocationCase::TurretFitted : AllocationCase::NoTurret;
+}
+
 ArmorAllocation AllocateArmor(int points, AllocationCase which)
 {
     const AllocationShares& shares = Shares[int(which)];

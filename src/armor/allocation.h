@@ -12,5 +12,7 @@ struct ArmorAllocation {
 
 enum class AllocationCase { VTOL = 0, TurretFitted = 1, NoTurret = 2 };
 
+// The rotor case comes first: a vehicle with a rotor has no turret.
+AllocationCase AllocationCaseOf(bool rotor, bool turretFitted);
 // Spreads `points` over the locations by the fixed shares of the case.
 ArmorAllocation AllocateArmor(int points, AllocationCase which);

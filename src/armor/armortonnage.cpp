@@ -7,19 +7,13 @@
 #include "app/frmMain.h"
 #include "app/numbertext.h"
 #include "armor/ferrofibrous.h"
-
-namespace {
-constexpr int FerroFibrousSlots = 2;
-}
+#include "rules/ruletables.h"
 
 void frmMain::vsbArmorTonnage_Change()
 {
-    ArmorTonnage = Currency::fromUnits(std::int64_t(vsbArmorTonnage->value()) * Currency::Scale / 2);
+    ArmorTonnage = ArmorTonnageOf(vsbArmorTonnage->value());
     SetLabelText(lblArmorTonnage, FixedText(ArmorTonnage, 1));
-    if (chkFerroFibrous->isChecked())
-        TotalArmorPoints = FerroFibrousPoints(ArmorTonnage);
-    else
-        TotalArmorPoints = StandardArmorPoints(ArmorTonnage);
+    TotalArmorPoints = ArmorPoints(ArmorTonnage, chkFerroFibrous->isChecked());
     SetLabelText(lblTotalArmorPoints, FixedText(int(TotalArmorPoints.toInt16()), 0));
     UpdateDesign();
 }
@@ -28,10 +22,10 @@ void frmMain::chkFerroFibrous_Click()
 {
     vsbArmorTonnage_Change();
     if (chkFerroFibrous->isChecked()) {
-        ItemsUsed += FerroFibrousSlots;
+        ItemsUsed += rules::FerroFibrousSlots;
         ArmorTypeName = QStringLiteral("Ferro Fibrous");
     } else {
-        ItemsUsed -= FerroFibrousSlots;
+        ItemsUsed -= rules::FerroFibrousSlots;
         ArmorTypeName = QStringLiteral("Standard");
     }
     UpdateDesign();

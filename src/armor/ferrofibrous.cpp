@@ -1,15 +1,13 @@
 #include "armor/ferrofibrous.h"
 
 #include "app/int16.h"
+#include "rules/ruletables.h"
 
-namespace {
-constexpr int StandardPointsPerTon = 16;
-constexpr double FerroFibrousFactor = 1.12;
-}  // namespace
+using rules::FerroFibrousFactor;
 
 Currency StandardArmorPoints(Currency tons)
 {
-    return tons * StandardPointsPerTon;
+    return tons * rules::StandardArmorPointsPerTon;
 }
 
 Currency FerroFibrousPoints(Currency tons)
@@ -20,4 +18,14 @@ Currency FerroFibrousPoints(Currency tons)
     if (digit >= 1 && digit <= 5) n -= digit;
     if (digit >= 6 && digit <= 9) n += 10 - digit;
     return Currency(n / 10);
+}
+
+Currency ArmorPoints(Currency tons, bool ferroFibrous)
+{
+    return ferroFibrous ? FerroFibrousPoints(tons) : StandardArmorPoints(tons);
+}
+
+Currency ArmorTonnageOf(int halfTons)
+{
+    return Currency::fromUnits(std::int64_t(halfTons) * Currency::Scale / 2);
 }

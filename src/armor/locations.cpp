@@ -7,7 +7,6 @@
 #include "app/frmMain.h"
 #include "app/numbertext.h"
 #include "armor/allocation.h"
-#include "rules/ruletables.h"
 
 void frmMain::vsbFrontArmor_Change()
 {
@@ -42,12 +41,9 @@ void frmMain::vsbTurretArmor_Change()
 void frmMain::cmdAllocateArmor_Click()
 {
     const int points = TotalArmorPoints.toInt16();
-    AllocationCase which = AllocationCase::NoTurret;
-    if (MotiveType == rules::VTOL)
-        which = AllocationCase::VTOL;
-    else if (chkTurret->isChecked())
-        which = AllocationCase::TurretFitted;
-    const ArmorAllocation allocation = AllocateArmor(points, which);
+    const MotiveOption* motive = MotiveOptionAt(MotiveType);
+    const ArmorAllocation allocation =
+        AllocateArmor(points, AllocationCaseOf(motive && !motive->turret, chkTurret->isChecked()));
     vsbTurretArmor->setValue(allocation.turret);
     vsbFrontArmor->setValue(allocation.front);
     vsbRightArmor->setValue(allocation.right);

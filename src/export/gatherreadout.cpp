@@ -59,8 +59,8 @@ ReadoutDesign GatherReadout(const frmMain& w)
     ReadoutDesign d;
     d.name = w.txtVehicleName->text();
     d.mass = w.Mass;
-    d.motive = ChosenIndex(w.optMotiveType);
-    d.engine = ChosenIndex(w.optEngineType);
+    d.motive = MotiveOf(ChosenIndex(w.optMotiveType));
+    d.engine = EngineOf(ChosenIndex(w.optEngineType));
     d.engineRating = w.EngineRating;
     d.engineTonnage = w.EngineTonnage;
     d.cruiseMP = CaptionNumber(w.lblCruise);

@@ -2,7 +2,6 @@
 // rating's cell, nothing after the time of export.
 #include "export/readoutforms.h"
 #include "export/readoutstyle.h"
-#include "export/readoutwords.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -26,7 +25,7 @@ void Head(LineSink& out, const ReadoutDesign& design)
 void EngineCell(LineSink& out, const ReadoutDesign& design)
 {
     out.Write(u"<TD ALIGN=CENTER>"_s + WholeText(design.engineRating));
-    if (const char* end = Chosen(EngineCellEnds, design.engine)) out.Line(QLatin1String(end));
+    if (design.engine) out.Line(QLatin1String(OptionOf(*design.engine).readoutCellEnd));
 }
 
 void NoNavigation(LineSink&, const ReadoutDesign&) {}

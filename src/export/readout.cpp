@@ -5,7 +5,6 @@
 #include "export/linesink.h"
 #include "export/readoutforms.h"
 #include "export/readoutstyle.h"
-#include "export/readoutwords.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -25,11 +24,9 @@ const StyleParts& PartsOf(ReadoutStyle style)
 void Summary(LineSink& out, const ReadoutDesign& d)
 {
     out.Line(u"<B>Mass: </B>"_s + WholeText(d.mass) + u"<BR>"_s);
-    if (const char* motive = Chosen(MotiveNames, d.motive))
-        out.Line(u"<B>Movement Type: </B>"_s + QLatin1String(motive) + u"<BR>"_s);
+    if (d.motive) out.Line(u"<B>Movement Type: </B>"_s + QLatin1String(OptionOf(*d.motive).caption) + u"<BR>"_s);
     out.Line(u"<B>Power Plant: </B>"_s + WholeText(d.engineRating) + u"<BR>"_s);
-    if (const char* engine = Chosen(EngineNames, d.engine))
-        out.Line(u"<B>Engine Type: </B>"_s + QLatin1String(engine) + u"<BR>"_s);
+    if (d.engine) out.Line(u"<B>Engine Type: </B>"_s + QLatin1String(OptionOf(*d.engine).caption) + u"<BR>"_s);
     out.Line(u"<B>Cruise Speed: </B>"_s + OneDecimalText(d.cruiseMP * KilometresPerHourPerMP) + u" km/h<BR>"_s);
     out.Line(u"<B>Flank Speed: </B>"_s + WholeText(d.flankMP * KilometresPerHourPerMP) + u" km/h<BR>"_s);
     out.Line(u"<B>Armor: </B>"_s + d.armorTypeName + (d.caseFitted ? u" with CASE<BR>"_s : u"<BR>"_s));
@@ -73,8 +70,7 @@ void TypeLines(LineSink& out, const ReadoutDesign& d)
 {
     out.Line(u"Type: <B>"_s + d.name + u"</B><BR>"_s);
     out.Line(u"Technology Base: Inner Sphere Level 2<BR>"_s);
-    if (const char* motive = Chosen(MotiveNames, d.motive))
-        out.Line(u"Movement Type: "_s + QLatin1String(motive) + u"<BR>"_s);
+    if (d.motive) out.Line(u"Movement Type: "_s + QLatin1String(OptionOf(*d.motive).caption) + u"<BR>"_s);
     out.Line(u"Tonnage: "_s + WholeText(d.mass) + u"<BR>"_s);
     out.Line(u"<BR>"_s);
     out.Line(u"</Center>"_s);
@@ -193,9 +189,10 @@ void ArmorRows(LineSink& out, const ReadoutDesign& d)
     // A vehicle with neither rotor nor turret leaves this last row open.
     out.Line(u"<TR>"_s);
     out.Line(u"<TD></TD>"_s);
-    const bool vtol = d.motive == VTOLMotive;
-    if (vtol || d.turretFitted) {
-        out.Line(vtol ? u"<TD><B>Rotor:</B></TD>"_s : u"<TD><B>Turret:</B></TD>"_s);
+    // A vehicle that can have no turret shows its rotor there.
+    const MotiveOption& motive = OptionOf(d.motive.value_or(Motive::Hover));
+    if (!motive.turret || d.turretFitted) {
+        out.Line(u"<TD><B>"_s + QLatin1String(motive.turretCaption) + u"</B></TD>"_s);
         out.Line(structureCell);
         out.Line(u"<TD ALIGN=CENTER>"_s + WholeText(d.turretArmor) + u"</TD>"_s);
         out.Line(u"</TR>"_s);

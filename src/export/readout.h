@@ -8,12 +8,9 @@
 #include <optional>
 
 #include "app/currency.h"
+#include "rules/options.h"
 
 enum class ReadoutStyle { Plain, Site };
-
-// The movement and engine type as the chosen option index; no option chosen is -1.
-enum ReadoutMotive { NoMotive = -1, HoverMotive, TrackedMotive, WheeledMotive, VTOLMotive };
-enum ReadoutEngine { NoEngine = -1, ICEEngine, FusionEngine, FusionXLEngine };
 
 struct ReadoutItem {
     QString name{};
@@ -27,8 +24,8 @@ struct ReadoutItem {
 struct ReadoutDesign {
     QString name{};
     int mass = 0;
-    int motive = NoMotive;
-    int engine = NoEngine;
+    std::optional<Motive> motive{};  // none when no option is chosen
+    std::optional<Engine> engine{};
     int engineRating = 0;
     Currency engineTonnage{};
     // The movement points as the speed labels show them.

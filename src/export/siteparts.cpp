@@ -2,7 +2,6 @@
 // the engine type on a line of its own, and the site's navigation table at the foot.
 #include "export/readoutforms.h"
 #include "export/readoutstyle.h"
-#include "export/readoutwords.h"
 #include "export/sitelinks.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -32,7 +31,7 @@ void Head(LineSink& out, const ReadoutDesign& design)
 void EngineCell(LineSink& out, const ReadoutDesign& design)
 {
     out.Line(u"<TD ALIGN=CENTER>"_s + WholeText(design.engineRating));
-    if (const char* end = Chosen(EngineCellEnds, design.engine)) out.Line(QLatin1String(end));
+    if (design.engine) out.Line(QLatin1String(OptionOf(*design.engine).readoutCellEnd));
 }
 
 // An absolute link: the address quoted between the text before and after it.

@@ -16,10 +16,12 @@ struct LineText {
 struct PageText {
     QPlainTextEdit* frmMain::*box;
 };
-// The index of the chosen button of an option group, kept in a variable as well.
+// The chosen option of an option group, kept in a variable as well: its file value, which is
+// its button's index.
 struct Choice {
     Int16 frmMain::*variable;
     std::span<QRadioButton* const> (*buttons)(const frmMain&);
+    bool (*known)(int fileValue);
 };
 // A spinner's value, kept in a variable as well where the design has one.
 struct Spinner {
@@ -35,8 +37,10 @@ using InputValue = std::variant<LineText, PageText, Choice, Spinner, Box>;
 
 inline constexpr InputValue InputValues[] = {
     LineText{&frmMain::txtVehicleName},
-    Choice{&frmMain::MotiveType, [](const frmMain& w) { return std::span<QRadioButton* const>(w.optMotiveType); }},
-    Choice{&frmMain::EngineType, [](const frmMain& w) { return std::span<QRadioButton* const>(w.optEngineType); }},
+    Choice{&frmMain::MotiveType, [](const frmMain& w) { return std::span<QRadioButton* const>(w.optMotiveType); },
+           [](int fileValue) { return MotiveOptionAt(fileValue) != nullptr; }},
+    Choice{&frmMain::EngineType, [](const frmMain& w) { return std::span<QRadioButton* const>(w.optEngineType); },
+           [](int fileValue) { return EngineOptionAt(fileValue) != nullptr; }},
     Spinner{&frmMain::vsbMass, &frmMain::Mass},
     Spinner{&frmMain::vsbCruise, &frmMain::CruiseMP},
     Spinner{&frmMain::vsbHeatSinks, &frmMain::HeatSinks},

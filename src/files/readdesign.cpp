@@ -57,7 +57,7 @@ bool ApplyInput(frmMain& w, const InputValue& input, FileValues& values)
                           [&](const Choice& v) {
                               Int16 index;
                               const std::span<QRadioButton* const> buttons = v.buttons(w);
-                              if (!ReadField(values, index) || index < 0 || index >= int(buttons.size())) return false;
+                              if (!ReadField(values, index) || !v.known(index)) return false;
                               w.*v.variable = index;
                               buttons[index]->setChecked(true);
                               return true;

@@ -36,7 +36,7 @@ void frmMain::cmdAmmoAdd_Click()
     CurrentItem.Heat = 0;
     CurrentItem.Tons = AmmoTons(vsbAddTonnage);
     CurrentItem.Cost = Currency::fromDouble(*costPerTon * CurrentItem.Tons.toDouble());
-    CurrentItem.Location = QStringLiteral("Body");
+    CurrentItem.Location = LocationWord(Mounting::Body);
     CountIntoPayload(*this, CurrentItem);
     AppendPayloadItem();
     UpdateDesign();

@@ -6,11 +6,9 @@
 #include "payload/artemis.h"
 #include "payload/payloadnotice.h"
 #include "payload/payloadtotals.h"
+#include "rules/ruletables.h"
 
 namespace {
-
-const Currency ArtemisTons = 1;
-const Currency ArtemisPrice = 100000;
 
 PayloadItem ArtemisLine(const ArtemisFamily& family, const QString& location)
 {
@@ -18,9 +16,9 @@ PayloadItem ArtemisLine(const ArtemisFamily& family, const QString& location)
     line.Class = QStringLiteral("Electronics");
     line.Name = family.lineName;
     line.Heat = 0;
-    line.Tons = ArtemisTons;
+    line.Tons = rules::ArtemisTons;
     line.Location = location;
-    line.Cost = ArtemisPrice;
+    line.Cost = rules::ArtemisPrice;
     return line;
 }
 

@@ -2,20 +2,16 @@
 #include <QCheckBox>
 
 #include "app/frmMain.h"
-
-namespace {
-const Currency CASEWeight = Currency::fromUnits(Currency::Scale / 2);
-const Currency CASEPrice = 50000;
-}  // namespace
+#include "rules/ruletables.h"
 
 void frmMain::chkCASE_Click()
 {
     if (chkCASE->isChecked()) {
-        CASETonnage = CASEWeight;
-        PayloadCost += CASEPrice;
+        CASETonnage = rules::CASETons;
+        PayloadCost += rules::CASEPrice;
     } else {
         CASETonnage = 0;
-        PayloadCost -= CASEPrice;
+        PayloadCost -= rules::CASEPrice;
     }
     UpdateDesign();
 }

@@ -11,9 +11,6 @@
 
 namespace {
 
-// The location of each button of optLocation, in index order.
-constexpr const char* LocationTexts[] = {"Front", "Rear", "Right", "Left", "Turret"};
-
 // An empty heat counts as none.
 Int16 HeatOf(const QVariant& heat)
 {
@@ -30,9 +27,10 @@ Currency AmountOf(const QVariant& value)
 // goes where the first chosen location button says.
 QString MountingLocation(const frmMain& w, const PayloadItem& item)
 {
-    if (item.Class == QLatin1String("Electronics") && item.Name != QLatin1String("TAG")) return QStringLiteral("Body");
-    for (std::size_t i = 0; i < std::size(LocationTexts); ++i)
-        if (w.optLocation[i]->isChecked()) return QString::fromLatin1(LocationTexts[i]);
+    if (item.Class == QLatin1String("Electronics") && item.Name != QLatin1String("TAG"))
+        return LocationWord(Mounting::Body);
+    for (std::size_t i = 0; i < w.optLocation.size(); ++i)
+        if (w.optLocation[i]->isChecked()) return LocationWord(MountingOptions[i].mounting);
     return QString();
 }
 

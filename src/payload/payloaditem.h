@@ -1,9 +1,11 @@
 #pragma once
 // One mounted item of the payload, in the field order the design file stores.
+#include <QLatin1StringView>
 #include <QString>
 
 #include "app/currency.h"
 #include "app/int16.h"
+#include "rules/options.h"
 
 struct PayloadItem {
     QString Class;
@@ -17,6 +19,12 @@ struct PayloadItem {
     bool isEmpty() const { return Name.isEmpty(); }
     bool operator==(const PayloadItem&) const = default;
 };
+
+// The word a record's `Location` holds for a mounting location.
+inline QLatin1StringView LocationWord(Mounting mounting)
+{
+    return QLatin1StringView(OptionOf(mounting).word);
+}
 
 // Records 1..100 hold the items; record 0 stays empty.
 constexpr int PayloadCapacity = 100;

@@ -12,7 +12,7 @@ void CountAmounts(frmMain& w, const PayloadItem& item, int sign)
     const Currency cost = w.PayloadCost + item.Cost * sign;
     const Int16 heat = w.PayloadHeat + item.Heat * sign;
     const bool energy = item.Class == QLatin1String("Energy");
-    const bool turret = item.Location == QLatin1String("Turret");
+    const bool turret = item.Location == LocationWord(Mounting::Turret);
     const Currency energyTonnage = energy ? w.EnergyWeaponTonnage + item.Tons * sign : w.EnergyWeaponTonnage;
     const Currency turretTonnage = turret ? w.TurretWeaponTonnage + item.Tons * sign : w.TurretWeaponTonnage;
     w.PayloadTonnage = tonnage;

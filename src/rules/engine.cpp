@@ -7,21 +7,21 @@
 #include "app/controls.h"
 #include "app/frmMain.h"
 #include "app/numbertext.h"
-#include "rules/engineweight.h"
+#include "rules/drive.h"
 #include "rules/ruletables.h"
 
 void frmMain::CalcEngine()
 {
-    EngineRating = EngineRatingFor(CruiseMP, Mass, SuspensionFactor);
+    EngineRating = rules::EngineRatingFor(CruiseMP, Mass, SuspensionFactor);
     while (EngineRating > rules::HighestEngineRating && vsbCruise->value() > vsbCruise->minimum())
         vsbCruise->setValue(vsbCruise->value() - 1);
     SetLabelText(lblEngineSize, FixedText(int(EngineRating), 0));
     EngineTonnage = CalcEngineWeight(EngineRating);
-    if (optMotiveType[rules::Hover]->isChecked()) {
-        const Currency minimum = Currency::fromDouble(int(Mass) * rules::HoverEngineShare);
+    if (optMotiveType[int(Motive::Hover)]->isChecked()) {
+        const Currency minimum = rules::HoverEngineMinimum(Mass);
         while (EngineTonnage < minimum && vsbCruise->value() < vsbCruise->maximum())
             vsbCruise->setValue(vsbCruise->value() + 1);
-        EngineRating = EngineRatingFor(CruiseMP, Mass, SuspensionFactor);
+        EngineRating = rules::EngineRatingFor(CruiseMP, Mass, SuspensionFactor);
         while (EngineRating > rules::HighestEngineRating && vsbCruise->value() > vsbCruise->minimum())
             vsbCruise->setValue(vsbCruise->value() - 1);
         EngineTonnage = CalcEngineWeight(EngineRating);
@@ -31,5 +31,6 @@ void frmMain::CalcEngine()
 
 Currency frmMain::CalcEngineWeight(Int16 rating) const
 {
-    return EngineWeight(rating, EngineType);
+    const EngineOption* engine = EngineOptionAt(EngineType);
+    return engine ? rules::EngineWeight(rating, engine->engine) : Currency(0);
 }

@@ -7,22 +7,15 @@
 #include "app/controls.h"
 #include "app/frmMain.h"
 #include "app/numbertext.h"
+#include "rules/budgets.h"
 
 void frmMain::CalcHeatSinks()
 {
-    const Int16 count = vsbHeatSinks->value();
-    if (EngineType == 0) {
-        HeatSinksRequired = PayloadHeat;
-        HeatSinkTonnage = count;
-    } else if (EngineType == 1 || EngineType == 2) {
-        if (PayloadHeat <= FreeHeatSinks) {
-            HeatSinksRequired = FreeHeatSinks;
-            HeatSinkTonnage = count - HeatSinksRequired;
-        } else {
-            HeatSinksRequired = PayloadHeat;
-            HeatSinkTonnage = count - FreeHeatSinks;
-        }
-    }
+    const EngineOption* engine = EngineOptionAt(EngineType);
+    if (!engine) return;
+    const rules::HeatSinkNeed need = rules::HeatSinkNeeds(engine->engine, PayloadHeat, vsbHeatSinks->value());
+    HeatSinksRequired = need.required;
+    HeatSinkTonnage = need.tonnage;
 }
 
 void frmMain::UpdateHeatSinks()

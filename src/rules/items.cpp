@@ -5,32 +5,45 @@
 #include "app/controls.h"
 #include "app/frmMain.h"
 #include "app/numbertext.h"
-#include "rules/items.h"
+#include "rules/budgets.h"
 
 void frmMain::CalcItems()
 {
     ItemLimit = CalcItemLimit(Mass);
     SetLabelText(lblItemLimit, FixedText(int(ItemLimit), 0));
-    ItemsFree = ItemLimit - ItemsUsed - EngineSlots;
+    ItemsFree = rules::ItemsFree(ItemLimit, ItemsUsed, EngineSlots);
     SetLabelText(lblItemsFree, FixedText(int(ItemsFree), 0));
     SetWarningColour(lblItemsFree, ItemsFree < 0);
 }
 
 void frmMain::CalcArmorPoints()
 {
-    ArmorPointsUsed = Int16(vsbFrontArmor->value()) + vsbLeftArmor->value() + vsbRightArmor->value() +
-                      vsbRearArmor->value() + vsbTurretArmor->value();
-    ArmorPointsRemaining = (TotalArmorPoints - Currency(ArmorPointsUsed)).toInt16();
-    SetWarningColour(lblArmorPointsRemaining, Currency(ArmorPointsUsed) > TotalArmorPoints);
+    const rules::ArmorPointsBalance points =
+        rules::BalanceArmorPoints({vsbFrontArmor->value(), vsbLeftArmor->value(), vsbRightArmor->value(),
+                                   vsbRearArmor->value(), vsbTurretArmor->value()},
+                                  TotalArmorPoints);
+    ArmorPointsUsed = points.used;
+    ArmorPointsRemaining = points.remaining;
+    SetWarningColour(lblArmorPointsRemaining, points.over);
     SetLabelText(lblArmorPointsUsed, PlainDigits(ArmorPointsUsed));
     SetLabelText(lblArmorPointsRemaining, PlainDigits(ArmorPointsRemaining));
 }
 
 void frmMain::CalcTonnage()
 {
-    TonnageUsed = EngineTonnage + ControlTonnage + LiftTonnage + StructureTonnage + ArmorTonnage + TurretTonnage +
-                  PayloadTonnage + Currency(HeatSinkTonnage) + PowerAmpTonnage + CASETonnage;
-    TonnageRemaining = Currency(Mass) - TonnageUsed;
+    const rules::TonnageBalance tonnage = rules::BalanceTonnage({.mass = Mass,
+                                                                 .engine = EngineTonnage,
+                                                                 .control = ControlTonnage,
+                                                                 .lift = LiftTonnage,
+                                                                 .structure = StructureTonnage,
+                                                                 .armor = ArmorTonnage,
+                                                                 .turret = TurretTonnage,
+                                                                 .payload = PayloadTonnage,
+                                                                 .heatSinks = HeatSinkTonnage,
+                                                                 .powerAmps = PowerAmpTonnage,
+                                                                 .caseWeight = CASETonnage});
+    TonnageUsed = tonnage.used;
+    TonnageRemaining = tonnage.remaining;
     SetLabelText(lblTonnageRemaining, FixedText(TonnageRemaining, 1));
-    SetWarningColour(lblTonnageRemaining, TonnageUsed > Currency(Mass));
+    SetWarningColour(lblTonnageRemaining, tonnage.over);
 }

@@ -6,42 +6,43 @@
 #include "app/controls.h"
 #include "app/frmMain.h"
 #include "app/numbertext.h"
-#include "rules/ruletables.h"
+#include "rules/options.h"
 
 void frmMain::optMotiveType_Click(int index)
 {
-    if (index >= rules::Hover && index <= rules::Wheeled) {
-        const rules::MotiveRule& rule = rules::MotiveRules[index];
-        vsbMass->setMaximum(rule.highestMass);
-        if (rule.groundVehicle) {
+    const MotiveOption* motive = MotiveOptionAt(index);
+    if (motive && motive->turret) {
+        vsbMass->setMaximum(motive->highestMass);
+        if (!motive->liftEquipment) {
             LiftTonnage = Currency(0);
             SetLabelText(lblLiftEquipment, FixedText(LiftTonnage, 1));
         }
         MotiveType = index;
-        lblTurret->setText(QStringLiteral("Turret:"));
+        lblTurret->setText(QString::fromLatin1(motive->turretCaption));
         chkTurret_Click();
         chkTurret->setEnabled(true);
-        vsbTurretArmor->setMaximum(rules::HighestTurretArmor);
-    } else if (index == rules::VTOL) {
-        vsbMass->setMaximum(rules::MotiveRules[rules::VTOL].highestMass);
+        vsbTurretArmor->setMaximum(motive->highestTurretArmor);
+    } else if (motive) {
+        // No turret: the turret location serves as the rotor.
+        vsbMass->setMaximum(motive->highestMass);
         MotiveType = index;
         chkTurret->setChecked(false);
         chkTurret->setEnabled(false);
         vsbTurretArmor->setEnabled(true);
         lblTurretArmor->setEnabled(true);
         lblTurret->setEnabled(true);
-        lblTurret->setText(QStringLiteral("Rotor:"));
-        vsbTurretArmor->setMaximum(rules::HighestRotorArmor);
+        lblTurret->setText(QString::fromLatin1(motive->turretCaption));
+        vsbTurretArmor->setMaximum(motive->highestTurretArmor);
     }
     UpdateDesign();
 }
 
 void frmMain::optEngineType_Click(int index)
 {
-    if (index >= 0 && index < int(std::size(rules::EngineRules))) {
+    if (const EngineOption* engine = EngineOptionAt(index)) {
         EngineType = index;
-        EngineSlots = rules::EngineRules[index].itemSlots;
-        FreeHeatSinks = rules::EngineRules[index].freeHeatSinks;
+        EngineSlots = engine->itemSlots;
+        FreeHeatSinks = engine->freeHeatSinks;
     }
     UpdateDesign();
 }

@@ -5,6 +5,7 @@
 // which is its button's index; and its figures in the construction rules.
 #include <cstddef>
 #include <iterator>
+#include <optional>
 
 enum class Motive { Hover, Tracked, Wheeled, VTOL };
 
@@ -16,15 +17,16 @@ struct MotiveOption {
     bool liftEquipment;         // hovercraft and VTOLs carry lift equipment
     int costDivisor;            // cost factor 1 + mass / divisor
     int liftPricePerTon;
-    int highestTurretArmor;     // on the turret location, which is the rotor of a VTOL
+    bool turret;                // can carry a turret; a VTOL's turret location is its rotor
+    int highestTurretArmor;     // on the turret location
     const char* turretCaption;  // the caption of that location
 };
 
 inline constexpr MotiveOption MotiveOptions[] = {
-    {Motive::Hover, 0, "Hover", 50, true, 50, 20000, 2000, "Turret:"},
-    {Motive::Tracked, 1, "Tracked", 100, false, 100, 20000, 2000, "Turret:"},
-    {Motive::Wheeled, 2, "Wheeled", 80, false, 200, 20000, 2000, "Turret:"},
-    {Motive::VTOL, 3, "VTOL", 30, true, 30, 40000, 2, "Rotor:"},
+    {Motive::Hover, 0, "Hover", 50, true, 50, 20000, true, 2000, "Turret:"},
+    {Motive::Tracked, 1, "Tracked", 100, false, 100, 20000, true, 2000, "Turret:"},
+    {Motive::Wheeled, 2, "Wheeled", 80, false, 200, 20000, true, 2000, "Turret:"},
+    {Motive::VTOL, 3, "VTOL", 30, true, 30, 40000, false, 2, "Rotor:"},
 };
 
 enum class Engine { ICE, Fusion, FusionXL };
@@ -87,6 +89,18 @@ constexpr const MotiveOption* MotiveOptionAt(int fileValue)
 constexpr const EngineOption* EngineOptionAt(int fileValue)
 {
     return fileValue >= 0 && fileValue < int(std::size(EngineOptions)) ? &EngineOptions[fileValue] : nullptr;
+}
+
+// The option of a design file value; none for a value with no option.
+constexpr std::optional<Motive> MotiveOf(int fileValue)
+{
+    if (const MotiveOption* option = MotiveOptionAt(fileValue)) return option->motive;
+    return std::nullopt;
+}
+constexpr std::optional<Engine> EngineOf(int fileValue)
+{
+    if (const EngineOption* option = EngineOptionAt(fileValue)) return option->engine;
+    return std::nullopt;
 }
 
 // The mounting locations chosen with a button.

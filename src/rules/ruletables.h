@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/currency.h"
+#include "rules/options.h"
 
 namespace rules {
 
@@ -36,47 +37,39 @@ constexpr EngineWeightRow EngineWeights[] = {
     {395, 395, Tons(490)}, {400, 400, Tons(525)},
 };
 
-// Movement types, by the index of their option button.
-enum Motive { Hover = 0, Tracked = 1, Wheeled = 2, VTOL = 3 };
-struct MotiveRule {
-    int highestMass;
-    bool groundVehicle;  // no lift equipment
-    int costDivisor;     // cost factor 1 + mass / divisor
-    int liftPricePerTon;
-};
-constexpr MotiveRule MotiveRules[] = {
-    {50, false, 50, 20000},
-    {100, true, 100, 20000},
-    {80, true, 200, 20000},
-    {30, false, 30, 40000},
-};
-constexpr int HighestTurretArmor = 2000;
-constexpr int HighestRotorArmor = 2;
-
-// Engine types, by the index of their option button.
-struct EngineRule {
-    int itemSlots;
-    int freeHeatSinks;
-    int pricePerRating;  // engine price: rating x this x mass / 75
-};
-constexpr EngineRule EngineRules[] = {
-    {0, 0, 1250},
-    {0, 10, 5000},
-    {2, 10, 20000},
-};
-
 // Suspension factor by movement type and mass, ends included.
 struct SuspensionRow {
-    int motive;
+    Motive motive;
     int lowestMass;
     int highestMass;
     int factor;
 };
 constexpr SuspensionRow SuspensionFactors[] = {
-    {Hover, 1, 10, 40},    {Hover, 11, 20, 85},    {Hover, 21, 30, 130}, {Hover, 31, 40, 175},
-    {Hover, 41, 50, 235},  {Tracked, 1, 32767, 0}, {Wheeled, 1, 32767, 20}, {VTOL, 1, 10, 50},
-    {VTOL, 11, 20, 95},    {VTOL, 21, 30, 140},
+    {Motive::Hover, 1, 10, 40},     {Motive::Hover, 11, 20, 85},      {Motive::Hover, 21, 30, 130},
+    {Motive::Hover, 31, 40, 175},   {Motive::Hover, 41, 50, 235},     {Motive::Tracked, 1, 32767, 0},
+    {Motive::Wheeled, 1, 32767, 20}, {Motive::VTOL, 1, 10, 50},        {Motive::VTOL, 11, 20, 95},
+    {Motive::VTOL, 21, 30, 140},
 };
+
+// Component tonnages as shares of the mass or of the weapons they serve, each rounded as a
+// component tonnage; power amplifiers to a tenth of a ton instead.
+constexpr double LiftShare = 0.1;         // of the mass
+constexpr double ControlShare = 0.05;     // of the mass
+constexpr double StructureShare = 0.1;    // of the mass
+constexpr double TurretShare = 0.1;       // of the weapons in the turret
+constexpr double PowerAmpShare = 0.1;     // of the energy weapons
+
+// Armor points per ton; Ferro-Fibrous armor gives 12 % more and takes item slots.
+constexpr int StandardArmorPointsPerTon = 16;
+constexpr double FerroFibrousFactor = 1.12;
+constexpr int FerroFibrousSlots = 2;
+
+// Artemis IV fire control: one line per launcher of its family.
+constexpr Currency ArtemisTons = 1;
+constexpr int ArtemisPrice = 100000;
+// CASE: half a ton for the whole vehicle, with no payload line of its own.
+constexpr Currency CASETons = Tons(5);
+constexpr int CASEPrice = 50000;
 
 // Prices of the fixed equipment, per ton or per piece.
 constexpr int ControlPricePerTon = 10000;

@@ -7,10 +7,6 @@
 
 #include "app/frmMain.h"
 
-namespace {
-constexpr int TurretLocation = 4;
-}
-
 void frmMain::chkTurret_Click()
 {
     if (!chkTurret->isChecked()) {
@@ -18,11 +14,11 @@ void frmMain::chkTurret_Click()
         vsbTurretArmor->setEnabled(false);
         lblTurretArmor->setEnabled(false);
         lblTurret->setEnabled(false);
-        optLocation[TurretLocation]->setEnabled(false);
-        optLocation[0]->setChecked(true);
+        optLocation[int(Mounting::Turret)]->setEnabled(false);
+        optLocation[int(Mounting::Front)]->setChecked(true);
         int index = 1;
         while (index <= PayloadCount) {
-            if (PayloadItems[index].Location == QLatin1String("Turret")) {
+            if (PayloadItems[index].Location == LocationWord(Mounting::Turret)) {
                 const int before = PayloadCount;
                 lstPayload->setCurrentRow(index);
                 cmdRemove_Click();
@@ -35,7 +31,7 @@ void frmMain::chkTurret_Click()
         vsbTurretArmor->setEnabled(true);
         lblTurretArmor->setEnabled(true);
         lblTurret->setEnabled(true);
-        optLocation[TurretLocation]->setEnabled(true);
+        optLocation[int(Mounting::Turret)]->setEnabled(true);
     }
     UpdateDesign();
 }

@@ -18,7 +18,7 @@ namespace {
 // their classes; a button or box chosen at start has 1 as its last figure.
 constexpr const char *V = "Value", *S = "QScrollBar", *A = "QAction", *F = "QGroupBox", *O = "QRadioButton",
                      *C = "QCheckBox", *B = "QPushButton", *T = "QLineEdit";
-constexpr const char *Motive = "Select Movement Type", *Engine = "Select Engine Type";
+constexpr const char *MotiveTip = "Select Movement Type", *EngineTip = "Select Engine Type";
 struct Row {
     const char *name, *kind, *caption = nullptr, *tip = nullptr;
     int lowest = 0, highest = 0, start = 0;
@@ -30,10 +30,10 @@ const Row Controls[] = {
     {"mnuFileExportHVN", A, "Export to &HVN HTML"}, {"mnuFileBreak2", A, ""}, {"mnuFileExit", A, "E&xit"},
     {"mnuHelp", "QMenu", "&Help"}, {"mnuHelpAbout", A, "&About"}, {"Frame4", F, "General"},
     {"txtVehicleName", T, "Insert Name and Designation", "Insert Name and Designation"}, {"Frame1", F, "Movement Type"},
-    {"optMotiveType_0", O, "Hover", Motive, 0, 0, 1}, {"optMotiveType_1", O, "Tracked", Motive},
-    {"optMotiveType_2", O, "Wheeled", Motive}, {"optMotiveType_3", O, "VTOL", Motive}, {"Frame2", F, "Engine Type"},
-    {"optEngineType_0", O, "I.C.E.", Engine, 0, 0, 1}, {"optEngineType_1", O, "Fusion", Engine},
-    {"optEngineType_2", O, "Fusion XL", Engine}, {"lblMass", V, "1", "Select Mass"}, {"vsbMass", S, {}, {}, 1, 50, 1},
+    {"optMotiveType_0", O, "Hover", MotiveTip, 0, 0, 1}, {"optMotiveType_1", O, "Tracked", MotiveTip},
+    {"optMotiveType_2", O, "Wheeled", MotiveTip}, {"optMotiveType_3", O, "VTOL", MotiveTip}, {"Frame2", F, "Engine Type"},
+    {"optEngineType_0", O, "I.C.E.", EngineTip, 0, 0, 1}, {"optEngineType_1", O, "Fusion", EngineTip},
+    {"optEngineType_2", O, "Fusion XL", EngineTip}, {"lblMass", V, "1", "Select Mass"}, {"vsbMass", S, {}, {}, 1, 50, 1},
     {"lblTonnageRemaining", V, "-1.5"}, {"lblLiftEquipment", V, "0.5"}, {"lblItemLimit", V, "5"},
     {"lblControlTonnage", V, "0.5"}, {"lblItemsFree", V, "5"}, {"lblCruise", V, "1", "Select Cruise Speed"},
     {"vsbCruise", S, {}, {}, 1, 100, 1}, {"lblFlank", V, "2"}, {"lblEngineSize", V, "10"},

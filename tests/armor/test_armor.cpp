@@ -11,9 +11,7 @@ const char* const Locations[] = {"Front", "Left", "Right", "Rear", "Turret"};
 
 // The tonnage in half tons as shown, and the points it buys as standard and as Ferro-Fibrous armor.
 const struct { int halfTons; const char *tons, *standard, *ferroFibrous; } Bought[] = {
-    {0, "0.0", "0", "0"},       {1, "0.5", "8", "9"},        {2, "1.0", "16", "18"},
-    {5, "2.5", "40", "45"},     {10, "5.0", "80", "90"},     {12, "6.0", "96", "107"},
-    {20, "10.0", "160", "179"}, {37, "18.5", "296", "331"},  {200, "100.0", "1,600", "1,792"},
+    {0, "0.0", "0", "0"}, {1, "0.5", "8", "9"}, {200, "100.0", "1,600", "1,792"},
 };
 
 // Front, left, right, rear and turret (or rotor) after Auto-Allocate, by the points bought, on a
@@ -21,8 +19,6 @@ const struct { int halfTons; const char *tons, *standard, *ferroFibrous; } Bough
 const QStringList Vehicles[] = {{"optMotiveType_1"}, {"optMotiveType_1", "chkTurret=1"}, {"optMotiveType_3"}};
 const struct { int halfTons; bool ferroFibrous; int shares[3][5]; } Allocations[] = {
     {0, false, {{0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}}},
-    {1, false, {{2, 2, 2, 2, 0}, {4, 1, 1, 0, 2}, {3, 1, 1, 1, 2}}},                            // 8 points
-    {1, true, {{2, 2, 2, 3, 0}, {5, 1, 1, 0, 2}, {4, 1, 1, 1, 2}}},                             // 9
     {20, false, {{48, 40, 40, 32, 0}, {40, 32, 32, 16, 40}, {49, 39, 39, 31, 2}}},              // 160
     {200, true, {{537, 448, 448, 359, 0}, {449, 358, 358, 179, 448}, {538, 447, 447, 358, 2}}}, // 1792
 };

@@ -1,0 +1,59 @@
+#pragma once
+// The three budgets of a design (item slots, armor points, tonnage) and the heat sinks it needs.
+#include <optional>
+
+#include "app/currency.h"
+#include "app/int16.h"
+#include "rules/options.h"
+
+// Item slots of a vehicle: five, and one more for every full 5 tons.
+int CalcItemLimit(int mass);
+
+namespace rules {
+
+Int16 ItemsFree(Int16 itemLimit, Int16 itemsUsed, Int16 engineSlots);
+
+// Points on the five armor locations; the turret location is a VTOL's rotor.
+struct ArmorLocations {
+    int front = 0;
+    int left = 0;
+    int right = 0;
+    int rear = 0;
+    int turret = 0;
+};
+struct ArmorPointsBalance {
+    Int16 used;
+    Int16 remaining;
+    bool over;  // more points placed than bought
+};
+ArmorPointsBalance BalanceArmorPoints(const ArmorLocations& locations, Currency totalArmorPoints);
+
+// The heat sinks a payload's heat asks for, and how many of the counted ones weigh a ton.
+struct HeatSinkNeed {
+    Int16 required;
+    Int16 tonnage;
+};
+HeatSinkNeed HeatSinkNeeds(Engine engine, Int16 payloadHeat, Int16 count);
+
+// The mass and the ten terms of the tonnage used.
+struct DesignTonnages {
+    int mass = 0;
+    Currency engine{};
+    Currency control{};
+    Currency lift{};
+    Currency structure{};
+    Currency armor{};
+    Currency turret{};
+    Currency payload{};
+    int heatSinks = 0;
+    Currency powerAmps{};
+    Currency caseWeight{};
+};
+struct TonnageBalance {
+    Currency used;
+    Currency remaining;
+    bool over;  // heavier than the mass
+};
+TonnageBalance BalanceTonnage(const DesignTonnages& tons);
+
+}  // namespace rules
