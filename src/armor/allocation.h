@@ -1,6 +1,6 @@
 #pragma once
 
-// Points of the five armor locations.
+// Points of the five armor locations; the turret location is a VTOL's rotor.
 struct ArmorAllocation {
     int front = 0;
     int left = 0;

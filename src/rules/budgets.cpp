@@ -12,7 +12,7 @@ Int16 ItemsFree(Int16 itemLimit, Int16 itemsUsed, Int16 engineSlots)
     return itemLimit - itemsUsed - engineSlots;
 }
 
-ArmorPointsBalance BalanceArmorPoints(const ArmorLocations& l, Currency totalArmorPoints)
+ArmorPointsBalance BalanceArmorPoints(const ArmorAllocation& l, Currency totalArmorPoints)
 {
     const Int16 used = Int16(l.front) + l.left + l.right + l.rear + l.turret;
     return {used, (totalArmorPoints - Currency(used)).toInt16(), Currency(used) > totalArmorPoints};

@@ -4,6 +4,7 @@
 
 #include "app/currency.h"
 #include "app/int16.h"
+#include "armor/allocation.h"
 #include "rules/options.h"
 
 // Item slots of a vehicle: five, and one more for every full 5 tons.
@@ -13,20 +14,13 @@ namespace rules {
 
 Int16 ItemsFree(Int16 itemLimit, Int16 itemsUsed, Int16 engineSlots);
 
-// Points on the five armor locations; the turret location is a VTOL's rotor.
-struct ArmorLocations {
-    int front = 0;
-    int left = 0;
-    int right = 0;
-    int rear = 0;
-    int turret = 0;
-};
 struct ArmorPointsBalance {
     Int16 used;
     Int16 remaining;
     bool over;  // more points placed than bought
 };
-ArmorPointsBalance BalanceArmorPoints(const ArmorLocations& locations, Currency totalArmorPoints);
+// The points on the five armor locations against the points bought.
+ArmorPointsBalance BalanceArmorPoints(const ArmorAllocation& locations, Currency totalArmorPoints);
 
 // The heat sinks a payload's heat asks for, and how many of the counted ones weigh a ton.
 struct HeatSinkNeed {
