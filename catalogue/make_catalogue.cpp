@@ -5,6 +5,7 @@
 // statement has run, so a failed run never leaves a half-written catalogue behind.
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,34 +17,67 @@
 
 namespace {
 
-// Splits SQL text into statements at semicolons outside quotes and comments.
-QStringList SplitStatements(const QString& sql)
+// The catalogue source as statements, or what in it cannot be split.
+struct Statements {
+    QStringList list;
+    QString refusal;
+};
+
+// Splits at each semicolon outside a quoted text or name ('...' or "...", where a doubled
+// quote stays inside) and outside a line comment (-- to the end of the line, dropped): all
+// that plain CREATE TABLE and INSERT statements need. A block comment (/* */) could hide a
+// semicolon or a quote, and a trigger's body holds semicolons of its own, so both are refused
+// with their line rather than split wrongly.
+Statements SplitStatements(const QString& sql)
 {
-    QStringList statements;
+    static const QRegularExpression trigger(QStringLiteral("^CREATE\\s+(TEMP\\s+|TEMPORARY\\s+)?TRIGGER\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    Statements result;
     QString current;
     QChar quote;
+    int line = 1;
+    int startLine = 1;
+    const auto append = [&](QChar c) {
+        if (current.isEmpty() && c.isSpace()) return;
+        if (current.isEmpty()) startLine = line;
+        current += c;
+    };
+    const auto refuse = [&](int at, const char* what) {
+        result.refusal = QStringLiteral("line %1: %2 cannot be split into statements").arg(at).arg(QLatin1String(what));
+        return result;
+    };
+    const auto finish = [&] {
+        const QString statement = current.trimmed();
+        current.clear();
+        if (statement.isEmpty()) return true;
+        if (trigger.match(statement).hasMatch()) return false;
+        result.list << statement;
+        return true;
+    };
     for (qsizetype i = 0; i < sql.size(); ++i) {
         const QChar c = sql[i];
+        if (c == u'\n') ++line;
         if (!quote.isNull()) {
             current += c;
             if (c == quote) quote = QChar();
             continue;
         }
-        if (c == u'-' && i + 1 < sql.size() && sql[i + 1] == u'-') {
-            while (i < sql.size() && sql[i] != u'\n') ++i;
-            current += u'\n';
+        const QChar next = i + 1 < sql.size() ? sql[i + 1] : QChar();
+        if (c == u'/' && next == u'*') return refuse(line, "a block comment (/* */; use -- comments)");
+        if (c == u'-' && next == u'-') {
+            while (i + 1 < sql.size() && sql[i + 1] != u'\n') ++i;
             continue;
         }
         if (c == u'\'' || c == u'"') quote = c;
         if (c == u';') {
-            if (!current.trimmed().isEmpty()) statements << current.trimmed();
-            current.clear();
+            if (!finish()) return refuse(startLine, "a trigger");
             continue;
         }
-        current += c;
+        append(c);
     }
-    if (!current.trimmed().isEmpty()) statements << current.trimmed();
-    return statements;
+    if (!quote.isNull()) return refuse(startLine, "an unclosed quote");
+    if (!finish()) return refuse(startLine, "a trigger");
+    return result;
 }
 
 bool Fail(const QString& message)
@@ -81,8 +115,10 @@ int main(int argc, char** argv)
 
     QFile source(args[1]);
     if (!source.open(QIODevice::ReadOnly | QIODevice::Text)) return Fail(source.errorString() + u' ' + args[1]), 1;
-    const QStringList statements = SplitStatements(QString::fromUtf8(source.readAll()));
+    const Statements split = SplitStatements(QString::fromUtf8(source.readAll()));
     source.close();
+    if (!split.refusal.isEmpty()) return Fail(args[1] + QStringLiteral(", ") + split.refusal), 1;
+    const QStringList& statements = split.list;
     if (statements.isEmpty()) return Fail(QStringLiteral("no statements in ") + args[1]), 1;
 
     const std::filesystem::path target = args[2].toStdString();

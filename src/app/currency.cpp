@@ -1,16 +1,14 @@
 #include "app/currency.h"
 
+#include <QtNumeric>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
 
+// The program never leaves the default rounding mode, to nearest with ties to even.
 double roundHalfEven(double value)
 {
-    const double down = std::floor(value);
-    const double fraction = value - down;
-    if (fraction > 0.5) return down + 1;
-    if (fraction < 0.5) return down;
-    return std::fmod(down, 2.0) == 0 ? down : down + 1;
+    return std::nearbyint(value);
 }
 
 Currency Currency::fromDouble(double value)
@@ -35,14 +33,14 @@ std::int16_t Currency::toInt16() const
 Currency Currency::operator+(Currency other) const
 {
     std::int64_t sum;
-    if (__builtin_add_overflow(units_, other.units_, &sum)) throw std::overflow_error("currency overflow");
+    if (qAddOverflow(units_, other.units_, &sum)) throw std::overflow_error("currency overflow");
     return fromUnits(sum);
 }
 
 Currency Currency::operator-(Currency other) const
 {
     std::int64_t difference;
-    if (__builtin_sub_overflow(units_, other.units_, &difference)) throw std::overflow_error("currency overflow");
+    if (qSubOverflow(units_, other.units_, &difference)) throw std::overflow_error("currency overflow");
     return fromUnits(difference);
 }
 
@@ -54,6 +52,6 @@ Currency Currency::operator-() const
 Currency Currency::operator*(std::int64_t factor) const
 {
     std::int64_t product;
-    if (__builtin_mul_overflow(units_, factor, &product)) throw std::overflow_error("currency overflow");
+    if (qMulOverflow(units_, factor, &product)) throw std::overflow_error("currency overflow");
     return fromUnits(product);
 }

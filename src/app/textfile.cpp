@@ -6,8 +6,10 @@
 namespace {
 
 // The code page's byte for each character it has, taken from the same converter that reads the
-// files, so that writing and reading agree on every byte. Built once: opening a converter costs
-// far more than converting a line.
+// files, so that writing and reading agree on every byte. The toolkit's encoder is not used for
+// writing: what it writes for a character outside the code page depends on how the toolkit was
+// built, where the file has to hold one '?' for it. Built once: opening a converter costs far
+// more than converting a line.
 class CodePageBytes {
 public:
     CodePageBytes()

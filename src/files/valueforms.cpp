@@ -101,6 +101,10 @@ std::optional<Int16> ParseFileInteger(QStringView text)
     }
 }
 
+// Read digit by digit rather than through the library's number parsers: those go through a
+// double, which holds neither every amount of ten-thousandths (19 digits) nor decimals such as
+// 0.1 exactly, so an amount would not always read back as the one written, and a fifth decimal
+// would not round halves to even.
 std::optional<Currency> ParseFileCurrency(QStringView text)
 {
     const Signed number = SplitSign(text);
