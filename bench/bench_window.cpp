@@ -43,7 +43,7 @@ BENCHMARK(SpinnerChange)->Unit(benchmark::kMicrosecond)->UseRealTime();
 void HoverCascade(benchmark::State& state)
 {
     frmMain window;
-    window.optEngineType[2]->setChecked(true);
+    window.optEngineType[int(Engine::FusionXL)]->setChecked(true);
     window.vsbMass->setValue(50);
     for (auto _ : state) window.vsbCruise->setValue(1);
     if (window.vsbCruise->value() != 10) state.SkipWithError("the cruise speed did not end at 10");
@@ -53,7 +53,7 @@ BENCHMARK(HoverCascade)->Unit(benchmark::kMicrosecond)->UseRealTime();
 void AutoAllocate(benchmark::State& state)
 {
     frmMain window;
-    window.optMotiveType[1]->setChecked(true);
+    window.optMotiveType[int(Motive::Tracked)]->setChecked(true);
     window.chkTurret->setChecked(true);
     window.vsbMass->setValue(80);
     for (auto _ : state) {

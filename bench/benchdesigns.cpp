@@ -19,13 +19,15 @@ void BrowseTo(QPushButton* next, const QLabel* label, const QString& name)
 
 struct Mount {
     const char* name;
-    int location;  // index of the optLocation button
+    Mounting location;
 };
 
 // Few enough energy weapons that the heat sinks stay within their spinner's top of 100, so
 // that the design file reads back whole.
 constexpr Mount Weapons[] = {
-    {"Small Laser", 0}, {"SRM 2", 4}, {"Machine Gun", 1}, {"LRM 5", 2}, {"Medium Laser", 3}, {"Anti-Missile System", 4},
+    {"Small Laser", Mounting::Front},     {"SRM 2", Mounting::Turret},
+    {"Machine Gun", Mounting::Rear},      {"LRM 5", Mounting::Right},
+    {"Medium Laser", Mounting::Left},     {"Anti-Missile System", Mounting::Turret},
 };
 
 // A small repeatable generator, so every run replays the same session.
@@ -52,8 +54,8 @@ void BrowseAmmoTo(frmMain& w, const QString& name)
 
 void BuildFullDesign(frmMain& w)
 {
-    w.optMotiveType[1]->click();
-    w.optEngineType[1]->click();
+    w.optMotiveType[int(Motive::Tracked)]->click();
+    w.optEngineType[int(Engine::Fusion)]->click();
     w.vsbMass->setValue(100);
     w.vsbCruise->setValue(3);
     w.chkTurret->setChecked(true);
@@ -64,7 +66,7 @@ void BuildFullDesign(frmMain& w)
     for (; items < 90; ++items) {
         const Mount& mount = Weapons[items % std::size(Weapons)];
         BrowseWeaponTo(w, QString::fromLatin1(mount.name));
-        w.optLocation[mount.location]->click();
+        w.optLocation[int(mount.location)]->click();
         w.cmdAdd->click();
     }
     w.cmdAddAmmo->click();
@@ -79,8 +81,8 @@ void PerformUserAction(frmMain& w, unsigned step)
     const unsigned r = Mix(step);
     const int amount = int(r >> 8);
     switch (r % 12) {
-    case 0: w.optMotiveType[amount % 3]->click(); break;  // no VTOL: it would drop the turret items
-    case 1: w.optEngineType[amount % 3]->click(); break;
+    case 0: w.optMotiveType[amount % int(Motive::VTOL)]->click(); break;  // no VTOL: it would drop the turret items
+    case 1: w.optEngineType[amount % w.optEngineType.size()]->click(); break;
     case 2: w.vsbMass->setValue(20 + amount % 60); break;
     case 3: w.vsbCruise->setValue(1 + amount % 8); break;
     case 4: w.vsbArmorTonnage->setValue(amount % 60); break;

@@ -11,6 +11,7 @@
 
 #include "app/controls.h"
 #include "app/frmMain.h"
+#include "rules/ruletables.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ void frmMain::CreateGeneralFrame()
     lblTurretTonnage = value("lblTurretTonnage");
     lblHeatSinks = spinnerValue("lblHeatSinks");
     lblHeatSinks->setToolTip(QStringLiteral("Add/Remove Heat Sinks"));
-    vsbHeatSinks = MakeSpinner(QStringLiteral("vsbHeatSinks"), 0, 100, 1, Frame4);
+    vsbHeatSinks = MakeSpinner(QStringLiteral("vsbHeatSinks"), 0, rules::UsualHeatSinkTop, 1, Frame4);
     lblHeatSinkTonnage = value("lblHeatSinkTonnage");
     lblPowerAmplifiers = value("lblPowerAmplifiers");
     lblCost = value("lblCost");

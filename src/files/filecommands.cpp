@@ -27,8 +27,8 @@ void PrepareDesignDialog(CommonDialog* dialog, const QLineEdit* nameBox, int fla
 void frmMain::mnuFileNew_Click()
 {
     txtVehicleName->setText(NewVehicleName);
-    optMotiveType[0]->setChecked(true);
-    optEngineType[0]->setChecked(true);
+    optMotiveType[int(Motive::Hover)]->setChecked(true);
+    optEngineType[int(Engine::ICE)]->setChecked(true);
     vsbMass->setValue(1);
     vsbCruise->setValue(1);
     cmdClearAll_Click();

@@ -1,5 +1,9 @@
 #include "rules/budgets.h"
 
+#include <algorithm>
+
+#include "rules/ruletables.h"
+
 int CalcItemLimit(int mass)
 {
     return mass / 5 + 5;
@@ -26,6 +30,11 @@ HeatSinkNeed HeatSinkNeeds(Engine engine, Int16 payloadHeat, Int16 count)
     if (free == 0) return {payloadHeat, count};
     if (payloadHeat <= free) return {free, count - free};
     return {payloadHeat, count - free};
+}
+
+int HeatSinkTop(int required, int count)
+{
+    return std::max({UsualHeatSinkTop, required, count});
 }
 
 TonnageBalance BalanceTonnage(const DesignTonnages& t)

@@ -28,6 +28,9 @@ struct HeatSinkNeed {
     Int16 tonnage;
 };
 HeatSinkNeed HeatSinkNeeds(Engine engine, Int16 payloadHeat, Int16 count);
+// The most heat sinks the spinner offers: the usual top unless the payload needs more, or the
+// count already stands above it, since less heat lowers the bottom but leaves the count.
+int HeatSinkTop(int required, int count);
 
 // The mass and the ten terms of the tonnage used.
 struct DesignTonnages {

@@ -2,7 +2,6 @@
 // and only the ones beyond those weigh.
 #include <QLabel>
 #include <QScrollBar>
-#include <algorithm>
 
 #include "app/controls.h"
 #include "app/frmMain.h"
@@ -21,9 +20,7 @@ void frmMain::CalcHeatSinks()
 void frmMain::UpdateHeatSinks()
 {
     CalcHeatSinks();
-    // The top stays 100 unless the payload needs more than that, or the count already stands
-    // above it: less heat lowers the bottom but leaves the count where it is.
-    vsbHeatSinks->setRange(HeatSinksRequired, std::max({100, int(HeatSinksRequired), vsbHeatSinks->value()}));
+    vsbHeatSinks->setRange(HeatSinksRequired, rules::HeatSinkTop(HeatSinksRequired, vsbHeatSinks->value()));
     SetLabelText(lblHeatSinkTonnage, FixedText(int(HeatSinkTonnage), 0));
 }
 

@@ -11,6 +11,7 @@ constexpr int LowestEngineRating = 10;
 constexpr int HighestEngineRating = 400;
 constexpr double HoverEngineShare = 0.2;
 constexpr double FlankFactor = 1.5;
+constexpr int UsualHeatSinkTop = 100;
 
 constexpr Currency Tons(int tenths) { return Currency::fromUnits(std::int64_t(tenths) * (Currency::Scale / 10)); }
 

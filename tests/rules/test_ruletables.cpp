@@ -103,8 +103,6 @@ private slots:
         QCOMPARE(rules::FlankSpeed(cruise), Currency(flank));
     }
 
-    void hoverEngineMinimum() { QCOMPARE(rules::HoverEngineMinimum(50), Currency(10)); }
-
     void suspensionFactor_data()
     {
         QTest::addColumn<Motive>("motive");
@@ -228,9 +226,6 @@ private slots:
         QFETCH(int, limit);
         QCOMPARE(CalcItemLimit(mass), limit);
     }
-
-    // 10 tons: 7 slots, 2 for Fusion XL and 2 for Ferro-Fibrous armor.
-    void itemsFree() { QCOMPARE(int(rules::ItemsFree(7, 2, 2)), 3); }
 
     void armorPointsBalance_data()
     {
