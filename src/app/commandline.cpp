@@ -1,13 +1,18 @@
 #include "app/commandline.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 
 const QString ProgramName = QStringLiteral("tarnwell");
+
+// The options the toolkit takes from a program's command line; "=" marks one with a value.
+constexpr const char* ToolkitOptions[] = {
+    "platform=", "platformpluginpath=", "platformtheme=", "plugin=", "qwindowgeometry=", "qwindowicon=",
+    "qwindowtitle=", "reverse", "session=", "display=", "geometry=", "style=", "stylesheet=", "widgetcount",
+    "qmljsdebugger=", "nograb", "dograb", "sync"};
 
 StartRequest Misused(const QString& message)
 {
@@ -19,17 +24,24 @@ StartRequest Misused(const QString& message)
 
 }  // namespace
 
-StartRequest ReadCommandLine(const QStringList& arguments)
+StartRequest ReadCommandLine(const QStringList& arguments, const QString& version)
 {
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* option : ToolkitOptions) {
+        const QString name = QString::fromLatin1(option).remove(u'=');
+        QCommandLineOption toolkit(name, QString(), QString::fromLatin1(option).endsWith(u'=') ? name : QString());
+        toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(toolkit);
+    }
     parser.setApplicationDescription(
         QStringLiteral("Designs combat vehicles of a tabletop wargame. FILE, a design file (.edt), is opened\n"
                        "as File > Open opens it; without it the program starts with a fresh design."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the program's version."));
+    const QCommandLineOption showVersion({QStringLiteral("v"), QStringLiteral("version")},
+                                         QStringLiteral("Shows the program's version."));
     parser.addOption(help);
-    parser.addOption(version);
+    parser.addOption(showVersion);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The design file to open."),
                                  QStringLiteral("[FILE]"));
 
@@ -42,9 +54,9 @@ StartRequest ReadCommandLine(const QStringList& arguments)
                                QStringLiteral("Usage: %1 [options] [FILE]").arg(ProgramName));
         return request;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(showVersion)) {
         request.exitCode = 0;
-        request.output = QStringLiteral("%1 %2\n").arg(ProgramName, QCoreApplication::applicationVersion());
+        request.output = QStringLiteral("%1 %2\n").arg(ProgramName, version);
         return request;
     }
     const QStringList files = parser.positionalArguments();

@@ -14,5 +14,7 @@ struct StartRequest {
     QString designFile;
 };
 
-// `arguments` as the application object left them, the program's name first.
-StartRequest ReadCommandLine(const QStringList& arguments);
+// `arguments` as the program got them, the program's name first; read before the toolkit starts,
+// so that help and version need no display. The toolkit's own options ("-platform offscreen",
+// "-style fusion") pass through to it. `version` is what --version shows.
+StartRequest ReadCommandLine(const QStringList& arguments, const QString& version = QString());

@@ -7,6 +7,10 @@
 #include "files/valuetokens.h"
 #include "payload/payloaditem.h"
 
+// The largest design file read, in bytes: far above any design a user can type; a longer file
+// is not a design file.
+constexpr qint64 LargestDesignFile = 1 << 20;
+
 // The next value into `target`; false, leaving `target` as it was, when the value is missing or
 // not of the target's kind. Texts come with LF line breaks.
 bool ReadField(FileValues& values, QString& target);

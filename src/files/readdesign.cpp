@@ -21,8 +21,6 @@ namespace {
 
 using namespace designfile;
 
-// Far above any design a user can type; a longer file is not a design file.
-constexpr qint64 LargestDesignFile = 1 << 20;
 
 // A control the window has disabled keeps its value: a file cannot tick the turret of a VTOL
 // or put armor on a turret that is not there.

@@ -6,6 +6,7 @@
 
 #include "app/frmMain.h"
 #include "export/readoutfile.h"
+#include "files/designrecord.h"
 
 namespace {
 
@@ -30,6 +31,9 @@ QString ReadoutPagePath(const QString& outputFolder, const QString& designPath)
 QString WriteDesignReadout(const QString& designPath, const QString& pagePath, ReadoutStyle style)
 {
     if (!CanOpen(designPath)) return CannotRead(designPath, QStringLiteral("the file cannot be opened"));
+    if (QFileInfo(designPath).size() > LargestDesignFile)
+        return CannotRead(designPath,
+                          QStringLiteral("the file is too large for a design file (over %1 bytes)").arg(LargestDesignFile));
     frmMain window;
     window.DesignFileName = designPath;
     window.cmdClearAll_Click();

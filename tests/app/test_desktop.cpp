@@ -138,7 +138,7 @@ private slots:
         QTest::addColumn<int>("exitCode");  // -1: the window starts
         QTest::addColumn<QString>("said");  // part of what goes to standard output or error
         QTest::addColumn<QString>("design");
-        QTest::newRow("a file") << QStringList{"Tank 1.edt"} << -1 << ""
+        QTest::newRow("a file, toolkit options") << QStringList{"-platform", "offscreen", "-reverse", "Tank 1.edt"} << -1 << ""
                                 << QDir::toNativeSeparators(QDir::current().absoluteFilePath("Tank 1.edt"));
         QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: tarnwell [options] [FILE]" << "";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "tarnwell " << "";

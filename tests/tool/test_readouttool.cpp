@@ -1,5 +1,6 @@
-// tarnwell-readout run as a user runs it on designs saved from the window, with a broken file
-// and a missing one among them: its pages against the window's own exports of the same files.
+// tarnwell-readout run as a user runs it on designs saved from the window, with a broken file, a
+// missing one and one too large among them: its pages against the window's own exports of the
+// same files, and no toolkit notes among its reports.
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -36,6 +37,9 @@ private slots:
         QFile broken(broken_);
         QVERIFY(broken.open(QIODevice::WriteOnly));
         QVERIFY(broken.write("\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n") > 0);
+        QFile large(large_);
+        QVERIFY(large.open(QIODevice::WriteOnly));
+        QVERIFY(large.write(QByteArray((1 << 20) + 1, ' ')) > 0);
     }
 
     void pagesEqualTheWindowsExports_data()
@@ -51,12 +55,14 @@ private slots:
         const QDir pages(folder_.filePath("pages/") + style);  // made by the tool
         const QString missing = folder_.filePath("missing.edt");
         QProcess tool;
-        tool.start(TARNWELL_READOUT_PROGRAM, {"--style", style, "--out", pages.path(), designs_[0], broken_, missing, designs_[1]});
+        tool.start(TARNWELL_READOUT_PROGRAM, {"--style", style, "--out", pages.path(), designs_[0], broken_, missing, large_, designs_[1]});
         QVERIFY(tool.waitForFinished(120000));
         QCOMPARE(tool.exitCode(), 1);
         const QString reports = tool.readAllStandardError();
         QVERIFY2(reports.contains("cannot read \"" + broken_ + "\": reading stopped at line 4"), qPrintable(reports));
         QVERIFY2(reports.contains("cannot read \"" + missing + "\": the file cannot be opened"), qPrintable(reports));
+        QVERIFY2(reports.contains("cannot read \"" + large_ + "\": the file is too large"), qPrintable(reports));
+        QCOMPARE(reports.count('\n'), 3);  // nothing from the toolkit
         QCOMPARE(pages.entryList(QDir::Files).size(), 2);
         for (const QString& design : designs_) {
             Chooser(designer_.window).Answer(design).Answer(design + "." + style + ".html");
@@ -71,6 +77,7 @@ private:
     QTemporaryDir folder_;
     const QStringList designs_ = {folder_.filePath("new design.edt"), folder_.filePath("tracked.edt")};
     const QString broken_ = folder_.filePath("broken.edt");
+    const QString large_ = folder_.filePath("large.edt");
     CatalogueWindow designer_;
 };
 
