@@ -44,10 +44,10 @@ QString Observe(const frmMain& window, const QString& name, const QString& aspec
     if (!control) return QStringLiteral("<no control>");
     if (aspect == QLatin1String("colour"))
         return control->palette().color(QPalette::WindowText) == QColor(255, 0, 0) ? QStringLiteral("red") : QStringLiteral("black");
-    const char* property = aspect == QLatin1String("min") ? "minimum" : aspect == QLatin1String("max") ? "maximum" : aspect.isEmpty() ? nullptr : "enabled";
+    QByteArray property = aspect == QLatin1String("min") ? "minimum" : aspect == QLatin1String("max") ? "maximum" : aspect.toLatin1();
     for (const char* shown : {"value", "checked", "text"})
-        if (!property && control->property(shown).isValid()) property = shown;
-    const QVariant value = control->property(property ? property : "value");
+        if (property.isEmpty() && control->property(shown).isValid()) property = shown;
+    const QVariant value = control->property(property);
     return value.typeId() == QMetaType::Bool ? QString::number(value.toBool()) : value.toString();
 }
 

@@ -6,7 +6,8 @@
 //           to a catalogue row with "Next", "line=2" selects line 2 of the payload list.
 //   checks: "lblCost=20,570" a label's text, "vsbCruise=4" a spinner's value, "lblItemsFree:red"
 //           or ":black" its colour, "vsbHeatSinks.min=14" / ".max=2" a bound,
-//           "vsbTurretArmor.enabled=0", "PayloadCost=260000" a payload total (period decimals).
+//           "vsbTurretArmor.enabled=0" or any other property, "PayloadCost=260000" a payload total
+//           (period decimals); a control that is not there shows "<no control>".
 //   items:  lines 1.. of the payload list as "name|heat|tons|location", read by column.
 #include <QList>
 #include <QString>
