@@ -222,15 +222,18 @@ private slots:
         }
     }
 
+    void shortcuts_data()
+    {
+        QTest::addColumn<QString>("keys");
+        for (const auto& [item, keys] : {std::pair{"mnuFileNew", "Ctrl+N"}, {"mnuFileOpen", "Ctrl+O"}, {"mnuFileSave", "Ctrl+S"},
+                                         {"mnuFileSaveAs", "Ctrl+Shift+S"}, {"mnuFileExit", "Ctrl+Q"}})
+            QTest::newRow(item) << keys;
+    }
     void shortcuts()
     {
-        frmMain w;
-        for (const auto& [item, keys, caption] : {std::tuple{"mnuFileNew", "Ctrl+N", "&New"}, {"mnuFileOpen", "Ctrl+O", "&Open"},
-                                                  {"mnuFileSave", "Ctrl+S", "&Save"}, {"mnuFileSaveAs", "Ctrl+Shift+S", "Save &As..."},
-                                                  {"mnuFileExit", "Ctrl+Q", "E&xit"}}) {
-            QCOMPARE(Control<QAction>(w, item)->shortcut(), QKeySequence(keys));
-            QCOMPARE(Control<QAction>(w, item)->text(), caption);
-        }
+        QFETCH(QString, keys);
+        const frmMain w;
+        QCOMPARE(Control<QAction>(w, QTest::currentDataTag())->shortcut(), QKeySequence(keys));
     }
 
     // The editor opens over the label with its text; Enter sets the spinner once, Escape and a
