@@ -20,7 +20,7 @@ void frmMain::Form_Load()
     datAmmo->setDatabaseName(GetAppPath() + QStringLiteral("ISWeapons.mdb"));
     OpenCatalogue();
     dlgCommon->setInitDir(GetAppPath());
-    optMotiveType_Click(0);
+    optMotiveType_Click(int(Motive::Hover));
     DesignFileName.clear();
     vsbMass_Change();
     vsbCruise_Change();

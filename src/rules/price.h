@@ -8,10 +8,10 @@
 namespace rules {
 
 struct PricedDesign {
-    std::optional<Engine> engine;  // none prices the engine at 0
+    std::optional<Engine> engine{};  // none prices the engine at 0
     int engineRating = 0;
     int mass = 0;
-    std::optional<Motive> motive;  // none leaves out the final factor
+    std::optional<Motive> motive{};  // none leaves out the final factor
     Currency control{};
     Currency structure{};
     int heatSinkTonnage = 0;

@@ -84,7 +84,7 @@ QString InputConsistencyFailure(const frmMain& w)
     for (const QScrollBar* spinner : w.findChildren<QScrollBar*>())
         if (spinner->value() < spinner->minimum() || spinner->value() > spinner->maximum())
             return spinner->objectName() + QStringLiteral(" is outside its range");
-    if (w.chkTurret->isChecked() && w.MotiveType == 3) return QStringLiteral("a VTOL with a turret");
+    if (w.chkTurret->isChecked() && w.MotiveType == int(Motive::VTOL)) return QStringLiteral("a VTOL with a turret");
     if (!w.vsbTurretArmor->isEnabled() && w.vsbTurretArmor->value() != 0)
         return QStringLiteral("armor on a turret that is not there");
     const QString armorType = w.chkFerroFibrous->isChecked() ? QStringLiteral("Ferro Fibrous") : QStringLiteral("Standard");
