@@ -267,6 +267,7 @@ public:
     // The design check: its summary in the status bar and the window of its notes.
     QPushButton* sbrDesignCheck = nullptr;
     QDialog* frmDesignCheck = nullptr;
+    int UpdateDesignDepth = 0;  // runs of UpdateDesign under way
     void CheckDesign();
     void ShowDesignNotes();
 

@@ -7,6 +7,13 @@
 
 void frmMain::UpdateDesign()
 {
+    // Runs nested inside one another settle on the outermost one's figures, so only that one
+    // brings the design check up to date.
+    struct Nesting {
+        int& depth;
+        explicit Nesting(int& d) : depth(++d) {}
+        ~Nesting() { --depth; }
+    } nesting(UpdateDesignDepth);
     CalcSpeed();
     CalcLiftAndControl();
     CalcEngine();
@@ -19,5 +26,5 @@ void frmMain::UpdateDesign()
     CalcPowerAmps();
     SetLabelText(lblCost, FixedText(CalcCost(), 0));
     CalcTonnage();
-    CheckDesign();
+    if (nesting.depth == 1) CheckDesign();
 }
