@@ -64,7 +64,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time rather than linked: the SQLite driver of the catalogue. (The display
-# plugins, X11 and offscreen, come with the toolkit's GUI library that the programs link.)
+# plugins, X11 and offscreen, come with the toolkit's GUI library that the programs link.) The
+# linked libraries, print support for the record sheets among them, come from the shared library
+# dependencies worked out above.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 # The system's triggers refresh the desktop, file type and icon caches: no maintainer scripts.
 include(CPack)

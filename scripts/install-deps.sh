@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libqt6sql6-sqlite
   libbenchmark-dev
   xvfb xauth imagemagick xdotool fonts-dejavu-core
+  poppler-utils
 )
 packages+=("$@")
 

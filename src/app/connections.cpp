@@ -86,6 +86,8 @@ void frmMain::ConnectHandlers()
     onMenu(mnuFileSaveAs, &frmMain::mnuFileSaveAs_Click);
     onMenu(mnuFileExportHTML, &frmMain::mnuFileExportHTML_Click);
     onMenu(mnuFileExportHVN, &frmMain::mnuFileExportHVN_Click);
+    onMenu(mnuFileExportSheet, &frmMain::mnuFileExportSheet_Click);
+    onMenu(mnuFilePrintSheet, &frmMain::mnuFilePrintSheet_Click);
     onMenu(mnuFileExit, &frmMain::mnuFileExit_Click);
     onMenu(mnuHelpAbout, &frmMain::mnuHelpAbout_Click);
 }

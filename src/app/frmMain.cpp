@@ -73,6 +73,8 @@ void frmMain::CreateMenu()
     mnuFileBreak1 = separator(mnuFile, "mnuFileBreak1");
     mnuFileExportHTML = action(mnuFile, "mnuFileExportHTML", "Export to &HTML");
     mnuFileExportHVN = action(mnuFile, "mnuFileExportHVN", "Export to &HVN HTML");
+    mnuFileExportSheet = action(mnuFile, "mnuFileExportSheet", "Export Record Sheet (PDF)...");
+    mnuFilePrintSheet = action(mnuFile, "mnuFilePrintSheet", "Print Record Sheet...");
     mnuFileBreak2 = separator(mnuFile, "mnuFileBreak2");
     mnuFileExit = action(mnuFile, "mnuFileExit", "E&xit");
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));

@@ -154,6 +154,10 @@ public:
     void mnuFileExportHTML_Click();
     void mnuFileExportHVN_Click();
 
+    // ---- record sheets (sheet/) ---------------------------------------------------------
+    void mnuFileExportSheet_Click();
+    void mnuFilePrintSheet_Click();
+
     // ---- about box (about/) -------------------------------------------------------------
     void mnuHelpAbout_Click();
 
@@ -166,6 +170,8 @@ public:
     QAction* mnuFileBreak1 = nullptr;
     QAction* mnuFileExportHTML = nullptr;
     QAction* mnuFileExportHVN = nullptr;
+    QAction* mnuFileExportSheet = nullptr;
+    QAction* mnuFilePrintSheet = nullptr;
     QAction* mnuFileBreak2 = nullptr;
     QAction* mnuFileExit = nullptr;
     QMenu* mnuHelp = nullptr;

@@ -13,8 +13,6 @@ namespace {
 
 // Speeds in km/h from movement points.
 constexpr double KilometresPerHourPerMP = 10.6;
-// Internal structure points of every location: a tenth of the mass, remainder dropped.
-constexpr int TonsPerStructurePoint = 10;
 
 const StyleParts& PartsOf(ReadoutStyle style)
 {
@@ -177,7 +175,7 @@ void ArmorRows(LineSink& out, const ReadoutDesign& d)
     out.Line(u"<TD ALIGN=CENTER><B><U>Value</U></B></TD>"_s);
     out.Line(u"</TR>"_s);
     out.Line(u"<TR>"_s);
-    const QString structureCell = u"<TD ALIGN=CENTER>"_s + SpacedIntegerText(d.mass / TonsPerStructurePoint) + u"</TD>"_s;
+    const QString structureCell = u"<TD ALIGN=CENTER>"_s + SpacedIntegerText(StructurePoints(d)) + u"</TD>"_s;
     for (const LocationRow& row : LocationRows) {
         out.Line(u"<TR>"_s);
         out.Line(u"<TD></TD>"_s);
@@ -238,6 +236,12 @@ void End(LineSink& out)
 
 }  // namespace
 }  // namespace readout
+
+int StructurePoints(const ReadoutDesign& design)
+{
+    constexpr int TonsPerStructurePoint = 10;
+    return design.mass / TonsPerStructurePoint;
+}
 
 QStringList ReadoutLines(const ReadoutDesign& design, ReadoutStyle style, const QString& dateTime)
 {

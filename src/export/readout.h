@@ -57,6 +57,9 @@ struct ReadoutDesign {
     std::optional<Currency> cost{};
 };
 
+// The internal structure points of every location: a tenth of the mass, remainder dropped.
+int StructurePoints(const ReadoutDesign& design);
+
 // The page's lines without line ends; `dateTime` is the text of the moment of export. Without a
 // price the page stops after the weapons table, where the price is asked for.
 QStringList ReadoutLines(const ReadoutDesign& design, ReadoutStyle style, const QString& dateTime);

@@ -144,6 +144,13 @@ QVariant RowSet::FieldAt(int row, const QString& name) const
     return value;
 }
 
+QVariant RowSet::FieldWhere(const QString& key, const QString& value, const QString& name) const
+{
+    for (int row = 0; row < rowCount(); ++row)
+        if (FieldAt(row, key).toString() == value) return FieldAt(row, name);
+    return {};
+}
+
 QString RowSet::FieldTextAt(int row, const QString& name) const
 {
     const QVariant value = FieldAt(row, name);

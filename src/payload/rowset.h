@@ -53,6 +53,9 @@ public:
     // The same for any row.
     QVariant FieldAt(int row, const QString& name) const;
     QString FieldTextAt(int row, const QString& name) const;
+    // The field of the first row whose `key` field holds `value`; a null QVariant when no row
+    // matches or the field holds nothing.
+    QVariant FieldWhere(const QString& key, const QString& value, const QString& name) const;
 
     // `show` gets the field's text of the current row now and after every move, for as long as
     // `view` lives; binding a view again replaces its earlier field.

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 
 #include "app/frmMain.h"
-#include "export/readoutfile.h"
 #include "files/designrecord.h"
 
 namespace {
@@ -23,12 +22,12 @@ bool CanOpen(const QString& path)
 
 }  // namespace
 
-QString ReadoutPagePath(const QString& outputFolder, const QString& designPath)
+QString ReadoutPagePath(const QString& outputFolder, const QString& designPath, const QString& extension)
 {
-    return QDir(outputFolder).filePath(QFileInfo(designPath).completeBaseName() + QStringLiteral(".html"));
+    return QDir(outputFolder).filePath(QFileInfo(designPath).completeBaseName() + extension);
 }
 
-QString WriteDesignReadout(const QString& designPath, const QString& pagePath, ReadoutStyle style)
+QString WriteDesignReadout(const QString& designPath, const QString& pagePath, PageWriter write)
 {
     if (!CanOpen(designPath)) return CannotRead(designPath, QStringLiteral("the file cannot be opened"));
     if (QFileInfo(designPath).size() > LargestDesignFile)
@@ -40,7 +39,7 @@ QString WriteDesignReadout(const QString& designPath, const QString& pagePath, R
     window.ReadDesignFile(designPath);
     if (window.DesignFileStopLine != 0)
         return CannotRead(designPath, QStringLiteral("reading stopped at line %1").arg(window.DesignFileStopLine));
-    if (!WriteReadoutFile(window, pagePath, style))
+    if (!write(window, pagePath))
         return QStringLiteral("cannot write \"%1\"").arg(QDir::toNativeSeparators(pagePath));
     return QString();
 }

@@ -6,36 +6,53 @@
 #include <QTextStream>
 #include <optional>
 
+#include "export/readoutfile.h"
+#include "sheet/windowsheet.h"
 #include "tool/readoutpages.h"
 
 namespace {
 
 const QString ProgramName = QStringLiteral("tarnwell-readout");
 
-struct StyleName {
-    const char* name;
-    ReadoutStyle style;
-};
-
-constexpr StyleName StyleNames[] = {
-    {"plain", ReadoutStyle::Plain},
-    {"site", ReadoutStyle::Site},
-};
-
-std::optional<ReadoutStyle> StyleNamed(const QString& name)
+bool WritePlainPage(const frmMain& window, const QString& path)
 {
-    for (const StyleName& entry : StyleNames)
-        if (name == QLatin1StringView(entry.name)) return entry.style;
-    return std::nullopt;
+    return WriteReadoutFile(window, path, ReadoutStyle::Plain);
+}
+
+bool WriteSitePage(const frmMain& window, const QString& path)
+{
+    return WriteReadoutFile(window, path, ReadoutStyle::Site);
+}
+
+struct Style {
+    const char* name;
+    const char* extension;
+    PageWriter write;
+};
+
+constexpr Style Styles[] = {
+    {"plain", ".html", WritePlainPage},
+    {"site", ".html", WriteSitePage},
+    {"sheet", ".pdf", WriteWindowSheet},
+};
+
+const Style* StyleNamed(const QString& name)
+{
+    for (const Style& entry : Styles)
+        if (name == QLatin1StringView(entry.name)) return &entry;
+    return nullptr;
 }
 
 const QString Description = QStringLiteral(
-    "Writes the technical readout of each design file (.edt) given, as the window's File menu\n"
-    "exports it: <folder>/<design file name without extension>.html.\n"
+    "Writes the technical readout or the record sheet of each design file (.edt) given, as the\n"
+    "window's File menu exports it: <folder>/<design file name without extension>.html, or .pdf\n"
+    "for a record sheet.\n"
     "\n"
     "Styles:\n"
     "  plain  the plain page (File > Export to HTML)\n"
     "  site   the page styled for the Halvorn site (File > Export to HVN HTML)\n"
+    "  sheet  the record sheet (File > Export Record Sheet (PDF)), on Letter or A4 paper as the\n"
+    "         region uses\n"
     "\n"
     "Numbers and the time of export follow the regional settings (LANG, LC_ALL), as in the\n"
     "window. A file that cannot be read is reported with the line where reading stopped, and\n"
@@ -66,7 +83,7 @@ QString HelpText(const QCommandLineParser& parser)
 }
 
 struct Batch {
-    ReadoutStyle style = ReadoutStyle::Plain;
+    const Style* style = &Styles[0];
     QString folder;
     QStringList designs;
 };
@@ -76,7 +93,7 @@ QString SharedPage(const Batch& batch)
 {
     QMap<QString, QString> designOfPage;
     for (const QString& design : batch.designs) {
-        const QString page = ReadoutPagePath(batch.folder, design);
+        const QString page = ReadoutPagePath(batch.folder, design, QLatin1String(batch.style->extension));
         if (designOfPage.contains(page))
             return QStringLiteral("\"%1\" and \"%2\" would both be written to \"%3\"")
                 .arg(designOfPage[page], design, QDir::toNativeSeparators(page));
@@ -93,7 +110,8 @@ int RunBatch(const Batch& batch)
     }
     int exitCode = ReadoutToolDone;
     for (const QString& design : batch.designs) {
-        const QString failure = WriteDesignReadout(design, ReadoutPagePath(batch.folder, design), batch.style);
+        const QString failure = WriteDesignReadout(design, ReadoutPagePath(batch.folder, design, QLatin1String(batch.style->extension)),
+                                                   batch.style->write);
         if (failure.isEmpty()) continue;
         Report(failure);
         exitCode = ReadoutToolFailed;
@@ -114,8 +132,8 @@ int RunReadoutTool(const QStringList& arguments)
                                      QStringLiteral("Shows the program's version."));
     parser.addOption(version);
     const QCommandLineOption style({QStringLiteral("s"), QStringLiteral("style")},
-                                   QStringLiteral("The page style: plain (the default) or site."),
-                                   QStringLiteral("plain|site"), QStringLiteral("plain"));
+                                   QStringLiteral("The page style: plain (the default), site or sheet."),
+                                   QStringLiteral("plain|site|sheet"), QStringLiteral("plain"));
     const QCommandLineOption out({QStringLiteral("o"), QStringLiteral("out")},
                                  QStringLiteral("The folder the pages go to (the current folder by default); "
                                                 "made if missing."),
@@ -136,9 +154,8 @@ int RunReadoutTool(const QStringList& arguments)
     }
 
     Batch batch;
-    const std::optional<ReadoutStyle> chosen = StyleNamed(parser.value(style));
-    if (!chosen) return Misused(QStringLiteral("unknown style \"%1\": use plain or site").arg(parser.value(style)));
-    batch.style = *chosen;
+    batch.style = StyleNamed(parser.value(style));
+    if (!batch.style) return Misused(QStringLiteral("unknown style \"%1\": use plain, site or sheet").arg(parser.value(style)));
     batch.folder = parser.value(out);
     batch.designs = parser.positionalArguments();
     if (batch.designs.isEmpty()) return Misused(QStringLiteral("no design file given"));

@@ -27,7 +27,8 @@ struct Row {
 const Row Controls[] = {
     {"mnuFile", "QMenu", "&File"}, {"mnuFileNew", A, "&New"}, {"mnuFileOpen", A, "&Open"}, {"mnuFileSave", A, "&Save"},
     {"mnuFileSaveAs", A, "Save &As..."}, {"mnuFileBreak1", A, ""}, {"mnuFileExportHTML", A, "Export to &HTML"},
-    {"mnuFileExportHVN", A, "Export to &HVN HTML"}, {"mnuFileBreak2", A, ""}, {"mnuFileExit", A, "E&xit"},
+    {"mnuFileExportHVN", A, "Export to &HVN HTML"}, {"mnuFileExportSheet", A, "Export Record Sheet (PDF)..."},
+    {"mnuFilePrintSheet", A, "Print Record Sheet..."}, {"mnuFileBreak2", A, ""}, {"mnuFileExit", A, "E&xit"},
     {"mnuHelp", "QMenu", "&Help"}, {"mnuHelpAbout", A, "&About"}, {"Frame4", F, "General"},
     {"txtVehicleName", T, "Insert Name and Designation", "Insert Name and Designation"}, {"Frame1", F, "Movement Type"},
     {"optMotiveType_0", O, "Hover", MotiveTip, 0, 0, 1}, {"optMotiveType_1", O, "Tracked", MotiveTip},

@@ -73,6 +73,36 @@ private slots:
         }
     }
 
+    // The record sheet of a saved design, by the tool and by the window over the program's own
+    // catalogue: the same text on the same paper.
+    void sheetEqualsTheWindows()
+    {
+        QTemporaryDir folder;
+        const QString design = folder.filePath("tank.edt");
+        frmMain window;
+        Drive(window, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "chkTurret=1", "vsbArmorTonnage=20",
+                       "cmdAllocateArmor", "weapon=Large Laser", "optLocation_4", "cmdAdd", "weapon=LRM 10", "cmdAdd",
+                       "cmdAdd", "chkArtemisLRM=1", "cmdAddAmmo", "ammo=Ammo-LRM 10", "vsbAddTonnage=2", "cmdAmmoAdd"});
+        AnswerFileDialog(design);
+        window.mnuFileSaveAs->trigger();
+        AnswerFileDialog(design + ".pdf");
+        window.mnuFileExportSheet->trigger();
+        QProcess tool;
+        tool.start(TARNWELL_READOUT_PROGRAM, {"--style", "sheet", "--out", folder.filePath("sheets"), design});
+        QVERIFY(tool.waitForFinished(120000));
+        QCOMPARE(tool.exitCode(), 0);
+        const QString sheets[] = {folder.filePath("sheets/tank.pdf"), design + ".pdf"};
+        QStringList texts;
+        for (const QString& sheet : sheets) {
+            QProcess text;
+            text.start("pdftotext", {"-layout", sheet, "-"});
+            QVERIFY(text.waitForFinished(60000));
+            texts << text.readAllStandardOutput();
+        }
+        QVERIFY(texts[0].contains("Large Laser"));
+        QCOMPARE(texts[0], texts[1]);
+    }
+
 private:
     QTemporaryDir folder_;
     const QStringList designs_ = {folder_.filePath("new design.edt"), folder_.filePath("tracked.edt")};

@@ -1,0 +1,132 @@
+// File > Export Record Sheet (PDF) on the real window, read back with pdftotext: the suggested
+// name and filter, the figures and every weapon row with its ranges, Letter under English
+// (United States) and A4 under German settings; cancelling, and failures that leave no file.
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "files/designfixtures.h"
+#include "support/designchecks.h"
+#include "support/testsupport.h"
+
+using namespace fixtures;
+
+namespace {
+
+// The page's text as pdftotext lays it out, or what went wrong.
+QString PdfText(const QString& path, const char* tool = "pdftotext")
+{
+    QProcess process;
+    process.start(QLatin1String(tool), tool == QByteArray("pdfinfo") ? QStringList{path} : QStringList{"-layout", path, "-"});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) return QStringLiteral("%1 failed on %2").arg(tool, path);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The test catalogue with damage and range columns for two weapons; the rest hold none.
+void AddWeaponFigures(const TestCatalogue& catalogue)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("figures"));
+        db.setDatabaseName(catalogue.path());
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        for (const char* statement :
+             {"ALTER TABLE ISWeapons ADD COLUMN Damage TEXT", "ALTER TABLE ISWeapons ADD COLUMN MinRange INTEGER",
+              "ALTER TABLE ISWeapons ADD COLUMN ShortRange INTEGER", "ALTER TABLE ISWeapons ADD COLUMN MediumRange INTEGER",
+              "ALTER TABLE ISWeapons ADD COLUMN LongRange INTEGER",
+              "UPDATE ISWeapons SET Damage = '5', ShortRange = 3, MediumRange = 6, LongRange = 9 WHERE Type = 'Medium Laser'",
+              "UPDATE ISWeapons SET Damage = '1/Msl', MinRange = 6, ShortRange = 7, MediumRange = 14, LongRange = 21 "
+              "WHERE Type = 'LRM 10'"})
+            QVERIFY2(query.exec(QLatin1String(statement)), statement);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("figures"));
+}
+
+}  // namespace
+
+class SheetExportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(config_.isValid());
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    }
+
+    void exportThroughTheMenu()
+    {
+        QTemporaryDir dir;
+        TestCatalogue catalogue;
+        AddWeaponFigures(catalogue);
+        frmMain w;
+        catalogue.Attach(w);
+        Drive(w, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "vsbCruise=4", "chkTurret=1", "chkCASE=1",
+                  "vsbArmorTonnage=20", "vsbFrontArmor=40", "vsbLeftArmor=30", "vsbRightArmor=30", "vsbRearArmor=20",
+                  "vsbTurretArmor=25", "weapon=Medium Laser", "optLocation_0", "cmdAdd", "cmdAdd", "weapon=LRM 10",
+                  "optLocation_4", "cmdAdd", "weapon=TAG", "cmdAdd", "chkArtemisLRM=1", "cmdAddAmmo", "ammo=Ammo-Machine Gun",
+                  "vsbAddTonnage=1", "cmdAmmoAdd"});
+        w.txtVehicleName->setText(QStringLiteral("Heavy Tank: Mk/2"));
+        const QStringList before = DesignSnapshot(w);
+        const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+        const auto seen = Answered(w.mnuFileExportSheet, path);
+        QCOMPARE(seen->nameField, QStringLiteral("HeavyTankMk2.pdf"));
+        QCOMPARE(seen->filters, QStringList{"PDF (*.pdf)"});
+        QVERIFY(seen->asksBeforeReplacing);
+
+        const QString text = PdfText(path);
+        const QString figures[] = {
+            "Heavy Tank: Mk/2", "Technology Base: Inner Sphere Level 2", "Movement Type: Tracked", "Tonnage: 60 tons",
+            "Engine: 240 Fusion", "Cruise MP: 4", "Flank MP: 6", "Cost: " + w.lblCost->text() + " C-bills",
+            "Front (40)", "Left (30)", "Right (30)", "Rear (20)", "Turret (25)", "Front (6)", "Turret (6)", "Engine Hit",
+            "Sensor Hits", "Motive System Hits", "Stabilizers", "Turret Locked", "Crew Stunned", "Gunnery Skill",
+            "Driving Skill", "Commander Hit", "Driver Hit", "Tarnwell", "Heavy Tank: Mk/2"};
+        for (const QString& figure : figures) QVERIFY2(text.contains(figure), qPrintable(figure + " in\n" + text));
+        const char* rows[] = {"2 +Medium Laser +Front +5 +– +3 +6 +9\n", "1 +LRM 10 +Turret +1/Msl +6 +7 +14 +21\n",
+                              "1 +TAG +Turret +– +– +– +– +–\n", "1 +Artemis IV - LRM +Turret +– +– +– +– +–\n",
+                              "1 +CASE +Body +– +– +– +– +–\n", "Ammo-Machine Gun +Body +0.5 +100\n"};
+        for (const char* row : rows)
+            QVERIFY2(text.contains(QRegularExpression(QString::fromUtf8(row))), qPrintable(QString::fromUtf8(row) + " in\n" + text));
+        QVERIFY(PdfText(path, "pdfinfo").contains("(letter)"));
+        QCOMPARE(DesignSnapshot(w), before);
+
+        // German settings: A4, and the price as they write it.
+        LocaleScope germanSettings(QLocale::German, QLocale::Germany);
+        const QString german = dir.filePath(QStringLiteral("german.pdf"));
+        Answered(w.mnuFileExportSheet, german);
+        QVERIFY(PdfText(german).contains("Cost: " + w.lblCost->text().replace(',', '.') + " C-bills"));
+        QVERIFY(PdfText(german, "pdfinfo").contains("(A4)"));
+    }
+
+    // Cancel writes nothing; a disk that fills up while writing is told in a message box and
+    // leaves no file, whole or in part.
+    void cancelAndFailure()
+    {
+        QTemporaryDir dir;
+        CatalogueWindow designer;
+        const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+        CancelFileDialog();
+        designer.window.mnuFileExportSheet->trigger();
+        QVERIFY(!QFile::exists(path));
+
+        auto told = std::make_shared<QString>();
+        WithFileSizeLimit(1000, [&] {
+            AnswerFileDialog(path);
+            QTimer::singleShot(0, [&] { told = AnswerMessageBox(QMessageBox::Ok); });
+            designer.window.mnuFileExportSheet->trigger();
+        });
+        QCOMPARE(*told, "The record sheet could not be written to \"" + path + "\".");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+private:
+    QTemporaryDir config_;
+};
+
+QTEST_MAIN(SheetExportTest)
+#include "test_sheetexport.moc"

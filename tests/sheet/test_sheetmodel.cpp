@@ -1,0 +1,221 @@
+// The record sheet model: armor boxes for every point count a zone can hold, the inventory of
+// repeated weapons, ammunition, cargo, Artemis IV and CASE, and the paper of each region.
+#include <QTest>
+
+#include "sheet/buildsheet.h"
+#include "sheet/paper.h"
+
+namespace {
+
+// The spinners take 0 to 2000 points in each location, 0 to 2 on a VTOL's rotor, whatever the
+// armor bought; the boxes stay at least 1.2 mm across.
+constexpr double Tolerance = 1e-6;
+
+// The first two boxes of `boxes` that touch or overlap, as a text; empty when all stand apart.
+// Boxes of one size overlap only when their corners lie within a box size of each other, so
+// each is compared with those in its own and the neighbouring cells of a grid of that size.
+QString Touching(const QList<QRectF>& boxes)
+{
+    if (boxes.isEmpty()) return {};
+    QRectF bounds;
+    for (const QRectF& box : boxes) bounds |= box;
+    const double cell = boxes.first().width();
+    const int columns = int(bounds.width() / cell) + 1, rows = int(bounds.height() / cell) + 1;
+    std::vector<int> first(std::size_t(columns) * rows, -1), next(boxes.size(), -1);
+    auto cellOf = [&](const QRectF& box) {
+        return std::pair(int((box.left() - bounds.left()) / cell), int((box.top() - bounds.top()) / cell));
+    };
+    for (int i = 0; i < boxes.size(); ++i) {
+        const auto [x, y] = cellOf(boxes[i]);
+        next[i] = std::exchange(first[std::size_t(y) * columns + x], i);
+    }
+    for (int i = 0; i < boxes.size(); ++i) {
+        const auto [x, y] = cellOf(boxes[i]);
+        for (int cy = std::max(0, y - 1); cy <= std::min(rows - 1, y + 1); ++cy)
+            for (int cx = std::max(0, x - 1); cx <= std::min(columns - 1, x + 1); ++cx)
+                for (int j = first[std::size_t(cy) * columns + cx]; j >= 0; j = next[j])
+                    if (j != i && boxes[i].adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance).intersects(boxes[j]))
+                        return QStringLiteral("boxes %1 and %2").arg(i).arg(j);
+    }
+    return {};
+}
+
+// The first way in which a zone's boxes break the rules, or an empty text.
+QString ZoneFailure(const SheetZone& zone)
+{
+    if (zone.boxes.size() != zone.points) return QStringLiteral("%1 boxes for %2 points").arg(zone.boxes.size()).arg(zone.points);
+    const QRectF inside = zone.rect.adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance);
+    for (const QRectF& box : zone.boxes) {
+        if (!inside.contains(box)) return QStringLiteral("a box outside the zone");
+        if (box.width() < 1.2 - Tolerance) return QStringLiteral("a box %1 mm across").arg(box.width());
+        if (box.intersects(zone.caption.rect)) return QStringLiteral("a box on the caption");
+    }
+    return Touching(zone.boxes);
+}
+
+SheetDesign Design(int motive, bool turret, std::array<int, 5> armor)
+{
+    SheetDesign s;
+    s.readout.name = QStringLiteral("Test");
+    s.readout.mass = 100;
+    s.readout.motive = Motive(motive);
+    s.readout.turretFitted = turret;
+    s.readout.frontArmor = armor[0];
+    s.readout.leftArmor = armor[1];
+    s.readout.rightArmor = armor[2];
+    s.readout.rearArmor = armor[3];
+    s.readout.turretArmor = armor[4];
+    return s;
+}
+
+}  // namespace
+
+class SheetModelTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // Each zone from no point to its highest, the others at theirs: Letter is the smaller paper.
+    void armorBoxes_data()
+    {
+        QTest::addColumn<int>("motive");
+        QTest::addColumn<bool>("turret");
+        QTest::addColumn<int>("zone");
+        QTest::addColumn<int>("most");
+        QTest::addColumn<int>("others");
+        const int m = 2000;
+        for (int zone = 0; zone < 5; ++zone) {
+            const char* names[] = {"front", "left", "right", "rear", "turret"};
+            QTest::addRow("%s alone", names[zone]) << int(Motive::Tracked) << true << zone << m << 0;
+            QTest::addRow("%s among full zones", names[zone]) << int(Motive::Tracked) << true << zone << m << m;
+        }
+        QTest::newRow("rotor among full zones") << int(Motive::VTOL) << false << 4 << 2 << m;
+        QTest::newRow("front, no turret, full zones") << int(Motive::Wheeled) << false << 0 << m << m;
+    }
+
+    void armorBoxes()
+    {
+        QFETCH(int, motive);
+        QFETCH(bool, turret);
+        QFETCH(int, zone);
+        QFETCH(int, most);
+        QFETCH(int, others);
+        const int step = others == 0 ? 1 : 97;  // among full zones a coarser walk suffices
+        for (int points = 0; points <= most; points = points == most ? most + 1 : std::min(most, points + step)) {
+            std::array<int, 5> armor;
+            armor.fill(others);
+            armor[zone] = points;
+            if (motive == int(Motive::VTOL) && zone != 4) armor[4] = 2;
+            if (motive != int(Motive::VTOL) && !turret) armor[4] = 0;
+            const SheetModel sheet = BuildSheet(Design(motive, turret, armor), SheetPaper::Letter);
+            const int zones = motive == int(Motive::VTOL) || turret ? 5 : 4;
+            QCOMPARE(sheet.armor.size(), zones);
+            for (int a = 0; a < zones; ++a) {
+                const QString failure = ZoneFailure(sheet.armor[a]);
+                QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("%1 at %2 points: %3").arg(sheet.armor[a].name).arg(points).arg(failure)));
+                QVERIFY(sheet.diagram.contains(sheet.armor[a].rect));
+                for (int b = a + 1; b < zones; ++b) QVERIFY(!sheet.armor[a].rect.intersects(sheet.armor[b].rect));
+            }
+        }
+    }
+
+    // The internal structure block: a tenth of the mass in every location, turret or rotor included.
+    void structureBoxes_data()
+    {
+        QTest::addColumn<int>("mass");
+        QTest::addColumn<int>("motive");
+        QTest::addColumn<QStringList>("locations");
+        QTest::newRow("100-ton tank") << 100 << int(Motive::Tracked) << QStringList{"Front", "Left", "Right", "Rear", "Turret"};
+        QTest::newRow("30-ton VTOL") << 30 << int(Motive::VTOL) << QStringList{"Front", "Left", "Right", "Rear", "Rotor"};
+        QTest::newRow("9-ton hover") << 9 << int(Motive::Hover) << QStringList{"Front", "Left", "Right", "Rear"};
+    }
+
+    void structureBoxes()
+    {
+        QFETCH(int, mass);
+        QFETCH(int, motive);
+        QFETCH(QStringList, locations);
+        SheetDesign design = Design(motive, mass == 100, {});
+        design.readout.mass = mass;
+        const SheetModel sheet = BuildSheet(design, SheetPaper::A4);
+        QStringList names;
+        for (const SheetZone& zone : sheet.structure) {
+            names << zone.name;
+            QCOMPARE(zone.points, mass / 10);
+            QVERIFY2(ZoneFailure(zone).isEmpty(), qPrintable(ZoneFailure(zone)));
+        }
+        QCOMPARE(names, locations);
+    }
+
+    // Rows as "Qty|Type|Loc|Dmg|Min|Sht|Med|Lng" and bins as "Type|Loc|Tons|Shots".
+    void inventory_data()
+    {
+        QTest::addColumn<QList<ReadoutItem>>("payload");
+        QTest::addColumn<bool>("caseFitted");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("bins");
+        const auto half = Currency::fromDouble(0.5);
+        QTest::newRow("repeated weapons by location")
+            << QList<ReadoutItem>{{"Medium Laser", 3, 1, "Front"}, {"LRM 10", 0, 5, "Turret"}, {"Medium Laser", 3, 1, "Turret"},
+                                  {"Medium Laser", 3, 1, "Front"}}
+            << false
+            << QStringList{"2|Medium Laser|Front|5|–|3|6|9", "1|LRM 10|Turret|1/Msl|6|7|14|21", "1|Medium Laser|Turret|5|–|3|6|9"}
+            << QStringList{};
+        QTest::newRow("ammunition, cargo, Artemis IV and CASE")
+            << QList<ReadoutItem>{{"LRM 10", 0, 5, "Front"}, {"Ammo-LRM 10", 0, 2, "Body"}, {"Cargo", 0, half, "Body"},
+                                  {"Artemis IV - LRM", 0, 1, "Front"}, {"Ammo-Machine Gun", 0, half, "Body"},
+                                  {"Cargo", 0, Currency::fromDouble(1.5), "Body"}, {"Ammo-Mystery", 0, 1, "Body"}}
+            << true
+            << QStringList{"1|LRM 10|Front|1/Msl|6|7|14|21", "1|Artemis IV - LRM|Front|–|–|–|–|–", "1|CASE|Body|–|–|–|–|–"}
+            << QStringList{"Ammo-LRM 10|Body|2.0|24", "Ammo-Machine Gun|Body|0.5|100", "Ammo-Mystery|Body|1.0|–", "Cargo|Body|2.0|–"};
+        QTest::newRow("nothing mounted") << QList<ReadoutItem>{} << false << QStringList{} << QStringList{};
+    }
+
+    void inventory()
+    {
+        QFETCH(QList<ReadoutItem>, payload);
+        QFETCH(bool, caseFitted);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, bins);
+        SheetDesign design = Design(int(Motive::Tracked), true, {});
+        design.readout.payload = payload;
+        design.readout.caseFitted = caseFitted;
+        design.weapons.insert("Medium Laser", {"5", std::nullopt, 3, 6, 9});
+        design.weapons.insert("LRM 10", {"1/Msl", 6, 7, 14, 21});
+        design.shotsPerTon.insert("Ammo-LRM 10", 12);
+        design.shotsPerTon.insert("Ammo-Machine Gun", 200);
+        const SheetModel sheet = BuildSheet(design, SheetPaper::Letter);
+        QStringList gotRows, gotBins;
+        for (const InventoryRow& r : sheet.inventory)
+            gotRows << QStringList{r.quantity, r.type, r.location, r.damage, r.minimum, r.shortRange, r.mediumRange, r.longRange}.join('|');
+        for (const BinRow& b : sheet.bins) gotBins << QStringList{b.type, b.location, b.tons, b.shots}.join('|');
+        QCOMPARE(gotRows, rows);
+        QCOMPARE(gotBins, bins);
+    }
+
+    void paper_data()
+    {
+        QTest::addColumn<QLocale::Territory>("territory");
+        QTest::addColumn<QSizeF>("size");
+        const QSizeF letter(215.9, 279.4), a4(210, 297);
+        QTest::newRow("United States") << QLocale::UnitedStates << letter;
+        QTest::newRow("Canada") << QLocale::Canada << letter;
+        QTest::newRow("Mexico") << QLocale::Mexico << letter;
+        QTest::newRow("Philippines") << QLocale::Philippines << letter;
+        QTest::newRow("Germany") << QLocale::Germany << a4;
+        QTest::newRow("United Kingdom") << QLocale::UnitedKingdom << a4;
+        QTest::newRow("Japan") << QLocale::Japan << a4;
+    }
+
+    void paper()
+    {
+        QFETCH(QLocale::Territory, territory);
+        QFETCH(QSizeF, size);
+        const SheetModel sheet = BuildSheet(Design(int(Motive::Hover), false, {}), PaperOf(territory));
+        QCOMPARE(sheet.page, size);
+        QVERIFY(sheet.margin >= 10);
+    }
+};
+
+QTEST_MAIN(SheetModelTest)
+#include "test_sheetmodel.moc"
