@@ -8,7 +8,6 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "files/designfixtures.h"
 #include "support/designchecks.h"
@@ -74,10 +73,11 @@ private slots:
         w.txtVehicleName->setText(QStringLiteral("Heavy Tank: Mk/2"));
         const QStringList before = DesignSnapshot(w);
         const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
-        const auto seen = Answered(w.mnuFileExportSheet, path);
-        QCOMPARE(seen->nameField, QStringLiteral("HeavyTankMk2.pdf"));
-        QCOMPARE(seen->filters, QStringList{"PDF (*.pdf)"});
-        QVERIFY(seen->asksBeforeReplacing);
+        const FileRequest asked = Answered(w, w.mnuFileExportSheet, path);
+        QCOMPARE(asked.name, QStringLiteral("HeavyTankMk2.pdf"));
+        QCOMPARE(asked.filters, QStringList{"PDF (*.pdf)"});
+        QVERIFY(asked.save);
+        QVERIFY(asked.asksBeforeReplacing);
 
         const QString text = PdfText(path);
         const QString figures[] = {
@@ -98,7 +98,7 @@ private slots:
         // German settings: A4, and the price as they write it.
         LocaleScope germanSettings(QLocale::German, QLocale::Germany);
         const QString german = dir.filePath(QStringLiteral("german.pdf"));
-        Answered(w.mnuFileExportSheet, german);
+        Answered(w, w.mnuFileExportSheet, german);
         QVERIFY(PdfText(german).contains("Cost: " + w.lblCost->text().replace(',', '.') + " C-bills"));
         QVERIFY(PdfText(german, "pdfinfo").contains("(A4)"));
     }
@@ -110,16 +110,12 @@ private slots:
         QTemporaryDir dir;
         CatalogueWindow designer;
         const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
-        CancelFileDialog();
+        Chooser(designer.window).Cancel();
         designer.window.mnuFileExportSheet->trigger();
         QVERIFY(!QFile::exists(path));
 
-        auto told = std::make_shared<QString>();
-        WithFileSizeLimit(1000, [&] {
-            AnswerFileDialog(path);
-            QTimer::singleShot(0, [&] { told = AnswerMessageBox(QMessageBox::Ok); });
-            designer.window.mnuFileExportSheet->trigger();
-        });
+        const auto told = AnswerMessageBox(QMessageBox::Ok);
+        WithFileSizeLimit(1000, [&] { Answered(designer.window, designer.window.mnuFileExportSheet, path); });
         QCOMPARE(*told, "The record sheet could not be written to \"" + path + "\".");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }

@@ -83,9 +83,8 @@ private slots:
         Drive(window, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "chkTurret=1", "vsbArmorTonnage=20",
                        "cmdAllocateArmor", "weapon=Large Laser", "optLocation_4", "cmdAdd", "weapon=LRM 10", "cmdAdd",
                        "cmdAdd", "chkArtemisLRM=1", "cmdAddAmmo", "ammo=Ammo-LRM 10", "vsbAddTonnage=2", "cmdAmmoAdd"});
-        AnswerFileDialog(design);
+        Chooser(window).Answer(design).Answer(design + ".pdf");
         window.mnuFileSaveAs->trigger();
-        AnswerFileDialog(design + ".pdf");
         window.mnuFileExportSheet->trigger();
         QProcess tool;
         tool.start(TARNWELL_READOUT_PROGRAM, {"--style", "sheet", "--out", folder.filePath("sheets"), design});
