@@ -51,12 +51,7 @@ void AddWeaponFigures(const TestCatalogue& catalogue)
 class SheetExportTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QVERIFY(config_.isValid());
-        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void exportThroughTheMenu()
     {
@@ -119,9 +114,6 @@ private slots:
         QCOMPARE(*told, "The record sheet could not be written to \"" + path + "\".");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
-
-private:
-    QTemporaryDir config_;
 };
 
 QTEST_MAIN(SheetExportTest)
