@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libqt6sql6-sqlite
+  qt6-base-dev libqt6sql6-sqlite libqt6printsupport6
   libbenchmark-dev
   xvfb xauth imagemagick xdotool fonts-dejavu-core
   poppler-utils
