@@ -80,7 +80,7 @@ bool IsEnterKey(QEvent* event)
 // Enter on a spinner, or a double click on its label, opens the editor for typing a value.
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (TakeDesignDrag(event)) return true;
+    if (TakeDesignDrag(event, true)) return true;
     const bool gotFocus = event->type() == QEvent::FocusIn;
     const bool lostFocus = FocusMovedAway(event);
     for (const SpinnerLabel& pair : SpinnerLabels) {

@@ -295,8 +295,9 @@ private:
     void CreateDesignCheck();
     void AcceptTypedValues();
     void EditSpinnerValue(const SpinnerLabel& pair);
-    // A drag of one design file: accepted, and opened when dropped. False for any other event.
-    bool TakeDesignDrag(QEvent* event);
+    // A drag of one design file: accepted, and opened when dropped; with `refuseOtherFiles` a drag
+    // of other files is refused. False for any other event, which goes on as it would.
+    bool TakeDesignDrag(QEvent* event, bool refuseOtherFiles = false);
     void ConnectRowFinders();
     void ShowRowMenu(QGroupBox* frame, RowSet* rows, const char* menuName, const QPoint& at);
     void RemovePayloadRecord(int index);

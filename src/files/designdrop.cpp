@@ -1,5 +1,5 @@
 // A design file dragged from the file manager onto the window opens as File > Open opens it.
-// The text boxes hand such a drag to the window; any other text still drops into them.
+// The text boxes hand such a drag to the window and refuse other files; text still drops into them.
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -35,13 +35,18 @@ void frmMain::AcceptDesignDrops()
         box->installEventFilter(this);
 }
 
-bool frmMain::TakeDesignDrag(QEvent* event)
+bool frmMain::TakeDesignDrag(QEvent* event, bool refuseOtherFiles)
 {
     const QEvent::Type type = event->type();
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
     auto* drag = static_cast<QDropEvent*>(event);
     const QString path = DraggedDesign(drag->mimeData());
-    if (path.isEmpty()) return false;
+    if (path.isEmpty()) {
+        // Other files are no text for a text box either; plain text still drops into it.
+        if (!refuseOtherFiles || !drag->mimeData()->hasUrls()) return false;
+        drag->ignore();
+        return true;
+    }
     drag->setDropAction(Qt::CopyAction);
     drag->accept();
     if (type == QEvent::Drop) {

@@ -182,6 +182,7 @@ private slots:
         text.setText(path);
         QVERIFY(!Drop(&other, text));
         QVERIFY(!DropFile(&other, dir.filePath(QStringLiteral("notes.txt"))));
+        QVERIFY(!DropFile(other.txtVehicleName, dir.filePath(QStringLiteral("notes.txt"))));
         QCOMPARE(DesignSnapshot(other), before);
         Open(menu, path);
         if (way == "command line")
