@@ -26,8 +26,9 @@ std::optional<int> SuspensionFactor(Motive motive, int mass)
     return factor;
 }
 
-Currency LiftTonnage(int mass)
+std::optional<Currency> LiftTonnage(Motive motive, int mass)
 {
+    if (!OptionOf(motive).liftEquipment) return std::nullopt;
     return ShareOf(LiftShare, mass);
 }
 

@@ -9,8 +9,10 @@ namespace rules {
 
 // The suspension factor of a movement type at a mass; none when no row holds the mass.
 std::optional<int> SuspensionFactor(Motive motive, int mass);
-// Lift equipment of a hovercraft or VTOL, control equipment and internal structure.
-Currency LiftTonnage(int mass);
+// Lift equipment of a hovercraft or VTOL; none for a movement type without it, whose lift stays
+// as choosing the type left it (0).
+std::optional<Currency> LiftTonnage(Motive motive, int mass);
+// Control equipment and internal structure.
 Currency ControlTonnage(int mass);
 Currency StructureTonnage(int mass);
 // A turret weighs a share of the weapons in it; an empty or missing turret weighs nothing.

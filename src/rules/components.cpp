@@ -11,12 +11,12 @@
 void frmMain::CalcLiftAndControl()
 {
     SetLabelText(lblMass, PlainDigits(Mass));
-    if (const MotiveOption* motive = MotiveOptionAt(MotiveType)) {
-        if (motive->liftEquipment) {
-            LiftTonnage = rules::LiftTonnage(vsbMass->value());
+    if (const std::optional<Motive> motive = MotiveOf(MotiveType)) {
+        if (const std::optional<Currency> lift = rules::LiftTonnage(*motive, vsbMass->value())) {
+            LiftTonnage = *lift;
             SetLabelText(lblLiftEquipment, FixedText(LiftTonnage, 1));
         }
-        if (const std::optional<int> factor = rules::SuspensionFactor(motive->motive, Mass)) SuspensionFactor = *factor;
+        if (const std::optional<int> factor = rules::SuspensionFactor(*motive, Mass)) SuspensionFactor = *factor;
     }
     ControlTonnage = rules::ControlTonnage(Mass);
     SetLabelText(lblControlTonnage, FixedText(ControlTonnage, 1));

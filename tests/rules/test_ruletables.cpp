@@ -48,9 +48,9 @@ private slots:
         QTest::newRow("flank of 1") << FlankSpeed(1) << Tons(2);
         QTest::newRow("flank of 4") << FlankSpeed(4) << Tons(6);
         QTest::newRow("flank of 5") << FlankSpeed(5) << Tons(8);
-        QTest::newRow("lift, 1 ton") << LiftTonnage(1) << Tons(0.5);
-        QTest::newRow("lift, 30 tons") << LiftTonnage(30) << Tons(3);
-        QTest::newRow("lift, 31 tons") << LiftTonnage(31) << Tons(3.5);
+        QTest::newRow("lift, 1-ton Hover") << *LiftTonnage(Motive::Hover, 1) << Tons(0.5);
+        QTest::newRow("lift, 30-ton VTOL") << *LiftTonnage(Motive::VTOL, 30) << Tons(3);
+        QTest::newRow("lift, 31-ton Hover") << *LiftTonnage(Motive::Hover, 31) << Tons(3.5);
         QTest::newRow("control, 1 ton") << ControlTonnage(1) << Tons(0.5);
         QTest::newRow("control, 21 tons: 1.05 to 1.0 first") << ControlTonnage(21) << Tons(1);
         QTest::newRow("control, 23 tons: 1.15 to 1.2, then up") << ControlTonnage(23) << Tons(1.5);
@@ -116,6 +116,8 @@ private slots:
         using namespace rules;
         QTest::addColumn<int>("figure");
         QTest::addColumn<int>("worked");
+        QTest::newRow("lift, none on a Tracked") << int(LiftTonnage(Motive::Tracked, 30).has_value()) << 0;
+        QTest::newRow("lift, none on a Wheeled") << int(LiftTonnage(Motive::Wheeled, 30).has_value()) << 0;
         QTest::newRow("rating, 50-ton Tracked at 4") << EngineRatingFor(4, 50, 0) << 200;
         QTest::newRow("rating, 100-ton Tracked at 5 before the cap") << EngineRatingFor(5, 100, 0) << 500;
         QTest::newRow("rating, 80-ton Wheeled at 5") << EngineRatingFor(5, 80, 20) << 380;
