@@ -9,8 +9,7 @@
 #include "about/frmAbout.h"
 #include "about/sysinfoenvironment.h"
 #include "about/sysinfoviewers.h"
-#include "app/frmMain.h"
-#include "support/filedialogs.h"
+#include "files/designfixtures.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -126,14 +125,12 @@ private slots:
         about.cmdSysInfo->click();
         QCOMPARE(*message, Unavailable);
 
-        QFile viewer(onPath.filePath(SystemInfoViewers[1]));
-        QVERIFY(viewer.open(QIODevice::WriteOnly));
-        QVERIFY(viewer.write("#!/bin/sh\n: > \"$0.$#\"\n") > 0);
-        viewer.close();
-        viewer.setPermissions(viewer.permissions() | QFileDevice::ExeOwner);
+        const QString viewer = onPath.filePath(SystemInfoViewers[1]);
+        fixtures::WriteBytes(viewer, "#!/bin/sh\n: > \"$0.$#\"\n");
+        QVERIFY(QFile::setPermissions(viewer, QFile::permissions(viewer) | QFileDevice::ExeOwner));
         about.cmdSysInfo->click();
         qputenv("PATH", path);
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(viewer.fileName() + ".0"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(viewer + ".0"), 10000);
     }
 };
 

@@ -151,7 +151,7 @@ private slots:
                      QString("%1 %2..%3 at %4 by 1/10").arg(Qt::Vertical).arg(r.lowest).arg(r.highest).arg(r.start));
     }
 
-    // The title, the menus' items in the table's order, the pages, the catalogue, the list's font.
+    // The title, the menus' items in the table's order, the pages, the list's font.
     void window()
     {
         frmMain window;
@@ -166,9 +166,6 @@ private slots:
         QStringList pages;
         for (int page = 0; page < tabs->count(); ++page) pages << tabs->tabText(page);
         QCOMPARE(pages, (QStringList{"Armor", "Add Ammo && Equipment", "Specifications", "Display Equipment"}));
-        const QString catalogue = frmMain::GetAppPath() + "ISWeapons.mdb";  // set by start-up
-        QCOMPARE(window.datWeapons->databaseName(), catalogue);
-        QCOMPARE(window.datAmmo->databaseName(), catalogue);
         QVERIFY(Control<QWidget>(window, "fraAddAmmo")->isHidden());
         const QFont font = Control<QListWidget>(window, "lstPayload")->font();  // fixed pitch
         QCOMPARE(font.pointSizeF(), 8.25);

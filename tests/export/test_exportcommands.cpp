@@ -66,18 +66,7 @@ const struct {
 
 const char* const Styles[] = {"plain", "site"};
 
-// The tracked design opened in a fresh window, renamed and given a soft line break.
-void OpenRenamedTrackedDesign(frmMain& w, const TestCatalogue& catalogue, const QTemporaryDir& dir)
-{
-    WriteBytes(dir.filePath(QStringLiteral("tracked.edt")), FileBytes(TrackedDesignLines()));
-    catalogue.Attach(w);
-    Open(w, dir.filePath(QStringLiteral("tracked.edt")));
-    w.txtVehicleName->setText(QStringLiteral("Heavy Tank Mk 2"));
-    w.txtOverview->setPlainText(w.txtOverview->toPlainText() + QString::fromUtf8("\u2028Soft\u00a0break"));
-}
-
 }  // namespace
-
 
 class ExportCommandsTest : public QObject {
     Q_OBJECT
@@ -116,7 +105,12 @@ private slots:
         QTemporaryDir dir;
         TestCatalogue catalogue;
         frmMain w;
-        OpenRenamedTrackedDesign(w, catalogue, dir);
+        // The tracked design opened, renamed and given a soft line break.
+        WriteBytes(dir.filePath(QStringLiteral("tracked.edt")), FileBytes(TrackedDesignLines()));
+        catalogue.Attach(w);
+        Open(w, dir.filePath(QStringLiteral("tracked.edt")));
+        w.txtVehicleName->setText(QStringLiteral("Heavy Tank Mk 2"));
+        w.txtOverview->setPlainText(w.txtOverview->toPlainText() + QString::fromUtf8("\u2028Soft\u00a0break"));
         const QStringList before = DesignSnapshot(w);
         QAction* command = style == 0 ? w.mnuFileExportHTML : w.mnuFileExportHVN;
         const QString name = QStringLiteral("tracked_%1.html").arg(Styles[style]);
@@ -164,7 +158,7 @@ private slots:
         QTemporaryDir dir;
         TestCatalogue catalogue;
         frmMain w;
-        OpenRenamedTrackedDesign(w, catalogue, dir);
+        BuildTrackedDesign(w, catalogue);
         LocaleScope german(QLocale::German, QLocale::Germany);
         Answered(w, w.mnuFileExportHTML, dir.filePath(QStringLiteral("german.html")));
         QVERIFY(QString::fromLatin1(ReadBytes(dir.filePath(QStringLiteral("german.html")))).contains(QRegularExpression(pattern)));

@@ -164,8 +164,6 @@ const QList<OwnCatalogue>& OwnCatalogues()
 // Payload lines with their columns filled and overfilled; an empty name stands for the header.
 const struct { const char* name; bool german; const char* item; int heat; double tons; const char* line; } Lines[] = {
     {"header", false, "", 0, 0, "Type:                       Heat: Tons: Loc.:"},
-    {"whole ton", false, "Artemis IV - LRM", 0, 1, "Artemis IV - LRM            0     1.0   Front"},
-    {"half ton", false, "Machine Gun", 0, 0.5, "Machine Gun                 0     0.5   Front"},
     {"a column filled", false, "Gauss Rifle", 1, 12.5, "Gauss Rifle                 1     12.5  Front"},
     {"28-character name", false, "Extended Range Large Laser X", 12, 7, "Extended Range Large Laser X12    7.0   Front"},
     {"heat wider than its column", false, "Plasma Vent", 10000, 1, "Plasma Vent                 10,0001.0   Front"},

@@ -13,11 +13,6 @@
 
 namespace {
 
-QString Amount(Currency value)
-{
-    return QString::number(value.units());
-}
-
 // The controls of the design, by their prefixes; the browsers and mounting, which a design file
 // neither holds nor sets, stay out.
 bool InTheDesign(const QString& name)
@@ -54,16 +49,16 @@ QStringList DesignSnapshot(const frmMain& w)
     for (const QString& line : PayloadLines(w)) entries << QStringLiteral("line=") + line;
     for (int i = 0; i <= PayloadCapacity; ++i) {
         const PayloadItem& r = w.PayloadItems[i];
-        entries << QStringList{QString::number(i), r.Class, r.Name, QString::number(r.Heat), Amount(r.Tons), r.Location, Amount(r.Cost),
+        entries << QStringList{QString::number(i), r.Class, r.Name, QString::number(r.Heat), Units(r.Tons), r.Location, Units(r.Cost),
                                QString::number(r.Reserved)}.join(u'|');
     }
     entries << QStringList{QString::number(w.Mass), QString::number(w.MotiveType), QString::number(w.CruiseMP),
                            QString::number(w.EngineType), QString::number(w.EngineRating), QString::number(w.EngineSlots),
                            QString::number(w.FreeHeatSinks), QString::number(w.HeatSinks), QString::number(w.ItemsUsed),
-                           Amount(w.ArmorTonnage), Amount(w.TotalArmorPoints), w.ArmorTypeName, QString::number(w.PayloadCount),
-                           Amount(w.PayloadTonnage), Amount(w.PayloadCost), QString::number(w.PayloadHeat),
-                           Amount(w.EnergyWeaponTonnage), Amount(w.TurretWeaponTonnage), Amount(w.CASETonnage),
-                           Amount(w.TonnageUsed), Amount(w.CalcCost())}.join(u'|');
+                           Units(w.ArmorTonnage), Units(w.TotalArmorPoints), w.ArmorTypeName, QString::number(w.PayloadCount),
+                           Units(w.PayloadTonnage), Units(w.PayloadCost), QString::number(w.PayloadHeat),
+                           Units(w.EnergyWeaponTonnage), Units(w.TurretWeaponTonnage), Units(w.CASETonnage),
+                           Units(w.TonnageUsed), Units(w.CalcCost())}.join(u'|');
     return entries;
 }
 

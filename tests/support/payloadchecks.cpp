@@ -12,14 +12,10 @@ QStringList PayloadLines(const frmMain& window)
     return lines;
 }
 
-namespace {
-
 QString Units(Currency c)
 {
     return QString::number(c.units());
 }
-
-}  // namespace
 
 QString PayloadInvariantFailure(const frmMain& w)
 {

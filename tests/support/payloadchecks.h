@@ -7,6 +7,8 @@
 #include "app/frmMain.h"
 
 QStringList PayloadLines(const frmMain& window);
+// An amount as its ten-thousandths, exact.
+QString Units(Currency c);
 
 // The first way in which the payload table, its list and the running totals are out of step,
 // or an empty text. Each line shows its record, the records past the count are empty, and each

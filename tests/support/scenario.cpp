@@ -68,6 +68,20 @@ std::optional<double> Total(const frmMain& w, const QString& name)
     return std::nullopt;
 }
 
+QStringList ShownItems(const frmMain& window)
+{
+    QStringList items;
+    const QStringList lines = PayloadLines(window);
+    for (int k = 1; k < lines.size(); ++k) {
+        const QString& line = lines[k];
+        items << QStringList{line.left(PayloadNameWidth).trimmed(), line.mid(PayloadNameWidth, PayloadNumberWidth).trimmed(),
+                             line.mid(PayloadNameWidth + PayloadNumberWidth, PayloadNumberWidth).trimmed(),
+                             line.mid(PayloadNameWidth + 2 * PayloadNumberWidth)}
+                     .join(QLatin1Char('|'));
+    }
+    return items;
+}
+
 }  // namespace
 
 void Drive(frmMain& window, const QStringList& steps)
@@ -117,20 +131,6 @@ QString InGerman(const QString& check)
 QStringList OnTracked50(const QStringList& steps)
 {
     return QStringList{"optMotiveType_1", "vsbMass=50"} + steps;
-}
-
-QStringList ShownItems(const frmMain& window)
-{
-    QStringList items;
-    const QStringList lines = PayloadLines(window);
-    for (int k = 1; k < lines.size(); ++k) {
-        const QString& line = lines[k];
-        items << QStringList{line.left(PayloadNameWidth).trimmed(), line.mid(PayloadNameWidth, PayloadNumberWidth).trimmed(),
-                             line.mid(PayloadNameWidth + PayloadNumberWidth, PayloadNumberWidth).trimmed(),
-                             line.mid(PayloadNameWidth + 2 * PayloadNumberWidth)}
-                     .join(QLatin1Char('|'));
-    }
-    return items;
 }
 
 void RunPayloadRow(const PayloadScenario& scenario)

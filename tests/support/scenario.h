@@ -24,7 +24,6 @@ QString InGerman(const QString& check);
 // The steps after those that make a 50-ton tracked vehicle with an I.C.E. engine (15 item
 // slots), the base of most payload sessions.
 QStringList OnTracked50(const QStringList& steps);
-QStringList ShownItems(const frmMain& window);
 
 struct PayloadScenario {
     const char* name;

@@ -6,9 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "support/filedialogs.h"
-#include "support/scenario.h"
-#include "support/testcatalogue.h"
+#include "files/designfixtures.h"
 
 // The page at `path` without its one date-time line; when it has not exactly one, a note naming it.
 static QByteArray UndatedPage(const QString& path)
@@ -22,24 +20,17 @@ static QByteArray UndatedPage(const QString& path)
 class ReadoutToolTest : public QObject {
     Q_OBJECT
 private slots:
-    // A new design as it is, and a tracked one with a payload and a name beyond ASCII, saved from
-    // the window; a mass that is not a number on line 4 of the broken one.
+    // A new design as it is, and the tracked design of the file tests (a payload, a name beyond
+    // ASCII), saved from the window; a mass that is not a number on line 4 of the broken one.
     void initTestCase()
     {
         Chooser(designer_.window).Answer(designs_[0]);
         designer_.window.mnuFileSaveAs->trigger();
-        Drive(designer_.window, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "chkTurret=1", "vsbArmorTonnage=20",
-                                 "vsbFrontArmor=40", "weapon=Large Laser", "optLocation_4", "cmdAdd", "weapon=LRM 10", "cmdAdd",
-                                 "chkArtemisLRM=1", "cmdAddAmmo", "ammo=Cargo", "vsbAddTonnage=1", "cmdAmmoAdd"});
-        designer_.window.txtVehicleName->setText("Müller-Panzer Ä");
+        fixtures::BuildTrackedDesign(designer_.window, designer_.catalogue);
         Chooser(designer_.window).Answer(designs_[1]);
         designer_.window.mnuFileSaveAs->trigger();
-        QFile broken(broken_);
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        QVERIFY(broken.write("\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n") > 0);
-        QFile large(large_);
-        QVERIFY(large.open(QIODevice::WriteOnly));
-        QVERIFY(large.write(QByteArray((1 << 20) + 1, ' ')) > 0);
+        fixtures::WriteBytes(broken_, "\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n");
+        fixtures::WriteBytes(large_, QByteArray((1 << 20) + 1, ' '));
     }
 
     void pagesEqualTheWindowsExports_data()
