@@ -29,8 +29,6 @@ const struct { const char* name; QStringList steps, checks; } Scenarios[] = {
      {"vsbMass=50", "vsbCruise=8", "lblEngineSize=165", "lblLiftEquipment=5.0", "lblCost=625,000"}},
     {"a raised cruise stays", {"optEngineType_2", "vsbMass=50", "optEngineType_0"},
      {"vsbCruise=10", "lblEngineSize=265", "lblTonnageRemaining=-0.5", "lblTonnageRemaining:red", "lblCost=831,667"}},
-    {"heat sinks beyond the free ones", OnTracked50({"optEngineType_1", "vsbCruise=4", "vsbHeatSinks=12"}),
-     {"lblHeatSinks=12", "lblHeatSinkTonnage=2", "lblCost=1,118,500", "lblTonnageRemaining=27.5"}},
     {"vtol caps the mass", {"optMotiveType_1", "vsbMass=60", "optMotiveType_3", "optMotiveType_0"},
      {"vsbMass=30", "lblMass=30", "vsbMass.max=50"}},
     {"vtol rotor", {"optMotiveType_1", "chkTurret=1", "vsbTurretArmor=50", "optMotiveType_3"},

@@ -2,6 +2,8 @@
 // repeated weapons, ammunition, cargo, Artemis IV and CASE, and the paper of each region.
 #include <QTest>
 
+#include <algorithm>
+
 #include "sheet/buildsheet.h"
 #include "sheet/paper.h"
 
@@ -11,32 +13,16 @@ namespace {
 // armor bought; the boxes stay at least 1.2 mm across.
 constexpr double Tolerance = 1e-6;
 
-// The first two boxes of `boxes` that touch or overlap, as a text; empty when all stand apart.
-// Boxes of one size overlap only when their corners lie within a box size of each other, so
-// each is compared with those in its own and the neighbouring cells of a grid of that size.
-QString Touching(const QList<QRectF>& boxes)
+// Two boxes of `boxes` that touch or overlap, as a text; empty when all stand apart. Sorted by
+// their left edges, a box can only touch those after it that start within its width.
+QString Touching(QList<QRectF> boxes)
 {
-    if (boxes.isEmpty()) return {};
-    QRectF bounds;
-    for (const QRectF& box : boxes) bounds |= box;
-    const double cell = boxes.first().width();
-    const int columns = int(bounds.width() / cell) + 1, rows = int(bounds.height() / cell) + 1;
-    std::vector<int> first(std::size_t(columns) * rows, -1), next(boxes.size(), -1);
-    auto cellOf = [&](const QRectF& box) {
-        return std::pair(int((box.left() - bounds.left()) / cell), int((box.top() - bounds.top()) / cell));
-    };
-    for (int i = 0; i < boxes.size(); ++i) {
-        const auto [x, y] = cellOf(boxes[i]);
-        next[i] = std::exchange(first[std::size_t(y) * columns + x], i);
-    }
-    for (int i = 0; i < boxes.size(); ++i) {
-        const auto [x, y] = cellOf(boxes[i]);
-        for (int cy = std::max(0, y - 1); cy <= std::min(rows - 1, y + 1); ++cy)
-            for (int cx = std::max(0, x - 1); cx <= std::min(columns - 1, x + 1); ++cx)
-                for (int j = first[std::size_t(cy) * columns + cx]; j >= 0; j = next[j])
-                    if (j != i && boxes[i].adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance).intersects(boxes[j]))
-                        return QStringLiteral("boxes %1 and %2").arg(i).arg(j);
-    }
+    std::sort(boxes.begin(), boxes.end(), [](const QRectF& a, const QRectF& b) { return a.left() < b.left(); });
+    for (qsizetype i = 0; i < boxes.size(); ++i)
+        for (qsizetype j = i + 1; j < boxes.size() && boxes[j].left() <= boxes[i].right() + Tolerance; ++j)
+            if (boxes[i].adjusted(-Tolerance, -Tolerance, Tolerance, Tolerance).intersects(boxes[j]))
+                return QStringLiteral("boxes at %1, %2 and %3, %4")
+                    .arg(boxes[i].left()).arg(boxes[i].top()).arg(boxes[j].left()).arg(boxes[j].top());
     return {};
 }
 
