@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QString>
 
+#include "rules/options.h"
 #include "sheet/sheetmodel.h"
 
 // The largest box the diagram draws.
@@ -24,7 +25,10 @@ struct ArmorDiagram {
     QList<SheetZone> zones;
 };
 
-// The zone names in the diagram's order.
+// A location's word, as its button and the payload records have it.
+QString LocationWord(Mounting mounting);
+
+// The name of the zone on top: the turret, or a VTOL's rotor.
 QString TopsideName(Topside topside);
 
 ArmorDiagram LayOutArmor(const QRectF& diagram, const ArmorPoints& points, Topside topside);

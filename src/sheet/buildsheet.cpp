@@ -19,6 +19,13 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+// The four sides in the order the sheet lists them.
+QStringList SideWords()
+{
+    return {LocationWord(Mounting::Front), LocationWord(Mounting::Left), LocationWord(Mounting::Right),
+            LocationWord(Mounting::Rear)};
+}
+
 constexpr double TitleBar = 4.6;   // a frame's title bar
 constexpr double SectionGap = 3.0;
 constexpr double HeadHeight = 23.0;
@@ -223,8 +230,8 @@ void CriticalDamage(Page& page, Topside topside, const QRectF& rect)
     line(u"Engine Hit"_s, {QString()});
     line(u"Sensor Hits"_s, {u"+1"_s, u"+2"_s, u"+3"_s, u"D"_s});
     line(u"Motive System Hits"_s, {u"+1"_s, u"+2"_s, u"+3"_s});
-    QStringList stabilizers = {u"Front"_s, u"Left"_s, u"Right"_s, u"Rear"_s};
-    if (topside == Topside::Turret) stabilizers << u"Turret"_s;
+    QStringList stabilizers = SideWords();
+    if (topside == Topside::Turret) stabilizers << TopsideName(topside);
     line(u"Stabilizers"_s, stabilizers);
     page.Text(QRectF(inner.left(), y, labelWidth, RowHeight), u"Turret Locked"_s);
     page.TickBox(inner.left() + labelWidth, y, QString());
@@ -235,7 +242,7 @@ void CriticalDamage(Page& page, Topside topside, const QRectF& rect)
 void Structure(SheetModel& m, Page& page, const ReadoutDesign& d, Topside topside, const QRectF& rect)
 {
     const QRectF inner = page.Frame(rect, u"Internal Structure"_s);
-    QStringList names = {u"Front"_s, u"Left"_s, u"Right"_s, u"Rear"_s};
+    QStringList names = SideWords();
     if (topside != Topside::None) names << TopsideName(topside);
     const int points = StructurePoints(d);
     const BoxPitch pitch = BoxPitch::ForSize(StructureBox);

@@ -2,6 +2,7 @@
 
 #include "app/numbertext.h"
 #include "export/readoutforms.h"
+#include "sheet/armordiagram.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -51,7 +52,7 @@ QList<InventoryRow> InventoryRows(const SheetDesign& d)
     }
     QList<InventoryRow> rows;
     for (const Group& g : groups) rows.append(Row(g.count, g.name, g.location, d.weapons.value(g.name)));
-    if (d.readout.caseFitted) rows.append(Row(1, u"CASE"_s, u"Body"_s, {}));
+    if (d.readout.caseFitted) rows.append(Row(1, u"CASE"_s, LocationWord(Mounting::Body), {}));
     return rows;
 }
 
@@ -70,6 +71,6 @@ QList<BinRow> BinRows(const SheetDesign& d)
         const QString shots = perTon == d.shotsPerTon.end() ? Dash : WholeText(item.tons.toDouble() * *perTon);
         rows.append({item.name, item.location, FixedText(item.tons, 1), shots});
     }
-    if (hasCargo) rows.append({CargoName, u"Body"_s, FixedText(cargo, 1), Dash});
+    if (hasCargo) rows.append({CargoName, LocationWord(Mounting::Body), FixedText(cargo, 1), Dash});
     return rows;
 }
