@@ -126,10 +126,10 @@ ArmorDiagram Build(const QRectF& d, const ArmorPoints& a, Topside topside, const
     const double left = d.center().x() - width / 2;
     diagram.hull = QRectF(left, d.top(), width, d.height());
     const double middleTop = d.top() + b.front + ZoneGap;
-    diagram.zones << Zone(LocationWord(Mounting::Front), a.front, QRectF(left, d.top(), width, b.front), p)
-                  << Zone(LocationWord(Mounting::Left), a.left, QRectF(left, middleTop, b.left, b.middle), p)
-                  << Zone(LocationWord(Mounting::Right), a.right, QRectF(left + width - b.right, middleTop, b.right, b.middle), p)
-                  << Zone(LocationWord(Mounting::Rear), a.rear, QRectF(left, d.bottom() - b.rear, width, b.rear), p);
+    diagram.zones << Zone(QString(LocationWord(Mounting::Front)), a.front, QRectF(left, d.top(), width, b.front), p)
+                  << Zone(QString(LocationWord(Mounting::Left)), a.left, QRectF(left, middleTop, b.left, b.middle), p)
+                  << Zone(QString(LocationWord(Mounting::Right)), a.right, QRectF(left + width - b.right, middleTop, b.right, b.middle), p)
+                  << Zone(QString(LocationWord(Mounting::Rear)), a.rear, QRectF(left, d.bottom() - b.rear, width, b.rear), p);
     if (topside != Topside::None) {
         const QRectF centre(left + b.left + ZoneGap, middleTop, b.top, b.middle);
         diagram.zones << Zone(TopsideName(topside), a.top, TopsideRect(centre, p, a.top, topside), p);
@@ -139,14 +139,9 @@ ArmorDiagram Build(const QRectF& d, const ArmorPoints& a, Topside topside, const
 
 }  // namespace
 
-QString LocationWord(Mounting mounting)
-{
-    return QString::fromLatin1(OptionOf(mounting).word);
-}
-
 QString TopsideName(Topside topside)
 {
-    if (topside != Topside::Rotor) return LocationWord(Mounting::Turret);
+    if (topside != Topside::Rotor) return QString(LocationWord(Mounting::Turret));
     // The rotor has no location of its own: it is the VTOL's turret location, under its caption.
     QString caption = QString::fromLatin1(OptionOf(Motive::VTOL).turretCaption);
     if (caption.endsWith(u':')) caption.chop(1);

@@ -7,7 +7,7 @@
 #include <QRectF>
 #include <QString>
 
-#include "rules/options.h"
+#include "payload/payloaditem.h"
 #include "sheet/sheetmodel.h"
 
 // The largest box the diagram draws.
@@ -24,9 +24,6 @@ struct ArmorDiagram {
     // Front, left, right, rear, then the turret or rotor when there is one.
     QList<SheetZone> zones;
 };
-
-// A location's word, as its button and the payload records have it.
-QString LocationWord(Mounting mounting);
 
 // The name of the zone on top: the turret, or a VTOL's rotor.
 QString TopsideName(Topside topside);

@@ -22,8 +22,9 @@ namespace {
 // The four sides in the order the sheet lists them.
 QStringList SideWords()
 {
-    return {LocationWord(Mounting::Front), LocationWord(Mounting::Left), LocationWord(Mounting::Right),
-            LocationWord(Mounting::Rear)};
+    QStringList words;
+    for (Mounting side : {Mounting::Front, Mounting::Left, Mounting::Right, Mounting::Rear}) words << LocationWord(side);
+    return words;
 }
 
 constexpr double TitleBar = 4.6;   // a frame's title bar

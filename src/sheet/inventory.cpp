@@ -52,7 +52,7 @@ QList<InventoryRow> InventoryRows(const SheetDesign& d)
     }
     QList<InventoryRow> rows;
     for (const Group& g : groups) rows.append(Row(g.count, g.name, g.location, d.weapons.value(g.name)));
-    if (d.readout.caseFitted) rows.append(Row(1, u"CASE"_s, LocationWord(Mounting::Body), {}));
+    if (d.readout.caseFitted) rows.append(Row(1, u"CASE"_s, QString(LocationWord(Mounting::Body)), {}));
     return rows;
 }
 
@@ -71,6 +71,6 @@ QList<BinRow> BinRows(const SheetDesign& d)
         const QString shots = perTon == d.shotsPerTon.end() ? Dash : WholeText(item.tons.toDouble() * *perTon);
         rows.append({item.name, item.location, FixedText(item.tons, 1), shots});
     }
-    if (hasCargo) rows.append({CargoName, LocationWord(Mounting::Body), FixedText(cargo, 1), Dash});
+    if (hasCargo) rows.append({CargoName, QString(LocationWord(Mounting::Body)), FixedText(cargo, 1), Dash});
     return rows;
 }
