@@ -1,16 +1,10 @@
 // Help > About: the box's texts on each opening, and its system information button on a made-up
 // machine (registry values, files, viewers on the PATH) and on this desktop.
-#include <QLabel>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
+#include "support/testsupport.h"
 
 #include "about/frmAbout.h"
 #include "about/sysinfoenvironment.h"
 #include "about/sysinfoviewers.h"
-#include "files/designfixtures.h"
-#include "support/testsupport.h"
 
 namespace {
 const QString Unavailable = "System Information Is Unavailable At This Time";

@@ -1,15 +1,6 @@
 // Every control of the main window, found by its name as start-up leaves it: kind, caption (for a
 // value label the figure of the fresh design), tool tip, spinner range, which boxes are ticked; and
 // the rows of the General frame and the Armor page in their order, at the default size and enlarged.
-#include <QAction>
-#include <QFontInfo>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QTabWidget>
-#include <QTest>
-
-#include "payload/rowset.h"
 #include "support/testsupport.h"
 
 namespace {

@@ -3,19 +3,12 @@
 // dropped on the window opens as File > Open opens it; the wheel steps spinners like their
 // arrows; the File menu has the usual keys; a value can be typed over a spinner's label; the
 // status bar keeps a design check.
-#include <QLineEdit>
-#include <QMimeData>
-#include <QSignalSpy>
-#include <QTest>
+#include "support/testsupport.h"
 
 #include "app/commandline.h"
-#include "files/commondialog.h"
 #include "files/savefiledialog.h"
 #include "files/suggestedname.h"
-#include "files/designfixtures.h"
 #include "rules/designcheck.h"
-#include "support/designchecks.h"
-#include "support/testsupport.h"
 
 using namespace fixtures;
 

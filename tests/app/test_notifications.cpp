@@ -1,11 +1,5 @@
 // Handlers run when, and only when, a control's value really changes; spinners step by 1 and
 // 10; the focused spinner's label is yellow and white after it; Exit ends at once.
-#include <QAction>
-#include <QSet>
-#include <QSignalSpy>
-#include <QTabWidget>
-#include <QTest>
-
 #include "support/testsupport.h"
 
 class NotificationsTest : public QObject {

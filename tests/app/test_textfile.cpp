@@ -1,7 +1,6 @@
 // Text files: one Windows-1252 byte per character ("?" for one the code page lacks), CR LF line
 // ends, and writes skipped once one has failed.
-#include <QTemporaryDir>
-#include <QTest>
+#include "support/testsupport.h"
 
 #include "app/textfile.h"
 

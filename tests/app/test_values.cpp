@@ -1,10 +1,8 @@
 // The value types and number texts every figure goes through, and the program folder.
-#include <QTest>
-#include <stdexcept>
+#include "support/testsupport.h"
 
 #include "app/int16.h"
 #include "app/numbertext.h"
-#include "support/testsupport.h"
 
 namespace {
 

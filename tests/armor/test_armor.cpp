@@ -1,8 +1,5 @@
 // The "Armor" page driven as a user drives it: the points a tonnage buys under English and German
 // settings, and the order in which Auto-Allocate writes the five locations.
-#include <QTest>
-
-#include "support/scenario.h"
 #include "support/testsupport.h"
 
 namespace {

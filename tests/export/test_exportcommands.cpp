@@ -2,17 +2,10 @@
 // pages written by hand (golden/), and Export to HTML and Export to HVN HTML on the real window:
 // the save dialog, replacing and cancelling, the pages of a design opened and renamed, regional
 // settings, and a disk that fills up after the dialog.
-#include <QDir>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
+#include "support/testsupport.h"
 
 #include "app/textfile.h"
 #include "export/readout.h"
-#include "files/commondialog.h"
-#include "files/designfixtures.h"
-#include "support/designchecks.h"
-#include "support/testsupport.h"
 
 using namespace fixtures;
 

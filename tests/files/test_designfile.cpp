@@ -1,19 +1,9 @@
 // Design files through New, Open, Save and Save As: what the dialogs offer and what cancelling
 // leaves, the bytes a design gives, the window after a round trip, the forms a reader takes,
 // and broken files and full disks, after which the window stays in step and the file is closed.
-#include <QApplication>
-#include <QDir>
-#include <QFileDialog>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include "designfixtures.h"
-#include "files/commondialog.h"
-#include "files/valueforms.h"
-#include "support/designchecks.h"
-#include "support/payloadchecks.h"
 #include "support/testsupport.h"
+
+#include "files/valueforms.h"
 
 using namespace fixtures;
 

@@ -5,27 +5,6 @@
 // file it looked for, where and what is wrong, offers nothing to browse or add, and the design
 // can still be edited: the test program copies itself into a folder of its own with the faulty
 // catalogue beside it and starts that copy, so the window opens the catalogue as start-up does.
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QDir>
-#include <QFile>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
-#include <QMessageBox>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QSqlRecord>
-#include <QTemporaryDir>
-#include <QTest>
-#include <algorithm>
-#include <cmath>
-#include <memory>
-
-#include "support/payloadchecks.h"
-#include "support/scenario.h"
 #include "support/testsupport.h"
 
 namespace {

@@ -4,18 +4,9 @@
 // an add with nothing changed and the user told, and where Artemis IV adds only the lines that
 // fit. After each, the list shows the table, the records past the count are empty and every
 // total is the sum over the records. And the fixed columns of the payload lines.
-#include <QCheckBox>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QRandomGenerator>
-#include <QTest>
+#include "support/testsupport.h"
 
 #include "payload/payloadline.h"
-#include "support/designchecks.h"
-#include "support/payloadchecks.h"
-#include "support/scenario.h"
-#include "support/testcatalogue.h"
-#include "support/testsupport.h"
 
 namespace {
 

@@ -1,10 +1,6 @@
 // The recalculation chain driven through the window under English and German settings, with its
 // cascades: the engine cap and the hovercraft engine minimum move the cruise speed, the payload
 // heat moves the heat sinks, a VTOL takes the turret and what is mounted in it.
-#include <QTest>
-
-#include "support/scenario.h"
-#include "support/testcatalogue.h"
 #include "support/testsupport.h"
 
 namespace {

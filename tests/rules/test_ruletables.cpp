@@ -1,6 +1,6 @@
 // The construction rules as plain functions, against the worked figures of the rules: each row
 // names the rule and its case, the figure the function gives and the one worked by hand.
-#include <QTest>
+#include "support/testsupport.h"
 
 #include "armor/allocation.h"
 #include "armor/ferrofibrous.h"

@@ -1,16 +1,6 @@
 // File > Export Record Sheet (PDF) on the real window, read back with pdftotext: the suggested
 // name and filter, the figures and every weapon row with its ranges, Letter under English
 // (United States) and A4 under German settings; cancelling, and failures that leave no file.
-#include <QDir>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include "files/designfixtures.h"
-#include "support/designchecks.h"
 #include "support/testsupport.h"
 
 using namespace fixtures;

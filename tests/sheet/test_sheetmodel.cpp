@@ -1,8 +1,6 @@
 // The record sheet model: armor boxes for every point count a zone can hold, the inventory of
 // repeated weapons, ammunition, cargo, Artemis IV and CASE, and the paper of each region.
-#include <QTest>
-
-#include <algorithm>
+#include "support/testsupport.h"
 
 #include "sheet/buildsheet.h"
 #include "sheet/paper.h"

@@ -1,15 +1,8 @@
-#include "support/designchecks.h"
-
-#include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
-#include <QLabel>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <span>
 
+#include "support/testsupport.h"
+
 #include "app/numbertext.h"
-#include "support/payloadchecks.h"
 
 namespace {
 

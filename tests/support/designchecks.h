@@ -2,10 +2,7 @@
 // Looking at the whole design from outside, for the design file tests and the reader's fuzz
 // target: everything the window shows and holds as one list of texts, the check that the
 // inputs and the payload are in step, and whether a file is still held open.
-#include <QString>
-#include <QStringList>
-
-#include "app/frmMain.h"
+#include "support/toolkit.h"
 
 // Every input that a design file holds, every figure (text and colour), the payload lines and
 // records, the totals and the design state, one "name=value" per entry. The browsers, the

@@ -1,11 +1,4 @@
-#include "support/filedialogs.h"
-
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QPushButton>
-#include <QTimer>
-
-#include "files/commondialog.h"
+#include "support/testsupport.h"
 
 ScriptedChooser& ScriptedChooser::Answer(const QString& path)
 {

@@ -2,12 +2,8 @@
 // The window's dialogs answered in tests. The file dialog is a scripted chooser: each answer is
 // queued before the command that asks, and every request is kept to look at. Message boxes are
 // answered as a user does, once the box is up.
-#include <QList>
-#include <QMessageBox>
-#include <QString>
-#include <memory>
+#include "support/toolkit.h"
 
-#include "app/frmMain.h"
 #include "files/filechooser.h"
 
 class ScriptedChooser : public FileChooser {

@@ -1,7 +1,4 @@
-#include "support/payloadchecks.h"
-
-#include <QCheckBox>
-#include <QListWidget>
+#include "support/testsupport.h"
 
 #include "payload/payloadline.h"
 

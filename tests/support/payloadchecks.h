@@ -1,10 +1,7 @@
 #pragma once
 // Looking at the payload from outside: its list lines, and the check that the table, the list
 // and the totals are in step.
-#include <QString>
-#include <QStringList>
-
-#include "app/frmMain.h"
+#include "support/toolkit.h"
 
 QStringList PayloadLines(const frmMain& window);
 // An amount as its ten-thousandths, exact.

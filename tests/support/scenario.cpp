@@ -1,17 +1,6 @@
-#include "support/scenario.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTest>
+#include "support/testsupport.h"
 
 #include "payload/payloadline.h"
-#include "payload/rowset.h"
-#include "support/payloadchecks.h"
-#include "support/testcatalogue.h"
 
 namespace {
 

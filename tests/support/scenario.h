@@ -9,11 +9,7 @@
 //           "vsbTurretArmor.enabled=0" or any other property, "PayloadCost=260000" a payload total
 //           (period decimals); a control that is not there shows "<no control>".
 //   items:  lines 1.. of the payload list as "name|heat|tons|location", read by column.
-#include <QList>
-#include <QString>
-#include <QStringList>
-
-#include "app/frmMain.h"
+#include "support/toolkit.h"
 
 void Drive(frmMain& window, const QStringList& steps);
 // Returns the first check that fails, as "check (got ...)", or an empty text.

@@ -1,13 +1,6 @@
-#include "support/testcatalogue.h"
-
-#include <QLabel>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QUuid>
+#include "support/testsupport.h"
 
 #include "app/controls.h"
-#include "payload/rowset.h"
 
 QList<CatalogueWeapon> StandardWeapons()
 {

@@ -1,11 +1,6 @@
 #pragma once
 // A small equipment catalogue with known rows, written to a temporary folder.
-#include <QList>
-#include <QString>
-#include <QTemporaryDir>
-#include <optional>
-
-#include "app/frmMain.h"
+#include "support/toolkit.h"
 
 struct CatalogueWeapon {
     QString type;

@@ -1,15 +1,12 @@
 #pragma once
 // Driving the main window in tests as a user would: by the names of its controls.
-#include <QCheckBox>
-#include <QLabel>
-#include <QLocale>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QString>
-#include <QTest>
-
-#include "app/frmMain.h"
+#include "support/toolkit.h"
+#include "support/designchecks.h"
+#include "support/designfixtures.h"
+#include "support/filedialogs.h"
+#include "support/payloadchecks.h"
+#include "support/scenario.h"
+#include "support/testcatalogue.h"
 
 template <class T>
 T* Control(const frmMain& window, const QString& name)

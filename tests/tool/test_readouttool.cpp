@@ -1,12 +1,7 @@
 // tarnwell-readout run as a user runs it on designs saved from the window, with a broken file, a
 // missing one and one too large among them: its pages against the window's own exports of the
 // same files, and no toolkit notes among its reports.
-#include <QLineEdit>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include "files/designfixtures.h"
+#include "support/testsupport.h"
 
 // The page at `path` without its one date-time line; when it has not exactly one, a note naming it.
 static QByteArray UndatedPage(const QString& path)

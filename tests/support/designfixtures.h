@@ -1,11 +1,6 @@
 #pragma once
 // Designs for the design file and readout tests, built in the window as a user builds them, the
 // file each one gives, and the File menu commands answered through their dialogs.
-#include <QAction>
-#include <QFile>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
 #include <csignal>
 #include <sys/resource.h>
 
