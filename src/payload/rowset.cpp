@@ -169,11 +169,9 @@ QString RowSet::FieldTextAt(int row, const QString& name) const
 void RowSet::Bind(QObject* view, const QString& field, ShowText show)
 {
     auto earlier = std::find_if(bindings_.begin(), bindings_.end(), [view](const Binding& b) { return b.view == view; });
-    if (earlier != bindings_.end())
-        *earlier = {view, field, std::move(show)};
-    else
-        bindings_.append({view, field, std::move(show)});
-    bindings_.last().show(FieldText(field));
+    if (earlier == bindings_.end()) earlier = bindings_.insert(bindings_.end(), Binding{});
+    *earlier = {view, field, std::move(show)};
+    earlier->show(FieldText(field));
 }
 
 void RowSet::ShowCurrent()

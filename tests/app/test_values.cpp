@@ -1,8 +1,11 @@
-// The value types and number texts every figure goes through, and the program folder.
+// The value types and number texts every figure goes through, the text files every page and
+// design goes into (one Windows-1252 byte per character, "?" for one the code page lacks, writes
+// skipped once one has failed), and the program folder.
 #include "support/testsupport.h"
 
 #include "app/int16.h"
 #include "app/numbertext.h"
+#include "app/textfile.h"
 
 namespace {
 
@@ -69,6 +72,38 @@ private slots:
         QCOMPARE(FixedText(c.value, c.decimals), QString::fromUtf8(c.text));
         QCOMPARE(FixedText(Currency::fromDouble(c.value), c.decimals), QString::fromUtf8(c.text));
         QCOMPARE(PlainDigits(-1600), QStringLiteral("-1600"));
+    }
+
+    void codePage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ASCII") << "<B>a & b</B>" << QByteArray("<B>a & b</B>");
+        QTest::newRow("Latin-1") << "Aérospatiale Ölwerk ß" << QByteArray("A\xe9rospatiale \xd6lwerk \xdf");
+        QTest::newRow("Windows-1252 only") << "€ – “x” …" << QByteArray("\x80 \x96 \x93x\x94 \x85");
+        QTest::newRow("outside the code page") << "Ω→日" << QByteArray("???");
+        QTest::newRow("beyond 16 bits") << "a😀b" << QByteArray("a?b");
+        QTest::newRow("a control character") << "a\x1a" "b" << QByteArray("a\x1a" "b");
+        QTest::newRow("a lone surrogate") << QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") << QByteArray("a?b");
+    }
+
+    void codePage()
+    {
+        QFETCH(QString, text);
+        QTEST(EightBitText(text), "bytes");
+    }
+
+    // Writes after a failure write nothing and report it.
+    void textFileFailures()
+    {
+        QTemporaryDir folder;
+        LineFileWriter file;
+        QVERIFY(!file.Create(folder.filePath("missing/out.txt")));
+        QVERIFY(!file.WriteLine("nothing"));
+        QVERIFY(!file.ok());
+        QVERIFY(file.Create("/dev/full"));
+        QVERIFY(!file.WriteLines({"a"}));
+        QVERIFY(!file.ok());
     }
 
     // The executable's folder with one separator at the end, also for the root folder.

@@ -1,7 +1,5 @@
 #include "support/testsupport.h"
 
-#include "app/controls.h"
-
 QList<CatalogueWeapon> StandardWeapons()
 {
     return {
@@ -72,21 +70,6 @@ TestCatalogue::TestCatalogue(const QList<CatalogueWeapon>& weapons, const QList<
 void TestCatalogue::Attach(frmMain& window) const
 {
     window.datWeapons->setDatabaseName(path_);
-    window.datWeapons->Refresh();
     window.datAmmo->setDatabaseName(path_);
-    window.datAmmo->Refresh();
-    // Labels not bound by the window's own catalogue opening are bound here.
-    if (window.lblName->text().isEmpty()) {
-        BindLabel(window.datWeapons, window.lblClass, QStringLiteral("Class"));
-        BindLabel(window.datWeapons, window.lblName, QStringLiteral("Type"));
-        BindLabel(window.datWeapons, window.lblWeight, QStringLiteral("Tons"));
-        BindLabel(window.datWeapons, window.lblHeat, QStringLiteral("Heat"));
-        BindLabel(window.datWeapons, window.lblWeaponCost, QStringLiteral("Cost"));
-    }
-    if (window.lblAmmoType->text().isEmpty()) {
-        BindLabel(window.datAmmo, window.lblAmmoClass, QStringLiteral("Class"));
-        BindLabel(window.datAmmo, window.lblAmmoType, QStringLiteral("Type"));
-        BindLabel(window.datAmmo, window.lblAmmoShotsPerTon, QStringLiteral("ShotsPerTon"));
-        BindLabel(window.datAmmo, window.lblAmmoCost, QStringLiteral("Cost"));
-    }
+    window.OpenCatalogue();
 }

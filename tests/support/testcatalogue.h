@@ -27,8 +27,7 @@ public:
     TestCatalogue(const QList<CatalogueWeapon>& weapons, const QList<CatalogueAmmo>& ammo);
 
     QString path() const { return path_; }
-    // Points both row sets of the window at this catalogue, each on its first row, with the
-    // browser labels showing the current rows.
+    // Opens this catalogue in the window as start-up opens the one beside the program.
     void Attach(frmMain& window) const;
 
 private:
