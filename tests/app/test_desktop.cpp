@@ -1,6 +1,6 @@
 // What a desktop program does besides the design: the save dialog refuses a name it could not
-// save, suggests names a file can have and starts where the user may write; a design file named on the command line or
-// dropped on the window opens as File > Open opens it; the wheel steps spinners like their
+// save, suggests names a file can have and starts where the user may write; a design file
+// named on the command line or dropped on the window opens as File > Open opens it; the wheel steps spinners like their
 // arrows; the File menu has the usual keys; a value can be typed over a spinner's label; the
 // status bar keeps a design check.
 #include "support/testsupport.h"
@@ -30,6 +30,80 @@ bool DropFile(QWidget* target, const QString& path)
     return Drop(target, data);
 }
 
+// The save dialog's refusals, in the toolkit's words.
+const struct { const char *name, *typed, *said; } Refusals[] = {
+    {"missing folder", "missing/tank.edt", "Directory not found."},
+    {"read-only folder", "locked/tank.edt", "You don't have permission to save in this location."},
+    {"read-only file", "kept.edt", "This file is set to read-only."},
+};
+
+const struct { const char *name, *vehicle, *extension, *suggested; } Suggested[] = {
+    {"slash", "Demolisher AC/20 Carrier", ".edt", "DemolisherAC20Carrier.edt"},
+    {"colon, quotes", "Unit: 7 \"Alpha\"", ".pdf", "Unit7Alpha.pdf"},
+    {"every refused", "a/b\\c:d*e?f\"g<h>i|j\tk\x7f", "", "abcdefghijk"},
+    {"letters kept", "Müller-Panzer Ä", ".edt", "Müller-PanzerÄ.edt"},
+};
+
+// A value typed over a spinner, opened by Enter on the spinner or a double click on its label and
+// finished with `finish`: the label afterwards and the changes the spinner reported.
+const struct {
+    const char* name;
+    bool german;
+    const char* spinner;
+    bool byEnter;
+    const char* typed;
+    Qt::Key finish;
+    const char* label;
+    int changes;
+} Typed[] = {
+    {"mass", false, "vsbMass", false, "50", Qt::Key_Return, "50", 1},
+    {"armor tons", false, "vsbArmorTonnage", true, "12.5", Qt::Key_Enter, "12.5", 1},
+    {"armor tons, German", true, "vsbArmorTonnage", false, "12,5", Qt::Key_Return, "12,5", 1},
+    {"above the top", false, "vsbCruise", true, "250", Qt::Key_Return, "100", 1},
+    {"cargo half tons", false, "vsbAddTonnage", true, "2.5", Qt::Key_Return, "2.5", 1},
+    {"escape", false, "vsbFrontArmor", false, "40", Qt::Key_Escape, "0", 0},
+    {"no number", false, "vsbFrontArmor", true, "forty", Qt::Key_Return, "0", 0},
+    {"grouped, nearest", false, "vsbFrontArmor", true, "1,600.5", Qt::Key_Return, "1601", 1},
+    {"grouped, German", true, "vsbRearArmor", true, "1.600", Qt::Key_Return, "1600", 1},
+    {"below the bottom", false, "vsbMass", true, "-4", Qt::Key_Return, "1", 0},
+};
+
+const struct { const char *name, *weapon, *ammo; bool fires; } Fires[] = {
+    {"with a kind", "LB 10-X AC", "Ammo-LB 10-X AC Cluster", true}, {"longer number", "LRM 1", "Ammo-LRM 10", false},
+    {"other weapon", "SRM 2", "Ammo-Streak SRM 2", false},          {"case differs", "lrm 5", "Ammo-LRM 5", false},
+    {"cargo", "Cargo", "Cargo", false},                             {"ammunition itself", "Ammo-LRM 5", "Ammo-LRM 5", false},
+};
+
+// Arguments after the program's name; exit code -1: the window starts with the design named.
+const struct { const char* name; QStringList arguments; int exitCode; QString said{}, design{}; } CommandLines[] = {
+    {"a file, toolkit options", {"-platform", "offscreen", "-reverse", "Tank 1.edt"}, -1, "",
+     QDir::toNativeSeparators(QDir::current().absoluteFilePath("Tank 1.edt"))},
+    {"help", {"--help"}, 0, "Usage: tarnwell [options] [FILE]"},
+    {"version", {"--version"}, 0, "tarnwell "},
+    {"unknown option", {"--frobnicate"}, 2, "frobnicate"},
+    {"two files", {"a.edt", "b.edt"}, 2, "\"b.edt\""},
+};
+
+// The status bar's summary and the notes, after the steps.
+const QStringList Armored = OnTracked50({"vsbArmorTonnage=20", "cmdAllocateArmor"});
+const struct { const char* name; bool german; QStringList steps; QString summary, notes; } Checks[] = {
+    {"fresh", false, {}, "Design check: 2 notes", "No armor\nTonnage over by 1.5 tons"},
+    {"fresh, German", true, {}, "Design check: 2 notes", "No armor\nTonnage over by 1,5 tons"},
+    {"six items on one ton", false, {"weapon=Machine Gun", "cmdAdd", "cmdAdd", "cmdAdd", "cmdAdd", "cmdAdd", "cmdAdd"},
+     "Design check: 3 notes", "No armor\nTonnage over by 4.5 tons\nItem slots over by 1"},
+    {"armored", false, Armored, "Design check: no notes", "No notes."},
+    {"points not placed", false, OnTracked50({"vsbArmorTonnage=20"}), "Design check: 1 note", "160 armor points bought and not allocated"},
+    {"ammunition alone", false, Armored + QStringList{"ammo=Ammo-LRM 5", "cmdAmmoAdd", "cmdAmmoAdd"}, "Design check: 1 note",
+     "Ammo-LRM 5: no mounted weapon fires it"},
+    {"ammunition, launcher, cargo", false,
+     Armored + QStringList{"ammo=Ammo-LRM 5", "cmdAmmoAdd", "weapon=LRM 5", "cmdAdd", "ammo=Cargo", "cmdAmmoAdd"},
+     "Design check: no notes", "No notes."},
+    {"Artemis IV without launcher", false, Armored + QStringList{"weapon=LRM 5", "cmdAdd", "chkArtemisLRM=1", "line=1", "cmdRemove"},
+     "Design check: 1 note", "Artemis IV - LRM: no LRM launcher left"},
+    {"Artemis IV with launcher", false, Armored + QStringList{"weapon=LRM 5", "cmdAdd", "chkArtemisLRM=1"}, "Design check: no notes",
+     "No notes."},
+};
+
 }  // namespace
 
 class DesktopTest : public QObject {
@@ -38,17 +112,10 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     // The dialog says why and stays open; the corrected name is taken.
-    void saveDialogRefuses_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("missing folder") << "missing/tank.edt" << "Directory not found.";
-        QTest::newRow("read-only folder") << "locked/tank.edt" << "You don't have permission to save in this location.";
-        QTest::newRow("read-only file") << "kept.edt" << "This file is set to read-only.";
-    }
+    void saveDialogRefuses_data() { AddCases(Refusals); }
     void saveDialogRefuses()
     {
-        QFETCH(QString, name);
+        const auto& [name, typed, said] = CaseOf(Refusals);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("locked"));
         QVERIFY(QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner));
@@ -58,10 +125,9 @@ private slots:
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.show();
-        dialog.selectFile(dir.filePath(name));
+        dialog.selectFile(dir.filePath(typed));
         const auto message = AnswerMessageBox(QMessageBox::Ok);
         dialog.accept();
-        QFETCH(QString, said);
         QVERIFY2(message->contains(said), qPrintable(*message));
         QVERIFY(dialog.isVisible());
         dialog.selectFile(dir.filePath("tank.edt"));
@@ -71,21 +137,11 @@ private slots:
         QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    void suggestedName_data()
-    {
-        QTest::addColumn<QString>("vehicle");
-        QTest::addColumn<QString>("extension");
-        QTest::addColumn<QString>("suggested");
-        QTest::newRow("slash") << "Demolisher AC/20 Carrier" << ".edt" << "DemolisherAC20Carrier.edt";
-        QTest::newRow("colon, quotes") << "Unit: 7 \"Alpha\"" << ".pdf" << "Unit7Alpha.pdf";
-        QTest::newRow("every refused") << "a/b\\c:d*e?f\"g<h>i|j\tk\x7f" << "" << "abcdefghijk";
-        QTest::newRow("letters kept") << "Müller-Panzer Ä" << ".edt" << "Müller-PanzerÄ.edt";
-    }
+    void suggestedName_data() { AddCases(Suggested); }
     void suggestedName()
     {
-        QFETCH(QString, vehicle);
-        QFETCH(QString, extension);
-        QTEST(SuggestedFileName(vehicle, extension), "suggested");
+        const auto& [name, vehicle, extension, suggested] = CaseOf(Suggested);
+        QCOMPARE(SuggestedFileName(QString::fromUtf8(vehicle), extension), QString::fromUtf8(suggested));
     }
 
     // A program folder the user may not write to gives way to the documents folder, or the home
@@ -116,28 +172,15 @@ private slots:
         QCOMPARE(QDir(Chooser(w).asked[1].folder), QDir(dir.filePath("home")));
     }
 
-    void commandLine_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");  // -1: the window starts
-        QTest::addColumn<QString>("said");  // part of what goes to standard output or error
-        QTest::addColumn<QString>("design");
-        QTest::newRow("a file, toolkit options") << QStringList{"-platform", "offscreen", "-reverse", "Tank 1.edt"} << -1 << ""
-                                << QDir::toNativeSeparators(QDir::current().absoluteFilePath("Tank 1.edt"));
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: tarnwell [options] [FILE]" << "";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "tarnwell " << "";
-        QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << "frobnicate" << "";
-        QTest::newRow("two files") << QStringList{"a.edt", "b.edt"} << 2 << "\"b.edt\"" << "";
-    }
+    void commandLine_data() { AddCases(CommandLines); }
     void commandLine()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, said);
+        const auto& [name, arguments, exitCode, said, design] = CaseOf(CommandLines);
         const StartRequest request = ReadCommandLine(QStringList{"tarnwell"} + arguments);
-        QTEST(request.exitCode.value_or(-1), "exitCode");
+        QCOMPARE(request.exitCode.value_or(-1), exitCode);
         QVERIFY2((request.output + request.errors).contains(said), qPrintable(request.output + request.errors));
         QCOMPARE(request.errors.isEmpty(), request.exitCode.value_or(0) != 2);
-        QTEST(request.designFile, "design");
+        QCOMPARE(request.designFile, design);
     }
 
     // A design, or a name that does not exist, opened from the command line or dropped on the
@@ -223,110 +266,49 @@ private slots:
 
     // The editor opens over the label with its text; Enter sets the spinner once, Escape and a
     // text that is no number change nothing; the editor goes away either way.
-    void typingAValue_data()
-    {
-        QTest::addColumn<bool>("german");
-        QTest::addColumn<QString>("spinner");
-        QTest::addColumn<bool>("byEnter");  // else by a double click on the label
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("finish");
-        QTest::addColumn<QString>("label");  // afterwards
-        QTest::addColumn<int>("changes");
-        QTest::newRow("mass") << false << "vsbMass" << false << "50" << int(Qt::Key_Return) << "50" << 1;
-        QTest::newRow("armor tons") << false << "vsbArmorTonnage" << true << "12.5" << int(Qt::Key_Enter) << "12.5" << 1;
-        QTest::newRow("armor tons, German") << true << "vsbArmorTonnage" << false << "12,5" << int(Qt::Key_Return) << "12,5" << 1;
-        QTest::newRow("above the top") << false << "vsbCruise" << true << "250" << int(Qt::Key_Return) << "100" << 1;
-        QTest::newRow("cargo half tons") << false << "vsbAddTonnage" << true << "2.5" << int(Qt::Key_Return) << "2.5" << 1;
-        QTest::newRow("escape") << false << "vsbFrontArmor" << false << "40" << int(Qt::Key_Escape) << "0" << 0;
-        QTest::newRow("no number") << false << "vsbFrontArmor" << true << "forty" << int(Qt::Key_Return) << "0" << 0;
-        QTest::newRow("grouped, nearest") << false << "vsbFrontArmor" << true << "1,600.5" << int(Qt::Key_Return) << "1601" << 1;
-        QTest::newRow("grouped, German") << true << "vsbRearArmor" << true << "1.600" << int(Qt::Key_Return) << "1600" << 1;
-        QTest::newRow("below the bottom") << false << "vsbMass" << true << "-4" << int(Qt::Key_Return) << "1" << 0;
-    }
+    void typingAValue_data() { AddCases(Typed); }
     void typingAValue()
     {
-        QFETCH(bool, german);
-        const LocaleScope locale(german ? QLocale::German : QLocale::English, german ? QLocale::Germany : QLocale::UnitedStates);
-        QFETCH(QString, spinner);
+        const auto& c = CaseOf(Typed);
+        const LocaleScope locale(c.german);
         CatalogueWindow session;
         Drive(session.window, {"cmdAddAmmo", "ammo=Cargo"});
-        auto* bar = Control<QScrollBar>(session.window, spinner);
-        QLabel* label = Control<QLabel>(session.window, "lbl" + spinner.mid(3));
+        auto* bar = Control<QScrollBar>(session.window, c.spinner);
+        QLabel* label = Control<QLabel>(session.window, QStringLiteral("lbl") + (c.spinner + 3));
         QSignalSpy changes(bar, &QScrollBar::valueChanged);
-        QFETCH(bool, byEnter);
-        QFETCH(QString, typed);
-        QFETCH(int, finish);
-        if (byEnter)
+        if (c.byEnter)
             QTest::keyClick(bar, Qt::Key_Return);
         else
             QTest::mouseDClick(label, Qt::LeftButton);
         auto* editor = Control<QLineEdit>(session.window, "txtSpinnerValue");
         QCOMPARE(editor->text(), label->text());
-        QTest::keyClicks(editor, typed);
-        QTest::keyClick(editor, Qt::Key(finish));
-        QTEST(label->text(), "label");
-        QTEST(int(changes.count()), "changes");
+        QTest::keyClicks(editor, c.typed);
+        QTest::keyClick(editor, c.finish);
+        QCOMPARE(label->text(), QString::fromLatin1(c.label));
+        QCOMPARE(int(changes.count()), c.changes);
         QVERIFY(editor->isHidden());
     }
 
-    void firesAmmunition_data()
-    {
-        QTest::addColumn<QString>("weapon");
-        QTest::addColumn<QString>("ammo");
-        QTest::addColumn<bool>("fires");
-        QTest::newRow("with a kind") << "LB 10-X AC" << "Ammo-LB 10-X AC Cluster" << true;
-        QTest::newRow("longer number") << "LRM 1" << "Ammo-LRM 10" << false;
-        QTest::newRow("other weapon") << "SRM 2" << "Ammo-Streak SRM 2" << false;
-        QTest::newRow("case differs") << "lrm 5" << "Ammo-LRM 5" << false;
-        QTest::newRow("cargo") << "Cargo" << "Cargo" << false;
-        QTest::newRow("ammunition itself") << "Ammo-LRM 5" << "Ammo-LRM 5" << false;
-    }
+    void firesAmmunition_data() { AddCases(Fires); }
     void firesAmmunition()
     {
-        QFETCH(QString, weapon);
-        QFETCH(QString, ammo);
-        QTEST(FiresAmmunition(weapon, ammo), "fires");
+        const auto& [name, weapon, ammo, fires] = CaseOf(Fires);
+        QCOMPARE(FiresAmmunition(weapon, ammo), fires);
     }
 
     // Each note comes with the design that has it and goes with the step that mends it.
-    void designCheck_data()
-    {
-        QTest::addColumn<bool>("german");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("summary");
-        QTest::addColumn<QString>("notes");
-        const QStringList armored = OnTracked50({"vsbArmorTonnage=20", "cmdAllocateArmor"});
-        const QStringList sixGuns{"weapon=Machine Gun", "cmdAdd", "cmdAdd", "cmdAdd", "cmdAdd", "cmdAdd", "cmdAdd"};
-        QTest::newRow("fresh") << false << QStringList{} << "Design check: 2 notes" << "No armor\nTonnage over by 1.5 tons";
-        QTest::newRow("fresh, German") << true << QStringList{} << "Design check: 2 notes" << "No armor\nTonnage over by 1,5 tons";
-        QTest::newRow("six items on one ton") << false << sixGuns << "Design check: 3 notes"
-                                              << "No armor\nTonnage over by 4.5 tons\nItem slots over by 1";
-        QTest::newRow("armored") << false << armored << "Design check: no notes" << "No notes.";
-        QTest::newRow("points not placed") << false << OnTracked50({"vsbArmorTonnage=20"}) << "Design check: 1 note"
-                                           << "160 armor points bought and not allocated";
-        QTest::newRow("ammunition alone") << false << armored + QStringList{"ammo=Ammo-LRM 5", "cmdAmmoAdd", "cmdAmmoAdd"}
-                                          << "Design check: 1 note" << "Ammo-LRM 5: no mounted weapon fires it";
-        QTest::newRow("ammunition, launcher, cargo")
-            << false << armored + QStringList{"ammo=Ammo-LRM 5", "cmdAmmoAdd", "weapon=LRM 5", "cmdAdd", "ammo=Cargo", "cmdAmmoAdd"}
-            << "Design check: no notes" << "No notes.";
-        QTest::newRow("Artemis IV without launcher")
-            << false << armored + QStringList{"weapon=LRM 5", "cmdAdd", "chkArtemisLRM=1", "line=1", "cmdRemove"}
-            << "Design check: 1 note" << "Artemis IV - LRM: no LRM launcher left";
-        QTest::newRow("Artemis IV with launcher")
-            << false << armored + QStringList{"weapon=LRM 5", "cmdAdd", "chkArtemisLRM=1"} << "Design check: no notes" << "No notes.";
-    }
+    void designCheck_data() { AddCases(Checks); }
     void designCheck()
     {
-        QFETCH(bool, german);
-        const LocaleScope locale(german ? QLocale::German : QLocale::English, german ? QLocale::Germany : QLocale::UnitedStates);
+        const auto& [name, german, steps, summaryText, notes] = CaseOf(Checks);
+        const LocaleScope locale(german);
         CatalogueWindow session;
-        QFETCH(QStringList, steps);
         Drive(session.window, steps);
         auto* summary = Control<QPushButton>(session.window, "sbrDesignCheck");
-        QTEST(summary->text(), "summary");
-        QTEST(summary->toolTip(), "notes");
+        QCOMPARE(summary->text(), summaryText);
+        QCOMPARE(summary->toolTip(), notes);
         summary->click();
-        QTEST(Control<QLabel>(session.window, "lblDesignNotes")->text(), "notes");
+        QCOMPARE(Control<QLabel>(session.window, "lblDesignNotes")->text(), notes);
     }
 };
 

@@ -68,7 +68,7 @@ private slots:
     void displayRules()
     {
         const auto& c = CaseOf(Shown);
-        const LocaleScope scope(c.german ? QLocale::German : QLocale::English, c.german ? QLocale::Germany : QLocale::UnitedStates);
+        const LocaleScope scope(c.german);
         QCOMPARE(FixedText(c.value, c.decimals), QString::fromUtf8(c.text));
         QCOMPARE(FixedText(Currency::fromDouble(c.value), c.decimals), QString::fromUtf8(c.text));
         QCOMPARE(PlainDigits(-1600), QStringLiteral("-1600"));

@@ -30,7 +30,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(bool, german);
         const auto& [halfTons, tons, standard, ferroFibrous] = Bought[row];
-        const LocaleScope locale(german ? QLocale::German : QLocale::English, german ? QLocale::Germany : QLocale::UnitedStates);
+        const LocaleScope locale(german);
         frmMain window;
         Drive(window, {QStringLiteral("vsbArmorTonnage=%1").arg(halfTons)});
         for (const bool ticked : {false, true, false}) {

@@ -152,7 +152,7 @@ private slots:
         TestCatalogue catalogue;
         frmMain w;
         BuildTrackedDesign(w, catalogue);
-        LocaleScope german(QLocale::German, QLocale::Germany);
+        LocaleScope german(true);
         Answered(w, w.mnuFileExportHTML, dir.filePath(QStringLiteral("german.html")));
         QVERIFY(QString::fromLatin1(ReadBytes(dir.filePath(QStringLiteral("german.html")))).contains(QRegularExpression(pattern)));
     }

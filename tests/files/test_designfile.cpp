@@ -188,7 +188,7 @@ private slots:
     void roundTrip()
     {
         const auto& [name, design, german] = CaseOf(RoundTrips);
-        LocaleScope locale(german ? QLocale::German : QLocale::English, german ? QLocale::Germany : QLocale::UnitedStates);
+        LocaleScope locale(german);
         QTemporaryDir dir;
         TestCatalogue catalogue;
         frmMain w, other;

@@ -178,7 +178,7 @@ private slots:
     void ownCatalogues()
     {
         const OwnCatalogue& c = CaseOf(OwnCatalogues());
-        const LocaleScope locale(c.german ? QLocale::German : QLocale::English, c.german ? QLocale::Germany : QLocale::UnitedStates);
+        const LocaleScope locale(c.german);
         TestCatalogue catalogue(c.weapons, c.ammo);
         frmMain window;
         catalogue.Attach(window);
@@ -192,7 +192,7 @@ private slots:
     void lineColumns()
     {
         const auto& [name, german, item, heat, tons, line] = CaseOf(Lines);
-        const LocaleScope locale(german ? QLocale::German : QLocale::English, german ? QLocale::Germany : QLocale::UnitedStates);
+        const LocaleScope locale(german);
         const PayloadItem shown{"Missile", item, heat, Currency::fromDouble(tons), "Front", {}, {}};
         QCOMPARE(*item ? FormatPayloadLine(shown) : PayloadHeaderLine(), QString::fromLatin1(line));
     }

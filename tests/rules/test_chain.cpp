@@ -71,7 +71,7 @@ private slots:
     {
         QFETCH(int, scenario);
         QFETCH(bool, german);
-        const LocaleScope locale(german ? QLocale::German : QLocale::English, german ? QLocale::Germany : QLocale::UnitedStates);
+        const LocaleScope locale(german);
         const TestCatalogue catalogue;
         frmMain window;
         catalogue.Attach(window);

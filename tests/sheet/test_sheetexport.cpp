@@ -5,39 +5,6 @@
 
 using namespace fixtures;
 
-namespace {
-
-// The page's text as pdftotext lays it out, or what went wrong.
-QString PdfText(const QString& path, const char* tool = "pdftotext")
-{
-    QProcess process;
-    process.start(QLatin1String(tool), tool == QByteArray("pdfinfo") ? QStringList{path} : QStringList{"-layout", path, "-"});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) return QStringLiteral("%1 failed on %2").arg(tool, path);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The test catalogue with damage and range columns for two weapons; the rest hold none.
-void AddWeaponFigures(const TestCatalogue& catalogue)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("figures"));
-        db.setDatabaseName(catalogue.path());
-        QVERIFY(db.open());
-        QSqlQuery query(db);
-        for (const char* statement :
-             {"ALTER TABLE ISWeapons ADD COLUMN Damage TEXT", "ALTER TABLE ISWeapons ADD COLUMN MinRange INTEGER",
-              "ALTER TABLE ISWeapons ADD COLUMN ShortRange INTEGER", "ALTER TABLE ISWeapons ADD COLUMN MediumRange INTEGER",
-              "ALTER TABLE ISWeapons ADD COLUMN LongRange INTEGER",
-              "UPDATE ISWeapons SET Damage = '5', ShortRange = 3, MediumRange = 6, LongRange = 9 WHERE Type = 'Medium Laser'",
-              "UPDATE ISWeapons SET Damage = '1/Msl', MinRange = 6, ShortRange = 7, MediumRange = 14, LongRange = 21 "
-              "WHERE Type = 'LRM 10'"})
-            QVERIFY2(query.exec(QLatin1String(statement)), statement);
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("figures"));
-}
-
-}  // namespace
-
 class SheetExportTest : public QObject {
     Q_OBJECT
 private slots:
@@ -46,10 +13,7 @@ private slots:
     void exportThroughTheMenu()
     {
         QTemporaryDir dir;
-        TestCatalogue catalogue;
-        AddWeaponFigures(catalogue);
-        frmMain w;
-        catalogue.Attach(w);
+        frmMain w;  // over the program's own catalogue, with damage and ranges
         Drive(w, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "vsbCruise=4", "chkTurret=1", "chkCASE=1",
                   "vsbArmorTonnage=20", "vsbFrontArmor=40", "vsbLeftArmor=30", "vsbRightArmor=30", "vsbRearArmor=20",
                   "vsbTurretArmor=25", "weapon=Medium Laser", "optLocation_0", "cmdAdd", "cmdAdd", "weapon=LRM 10",
@@ -73,7 +37,7 @@ private slots:
             "Driving Skill", "Commander Hit", "Driver Hit", "Tarnwell", "Heavy Tank: Mk/2"};
         for (const QString& figure : figures) QVERIFY2(text.contains(figure), qPrintable(figure + " in\n" + text));
         const char* rows[] = {"2 +Medium Laser +Front +5 +– +3 +6 +9\n", "1 +LRM 10 +Turret +1/Msl +6 +7 +14 +21\n",
-                              "1 +TAG +Turret +– +– +– +– +–\n", "1 +Artemis IV - LRM +Turret +– +– +– +– +–\n",
+                              "1 +TAG +Turret +- +– +5 +9 +15\n", "1 +Artemis IV - LRM +Turret +– +– +– +– +–\n",
                               "1 +CASE +Body +– +– +– +– +–\n", "Ammo-Machine Gun +Body +0.5 +100\n"};
         for (const char* row : rows)
             QVERIFY2(text.contains(QRegularExpression(QString::fromUtf8(row))), qPrintable(QString::fromUtf8(row) + " in\n" + text));
@@ -81,7 +45,7 @@ private slots:
         QCOMPARE(DesignSnapshot(w), before);
 
         // German settings: A4, and the price as they write it.
-        LocaleScope germanSettings(QLocale::German, QLocale::Germany);
+        LocaleScope germanSettings(true);
         const QString german = dir.filePath(QStringLiteral("german.pdf"));
         Answered(w, w.mnuFileExportSheet, german);
         QVERIFY(PdfText(german).contains("Cost: " + w.lblCost->text().replace(',', '.') + " C-bills"));
@@ -93,14 +57,14 @@ private slots:
     void cancelAndFailure()
     {
         QTemporaryDir dir;
-        CatalogueWindow designer;
+        frmMain designer;
         const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
-        Chooser(designer.window).Cancel();
-        designer.window.mnuFileExportSheet->trigger();
+        Chooser(designer).Cancel();
+        designer.mnuFileExportSheet->trigger();
         QVERIFY(!QFile::exists(path));
 
         const auto told = AnswerMessageBox(QMessageBox::Ok);
-        WithFileSizeLimit(1000, [&] { Answered(designer.window, designer.window.mnuFileExportSheet, path); });
+        WithFileSizeLimit(1000, [&] { Answered(designer, designer.mnuFileExportSheet, path); });
         QCOMPARE(*told, "The record sheet could not be written to \"" + path + "\".");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }

@@ -66,6 +66,16 @@ inline QList<QByteArray> DesignLines(const char* design)
 inline QList<QByteArray> TrackedDesignLines() { return DesignLines("tracked"); }
 inline QList<QByteArray> EmptyDesignLines() { return DesignLines("new"); }
 
+// The text of the PDF file at `path` as pdftotext lays it out, or pdfinfo's report on it; or
+// what went wrong.
+inline QString PdfText(const QString& path, const char* tool = "pdftotext")
+{
+    QProcess process;
+    process.start(QLatin1String(tool), tool == QByteArray("pdfinfo") ? QStringList{path} : QStringList{"-layout", path, "-"});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) return QStringLiteral("%1 failed on %2").arg(tool, path);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 // A menu command as a user gives it, its file dialog answered with `path`: what the dialog was
 // asked to show.
 inline FileRequest Answered(frmMain& w, QAction* command, const QString& path)

@@ -29,7 +29,11 @@ inline void Choose(frmMain& window, const QString& option)
 // Pins the regional settings for the test's lifetime.
 class LocaleScope {
 public:
-    explicit LocaleScope(QLocale::Language language, QLocale::Territory territory) { QLocale::setDefault(QLocale(language, territory)); }
+    // German (Germany) settings, or else English (United States).
+    explicit LocaleScope(bool german)
+    {
+        QLocale::setDefault(german ? QLocale(QLocale::German, QLocale::Germany) : QLocale(QLocale::English, QLocale::UnitedStates));
+    }
     ~LocaleScope() { QLocale::setDefault(previous_); }
 
 private:
