@@ -13,13 +13,17 @@ constexpr const char *MotiveTip = "Select Movement Type", *EngineTip = "Select E
 struct Row {
     const char *name, *kind, *caption = nullptr, *tip = nullptr;
     int lowest = 0, highest = 0, start = 0;
+    const char* keys = "";  // a menu item's shortcut where the desktop names none
 };
 
 const Row Controls[] = {
-    {"mnuFile", "QMenu", "&File"}, {"mnuFileNew", A, "&New"}, {"mnuFileOpen", A, "&Open"}, {"mnuFileSave", A, "&Save"},
-    {"mnuFileSaveAs", A, "Save &As..."}, {"mnuFileBreak1", A, ""}, {"mnuFileExportHTML", A, "Export to &HTML"},
-    {"mnuFileExportHVN", A, "Export to &HVN HTML"}, {"mnuFileExportSheet", A, "Export Record Sheet (PDF)..."},
-    {"mnuFilePrintSheet", A, "Print Record Sheet..."}, {"mnuFileBreak2", A, ""}, {"mnuFileExit", A, "E&xit"},
+    {"mnuFile", "QMenu", "&File"}, {.name = "mnuFileNew", .kind = A, .caption = "&New", .keys = "Ctrl+N"},
+    {.name = "mnuFileOpen", .kind = A, .caption = "&Open", .keys = "Ctrl+O"},
+    {.name = "mnuFileSave", .kind = A, .caption = "&Save", .keys = "Ctrl+S"},
+    {.name = "mnuFileSaveAs", .kind = A, .caption = "Save &As...", .keys = "Ctrl+Shift+S"}, {"mnuFileBreak1", A, ""},
+    {"mnuFileExportHTML", A, "Export to &HTML"}, {"mnuFileExportHVN", A, "Export to &HVN HTML"},
+    {"mnuFileExportSheet", A, "Export Record Sheet (PDF)..."}, {"mnuFilePrintSheet", A, "Print Record Sheet..."},
+    {"mnuFileBreak2", A, ""}, {.name = "mnuFileExit", .kind = A, .caption = "E&xit", .keys = "Ctrl+Q"},
     {"mnuHelp", "QMenu", "&Help"}, {"mnuHelpAbout", A, "&About"}, {"Frame4", F, "General"},
     {"txtVehicleName", T, "Insert Name and Designation", "Insert Name and Designation"}, {"Frame1", F, "Movement Type"},
     {"optMotiveType_0", O, "Hover", MotiveTip, 0, 0, 1}, {"optMotiveType_1", O, "Tracked", MotiveTip},
@@ -133,7 +137,10 @@ private slots:
         if (auto* label = qobject_cast<const QLabel*>(control); label && r.kind == V)
             QCOMPARE(QString("%1 %2 %3").arg(label->frameShape()).arg(label->frameShadow()).arg(label->lineWidth()),
                      QString("%1 %2 1").arg(QFrame::Box).arg(QFrame::Plain));
-        if (auto* action = qobject_cast<const QAction*>(control)) QCOMPARE(action->isSeparator(), !*r.caption);
+        if (auto* action = qobject_cast<const QAction*>(control)) {
+            QCOMPARE(action->isSeparator(), !*r.caption);
+            QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(r.keys)));
+        }
         if (auto* box = qobject_cast<const QAbstractButton*>(control); box && box->isCheckable())
             QCOMPARE(box->isChecked(), r.start == 1);
         if (auto* spinner = qobject_cast<const QScrollBar*>(control))  // vertical, stepping by 1 and 10

@@ -1,8 +1,8 @@
 // What a desktop program does besides the design: the save dialog refuses a name it could not
 // save, suggests names a file can have and starts where the user may write; a design file
-// named on the command line or dropped on the window opens as File > Open opens it; the wheel steps spinners like their
-// arrows; the File menu has the usual keys; a value can be typed over a spinner's label; the
-// status bar keeps a design check.
+// named on the command line or dropped on the window opens as File > Open opens it; the wheel
+// steps spinners like their arrows; a value can be typed over a spinner's label; the status bar
+// keeps a design check.
 #include "support/testsupport.h"
 
 #include "app/commandline.h"
@@ -248,20 +248,6 @@ private slots:
             QCOMPARE(bar->value(), value);
             QCOMPARE(changes.count(), handled);
         }
-    }
-
-    void shortcuts_data()
-    {
-        QTest::addColumn<QString>("keys");
-        for (const auto& [item, keys] : {std::pair{"mnuFileNew", "Ctrl+N"}, {"mnuFileOpen", "Ctrl+O"}, {"mnuFileSave", "Ctrl+S"},
-                                         {"mnuFileSaveAs", "Ctrl+Shift+S"}, {"mnuFileExit", "Ctrl+Q"}})
-            QTest::newRow(item) << keys;
-    }
-    void shortcuts()
-    {
-        QFETCH(QString, keys);
-        const frmMain w;
-        QCOMPARE(Control<QAction>(w, QTest::currentDataTag())->shortcut(), QKeySequence(keys));
     }
 
     // The editor opens over the label with its text; Enter sets the spinner once, Escape and a

@@ -1,9 +1,13 @@
 // The recalculation chain driven through the window under English and German settings, with its
 // cascades: the engine cap and the hovercraft engine minimum move the cruise speed, the payload
-// heat moves the heat sinks, a VTOL takes the turret and what is mounted in it.
+// heat moves the heat sinks, a VTOL takes the turret and what is mounted in it, Ferro-Fibrous
+// armor brings its points and takes two item slots; and the order in which Auto-Allocate writes
+// the five locations.
 #include "support/testsupport.h"
 
 namespace {
+
+const char* const Locations[] = {"Front", "Left", "Right", "Rear", "Turret"};
 
 // A 50-ton tracked vehicle with a fusion engine, a Large Laser (heat 8) in the turret and a Medium
 // Laser (heat 3) in front.
@@ -33,7 +37,12 @@ const struct { const char* name; QStringList steps, checks; } Scenarios[] = {
     {"leaving vtol clears the rotor", {"optMotiveType_3", "vsbTurretArmor=2", "optMotiveType_1"},
      {"vsbTurretArmor=0", "lblTurret=Turret:", "vsbTurretArmor.max=2000", "chkTurret.enabled=1"}},
     {"one armor point too many", {"vsbArmorTonnage=200", "vsbFrontArmor=1600", "vsbRearArmor=1"},
-     {"lblFrontArmor=1600", "lblArmorPointsUsed=1601", "lblArmorPointsRemaining=-1", "lblArmorPointsRemaining:red"}},
+     {"lblArmorTonnage=100.0", "lblTotalArmorPoints=1,600", "lblFrontArmor=1600", "lblArmorPointsUsed=1601",
+      "lblArmorPointsRemaining=-1", "lblArmorPointsRemaining:red"}},
+    {"ferro-fibrous points and slots", {"vsbArmorTonnage=200", "chkFerroFibrous=1"},
+     {"lblTotalArmorPoints=1,792", "lblItemsFree=3", "lblArmorPointsRemaining=1792"}},
+    {"ferro-fibrous cleared gives them back", {"vsbArmorTonnage=1", "chkFerroFibrous=1", "chkFerroFibrous=0"},
+     {"lblArmorTonnage=0.5", "lblTotalArmorPoints=8", "lblItemsFree=5"}},
     {"clearing ferro-fibrous", {"vsbArmorTonnage=20", "chkFerroFibrous=1", "cmdAllocateArmor", "chkFerroFibrous=0"},
      {"lblTotalArmorPoints=160", "lblArmorPointsUsed=179", "lblArmorPointsRemaining=-19"}},
     {"fusion heat above the free sinks", FusionLasers,
@@ -79,6 +88,38 @@ private slots:
         QStringList checks = Scenarios[scenario].checks;
         for (QString& check : checks) check = german ? InGerman(check) : check;
         QCOMPARE(FirstFailure(window, checks), QString());
+    }
+
+    // Turret, front, right, left, rear, each recalculated before the next and over what the
+    // locations held; a second press writes nothing because nothing changes.
+    void writeOrder_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("seen");  // each location written, with the points then used
+        QTest::newRow("no turret") << QStringList{"optMotiveType_1", "vsbArmorTonnage=20"}
+                                   << QStringList{"Front 348", "Right 388", "Left 428", "Rear 160"};
+        QTest::newRow("turret") << QStringList{"optMotiveType_1", "chkTurret=1", "vsbArmorTonnage=20"}
+                                << QStringList{"Turret 340", "Front 380", "Right 412", "Left 444", "Rear 160"};
+        QTest::newRow("VTOL") << QStringList{"optMotiveType_3", "vsbArmorTonnage=20"}
+                              << QStringList{"Turret 302", "Front 351", "Right 390", "Left 429", "Rear 160"};
+        QTest::newRow("turret, Ferro-Fibrous")
+            << QStringList{"optMotiveType_1", "chkTurret=1", "chkFerroFibrous=1", "vsbArmorTonnage=200"}
+            << QStringList{"Turret 748", "Front 1197", "Right 1555", "Left 1913", "Rear 1792"};
+    }
+    void writeOrder()
+    {
+        QFETCH(QStringList, steps);
+        frmMain window;
+        Drive(window, steps + QStringList{"vsbRearArmor=300"});
+        QStringList seen;
+        for (const QString location : Locations)
+            connect(Control<QScrollBar>(window, "vsb" + location + "Armor"), &QScrollBar::valueChanged, this,
+                    [&, location] { seen << location + ' ' + Text(window, "lblArmorPointsUsed"); });
+        Press(window, QStringLiteral("cmdAllocateArmor"));
+        QTEST(seen, "seen");
+        const qsizetype written = seen.size();
+        Press(window, QStringLiteral("cmdAllocateArmor"));
+        QCOMPARE(seen.size(), written);
     }
 };
 
