@@ -37,12 +37,12 @@ QString ZoneFailure(const SheetZone& zone)
     return Touching(zone.boxes);
 }
 
-SheetDesign Design(int motive, bool turret, std::array<int, 5> armor)
+SheetDesign Design(Motive motive, bool turret, std::array<int, 5> armor)
 {
     SheetDesign s;
     s.readout.name = QStringLiteral("Test");
     s.readout.mass = 100;
-    s.readout.motive = Motive(motive);
+    s.readout.motive = motive;
     s.readout.turretFitted = turret;
     s.readout.frontArmor = armor[0];
     s.readout.leftArmor = armor[1];
@@ -52,6 +52,29 @@ SheetDesign Design(int motive, bool turret, std::array<int, 5> armor)
     return s;
 }
 
+// Each zone walked from no point to its highest, `most`, with the others at `others`.
+const struct { const char* name; Motive motive; bool turret; int zone, most, others; } Walks[] = {
+    {"front alone", Motive::Tracked, true, 0, 2000, 0},      {"front among full zones", Motive::Tracked, true, 0, 2000, 2000},
+    {"left alone", Motive::Tracked, true, 1, 2000, 0},       {"left among full zones", Motive::Tracked, true, 1, 2000, 2000},
+    {"right alone", Motive::Tracked, true, 2, 2000, 0},      {"right among full zones", Motive::Tracked, true, 2, 2000, 2000},
+    {"rear alone", Motive::Tracked, true, 3, 2000, 0},       {"rear among full zones", Motive::Tracked, true, 3, 2000, 2000},
+    {"turret alone", Motive::Tracked, true, 4, 2000, 0},     {"turret among full zones", Motive::Tracked, true, 4, 2000, 2000},
+    {"rotor among full zones", Motive::VTOL, false, 4, 2, 2000}, {"front, no turret, full zones", Motive::Wheeled, false, 0, 2000, 2000},
+};
+
+const struct { const char* name; int mass; Motive motive; QStringList locations; } Structures[] = {
+    {"100-ton tank", 100, Motive::Tracked, {"Front", "Left", "Right", "Rear", "Turret"}},
+    {"30-ton VTOL", 30, Motive::VTOL, {"Front", "Left", "Right", "Rear", "Rotor"}},
+    {"9-ton hover", 9, Motive::Hover, {"Front", "Left", "Right", "Rear"}},
+};
+
+const QSizeF Letter(215.9, 279.4), A4(210, 297);
+const struct { const char* name; QLocale::Territory territory; QSizeF size; } Papers[] = {
+    {"United States", QLocale::UnitedStates, Letter}, {"Canada", QLocale::Canada, Letter}, {"Mexico", QLocale::Mexico, Letter},
+    {"Philippines", QLocale::Philippines, Letter},    {"Germany", QLocale::Germany, A4},   {"United Kingdom", QLocale::UnitedKingdom, A4},
+    {"Japan", QLocale::Japan, A4},
+};
+
 }  // namespace
 
 class SheetModelTest : public QObject {
@@ -60,39 +83,19 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     // Each zone from no point to its highest, the others at theirs: Letter is the smaller paper.
-    void armorBoxes_data()
-    {
-        QTest::addColumn<int>("motive");
-        QTest::addColumn<bool>("turret");
-        QTest::addColumn<int>("zone");
-        QTest::addColumn<int>("most");
-        QTest::addColumn<int>("others");
-        const int m = 2000;
-        for (int zone = 0; zone < 5; ++zone) {
-            const char* names[] = {"front", "left", "right", "rear", "turret"};
-            QTest::addRow("%s alone", names[zone]) << int(Motive::Tracked) << true << zone << m << 0;
-            QTest::addRow("%s among full zones", names[zone]) << int(Motive::Tracked) << true << zone << m << m;
-        }
-        QTest::newRow("rotor among full zones") << int(Motive::VTOL) << false << 4 << 2 << m;
-        QTest::newRow("front, no turret, full zones") << int(Motive::Wheeled) << false << 0 << m << m;
-    }
-
+    void armorBoxes_data() { AddCases(Walks); }
     void armorBoxes()
     {
-        QFETCH(int, motive);
-        QFETCH(bool, turret);
-        QFETCH(int, zone);
-        QFETCH(int, most);
-        QFETCH(int, others);
+        const auto& [name, motive, turret, zone, most, others] = CaseOf(Walks);
         const int step = others == 0 ? 1 : 97;  // among full zones a coarser walk suffices
         for (int points = 0; points <= most; points = points == most ? most + 1 : std::min(most, points + step)) {
             std::array<int, 5> armor;
             armor.fill(others);
             armor[zone] = points;
-            if (motive == int(Motive::VTOL) && zone != 4) armor[4] = 2;
-            if (motive != int(Motive::VTOL) && !turret) armor[4] = 0;
+            if (motive == Motive::VTOL && zone != 4) armor[4] = 2;
+            if (motive != Motive::VTOL && !turret) armor[4] = 0;
             const SheetModel sheet = BuildSheet(Design(motive, turret, armor), SheetPaper::Letter);
-            const int zones = motive == int(Motive::VTOL) || turret ? 5 : 4;
+            const int zones = motive == Motive::VTOL || turret ? 5 : 4;
             QCOMPARE(sheet.armor.size(), zones);
             for (int a = 0; a < zones; ++a) {
                 const QString failure = ZoneFailure(sheet.armor[a]);
@@ -104,21 +107,10 @@ private slots:
     }
 
     // The internal structure block: a tenth of the mass in every location, turret or rotor included.
-    void structureBoxes_data()
-    {
-        QTest::addColumn<int>("mass");
-        QTest::addColumn<int>("motive");
-        QTest::addColumn<QStringList>("locations");
-        QTest::newRow("100-ton tank") << 100 << int(Motive::Tracked) << QStringList{"Front", "Left", "Right", "Rear", "Turret"};
-        QTest::newRow("30-ton VTOL") << 30 << int(Motive::VTOL) << QStringList{"Front", "Left", "Right", "Rear", "Rotor"};
-        QTest::newRow("9-ton hover") << 9 << int(Motive::Hover) << QStringList{"Front", "Left", "Right", "Rear"};
-    }
-
+    void structureBoxes_data() { AddCases(Structures); }
     void structureBoxes()
     {
-        QFETCH(int, mass);
-        QFETCH(int, motive);
-        QFETCH(QStringList, locations);
+        const auto& [name, mass, motive, locations] = CaseOf(Structures);
         SheetDesign design = Design(motive, mass == 100, {});
         design.readout.mass = mass;
         const SheetModel sheet = BuildSheet(design, SheetPaper::A4);
@@ -159,9 +151,7 @@ private slots:
     {
         QFETCH(QList<ReadoutItem>, payload);
         QFETCH(bool, caseFitted);
-        QFETCH(QStringList, rows);
-        QFETCH(QStringList, bins);
-        SheetDesign design = Design(int(Motive::Tracked), true, {});
+        SheetDesign design = Design(Motive::Tracked, true, {});
         design.readout.payload = payload;
         design.readout.caseFitted = caseFitted;
         design.weapons.insert("Medium Laser", {"5", std::nullopt, 3, 6, 9});
@@ -173,29 +163,15 @@ private slots:
         for (const InventoryRow& r : sheet.inventory)
             gotRows << QStringList{r.quantity, r.type, r.location, r.damage, r.minimum, r.shortRange, r.mediumRange, r.longRange}.join('|');
         for (const BinRow& b : sheet.bins) gotBins << QStringList{b.type, b.location, b.tons, b.shots}.join('|');
-        QCOMPARE(gotRows, rows);
-        QCOMPARE(gotBins, bins);
+        QTEST(gotRows, "rows");
+        QTEST(gotBins, "bins");
     }
 
-    void paper_data()
-    {
-        QTest::addColumn<QLocale::Territory>("territory");
-        QTest::addColumn<QSizeF>("size");
-        const QSizeF letter(215.9, 279.4), a4(210, 297);
-        QTest::newRow("United States") << QLocale::UnitedStates << letter;
-        QTest::newRow("Canada") << QLocale::Canada << letter;
-        QTest::newRow("Mexico") << QLocale::Mexico << letter;
-        QTest::newRow("Philippines") << QLocale::Philippines << letter;
-        QTest::newRow("Germany") << QLocale::Germany << a4;
-        QTest::newRow("United Kingdom") << QLocale::UnitedKingdom << a4;
-        QTest::newRow("Japan") << QLocale::Japan << a4;
-    }
-
+    void paper_data() { AddCases(Papers); }
     void paper()
     {
-        QFETCH(QLocale::Territory, territory);
-        QFETCH(QSizeF, size);
-        const SheetModel sheet = BuildSheet(Design(int(Motive::Hover), false, {}), PaperOf(territory));
+        const auto& [name, territory, size] = CaseOf(Papers);
+        const SheetModel sheet = BuildSheet(Design(Motive::Hover, false, {}), PaperOf(territory));
         QCOMPARE(sheet.page, size);
         QVERIFY(sheet.margin >= 10);
     }
