@@ -204,10 +204,9 @@ private slots:
             BuildVTOLDesign(saved);
             saved.WriteDesignFile(path);
         }
-        TestCatalogue catalogue;
         frmMain menu, other;
-        BuildTrackedDesign(menu, catalogue);
-        BuildTrackedDesign(other, catalogue);
+        BuildTrackedDesign(menu);
+        BuildTrackedDesign(other);
         const QStringList before = DesignSnapshot(other);
         QMimeData text;  // a name as text, and a file of another kind, are refused
         text.setText(path);

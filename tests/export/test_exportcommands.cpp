@@ -97,11 +97,10 @@ private slots:
     {
         QFETCH(int, style);
         QTemporaryDir dir;
-        TestCatalogue catalogue;
         frmMain w;
         // The tracked design opened, renamed and given a soft line break.
         WriteBytes(dir.filePath(QStringLiteral("tracked.edt")), FileBytes(TrackedDesignLines()));
-        catalogue.Attach(w);
+        UseTestCatalogue(w);
         Open(w, dir.filePath(QStringLiteral("tracked.edt")));
         w.txtVehicleName->setText(QStringLiteral("Heavy Tank Mk 2"));
         w.txtOverview->setPlainText(w.txtOverview->toPlainText() + QString::fromUtf8("\u2028Soft\u00a0break"));
@@ -150,9 +149,8 @@ private slots:
     {
         QFETCH(QString, pattern);
         QTemporaryDir dir;
-        TestCatalogue catalogue;
         frmMain w;
-        BuildTrackedDesign(w, catalogue);
+        BuildTrackedDesign(w);
         LocaleScope german(true);
         Answered(w, w.mnuFileExportHTML, dir.filePath(QStringLiteral("german.html")));
         QVERIFY(QString::fromLatin1(ReadBytes(dir.filePath(QStringLiteral("german.html")))).contains(QRegularExpression(pattern)));

@@ -81,9 +81,8 @@ private slots:
         QFETCH(int, scenario);
         QFETCH(bool, german);
         const LocaleScope locale(german);
-        const TestCatalogue catalogue;
         frmMain window;
-        catalogue.Attach(window);
+        UseTestCatalogue(window);
         Drive(window, Scenarios[scenario].steps);
         QStringList checks = Scenarios[scenario].checks;
         for (QString& check : checks) check = german ? InGerman(check) : check;

@@ -13,9 +13,9 @@ namespace fixtures {
 // A tracked vehicle with every kind of input: a fusion engine, a turret with items in it,
 // Ferro-Fibrous armor, CASE, both Artemis IV systems, half a ton of cargo, an amount with a
 // fraction, letters beyond ASCII and an overview of several lines.
-inline void BuildTrackedDesign(frmMain& w, const TestCatalogue& catalogue)
+inline void BuildTrackedDesign(frmMain& w)
 {
-    catalogue.Attach(w);
+    UseTestCatalogue(w);
     Drive(w, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "vsbCruise=4", "chkTurret=1", "chkFerroFibrous=1",
                      "chkCASE=1", "vsbArmorTonnage=20", "vsbFrontArmor=40", "vsbRightArmor=30", "vsbLeftArmor=30",
                      "vsbRearArmor=20", "vsbTurretArmor=25", "weapon=Large Laser", "optLocation_4", "cmdAdd",

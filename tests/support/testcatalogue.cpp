@@ -73,3 +73,9 @@ void TestCatalogue::Attach(frmMain& window) const
     window.datAmmo->setDatabaseName(path_);
     window.OpenCatalogue();
 }
+
+void UseTestCatalogue(frmMain& window)
+{
+    static const TestCatalogue standard;
+    standard.Attach(window);
+}

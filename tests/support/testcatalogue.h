@@ -35,9 +35,11 @@ private:
     QString path_;
 };
 
+// Opens the standard test catalogue, made once per test program, in the window.
+void UseTestCatalogue(frmMain& window);
+
 // A fresh window over the standard test catalogue.
 struct CatalogueWindow {
-    TestCatalogue catalogue;
     frmMain window;
-    CatalogueWindow() { catalogue.Attach(window); }
+    CatalogueWindow() { UseTestCatalogue(window); }
 };

@@ -22,7 +22,7 @@ private slots:
     {
         Chooser(designer_.window).Answer(designs_[0]);
         designer_.window.mnuFileSaveAs->trigger();
-        fixtures::BuildTrackedDesign(designer_.window, designer_.catalogue);
+        fixtures::BuildTrackedDesign(designer_.window);
         Chooser(designer_.window).Answer(designs_[1]);
         designer_.window.mnuFileSaveAs->trigger();
         fixtures::WriteBytes(broken_, "\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n");
