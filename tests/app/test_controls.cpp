@@ -194,7 +194,7 @@ private slots:
         if (size.isValid()) window.resize(size);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        Tick(window, "chkTurret", true);
+        Drive(window, {"chkTurret=1"});
         CheckRows(window, window.objectName() == frame ? &window : Control<QWidget>(window, frame), rows);
     }
 
@@ -206,19 +206,17 @@ private slots:
         QSignalSpy mass(Control<QScrollBar>(window, "vsbMass"), &QScrollBar::valueChanged);
         QSignalSpy ferro(Control<QCheckBox>(window, "chkFerroFibrous"), &QCheckBox::toggled);
         QSignalSpy hover(Control<QRadioButton>(window, "optMotiveType_0"), &QRadioButton::toggled);
-        SetValue(window, "vsbMass", 1);
-        Tick(window, "chkFerroFibrous", false);
+        Drive(window, {"vsbMass=1", "chkFerroFibrous=0"});
         Control<QRadioButton>(window, "optMotiveType_0")->setChecked(true);
         QCOMPARE(mass.count(), 0);
         QCOMPARE(ferro.count(), 0);
         QCOMPARE(hover.count(), 0);
         Control<QRadioButton>(window, "optMotiveType_1")->setChecked(true);  // a new choice runs its handler
         QCOMPARE(int(window.MotiveType), 1);
-        SetValue(window, "vsbMass", 60);
-        Choose(window, "optMotiveType_3");  // lowers the top to 30: one change
+        Drive(window, {"vsbMass=60", "optMotiveType_3"});  // the VTOL lowers the top to 30: one change
         QCOMPARE(mass.count(), 2);
         QCOMPARE(Text(window, "lblMass"), "30");
-        Choose(window, "optMotiveType_0");  // raising the top moves nothing
+        Drive(window, {"optMotiveType_0"});  // raising the top moves nothing
         QCOMPARE(mass.count(), 2);
         // The mouse: the up arrow raises by 1, the trough above the handle by 10, and back down.
         auto* spinner = Control<QScrollBar>(window, "vsbMass");
@@ -241,11 +239,11 @@ private slots:
             return Control<QLabel>(window, "lbl" + spinner.mid(3))->palette().color(QPalette::Window);
         };
         QCOMPARE(colour("vsbFrontArmor"), QApplication::palette().color(QPalette::Window));
-        Tick(window, "chkTurret", true);  // the turret spinner takes the focus only when enabled
+        Drive(window, {"chkTurret=1"});  // the turret spinner takes the focus only when enabled
         QSet<QString> visited;
         for (const int page : {0, 1}) {
             Control<QTabWidget>(window, "SSTab1")->setCurrentIndex(page);
-            if (page == 1) Press(window, "cmdAddAmmo");
+            if (page == 1) Drive(window, {"cmdAddAmmo"});
             QWidget* start = Control<QWidget>(window, "txtVehicleName");
             start->setFocus(Qt::TabFocusReason);
             for (int press = 0; press < 200 && (press == 0 || QApplication::focusWidget() != start); ++press) {
@@ -257,7 +255,7 @@ private slots:
         }
         QCOMPARE(visited.size(), 10);
         for (const QString& spinner : visited) QVERIFY2(colour(spinner) == QColor(255, 255, 255), qPrintable(spinner));
-        SetValue(window, "vsbMass", 20);  // unsaved, yet no question
+        Drive(window, {"vsbMass=20"});  // unsaved, yet no question
         window.findChild<QAction*>("mnuFileExit")->trigger();
         QVERIFY(!window.isVisible());
     }

@@ -60,6 +60,8 @@ const QList<BrokenFile>& BrokenFiles()
     return cases;
 }
 
+const struct { const char* name; bool save, accept; } ToolkitDialogs[] = {{"save, answered", true, true}, {"open, cancelled", false, false}};
+
 const struct { const char* name; bool save; const char *typed, *suggested, *current; } Cancelled[] = {
     {"save as, untitled", true, "Insert Name and Designation", "InsertNameandDesignation.edt", ""},
     {"save as, titled", true, " Patrol  Car 3 ", "PatrolCar3.edt", "Other Name.edt"},  // current: the design file before
@@ -92,18 +94,10 @@ private slots:
     }
 
     // The toolkit's dialog as the chooser sets it up, answered or cancelled; it keeps no history.
-    void toolkitDialog_data()
-    {
-        QTest::addColumn<bool>("save");
-        QTest::addColumn<bool>("accept");
-        QTest::newRow("save, answered") << true << true;
-        QTest::newRow("open, cancelled") << false << false;
-    }
-
+    void toolkitDialog_data() { AddCases(ToolkitDialogs); }
     void toolkitDialog()
     {
-        QFETCH(bool, save);
-        QFETCH(bool, accept);
+        const auto& [name, save, accept] = CaseOf(ToolkitDialogs);
         QTemporaryDir dir;
         const FileRequest request{save, QString(), {"Editor files (*.edt)", "All files (*)"}, dir.path(), "Patrol.edt", save};
         QStringList seen;
@@ -158,7 +152,7 @@ private slots:
         lines[0] = "\"Say \x93Hi\x94 \x80 ? ? ?\"";
         QCOMPARE(ReadBytes(path), FileBytes(lines));
 
-        SetValue(w, QStringLiteral("vsbMass"), 7);
+        Drive(w, {"vsbMass=7"});
         w.mnuFileSave->trigger();
         QCOMPARE(Chooser(w).asked.size(), 1);
         QCOMPARE(ReadBytes(path).split('\n').at(3), QByteArray("7\r"));

@@ -208,7 +208,7 @@ private slots:
             (window.*handler)();  // run from code, as their buttons are off
         QVERIFY(UseRowMenu(window, QStringLiteral("fraAddWeapons")).isEmpty());
         QTest::keyClicks(window.cmdNextWeapon, QStringLiteral("la"));
-        SetValue(window, QStringLiteral("vsbMass"), 20);
+        Drive(window, {"vsbMass=20"});
         QCOMPARE(Text(window, QStringLiteral("lblName")), QString());
         QCOMPARE(int(window.PayloadCount), 0);
         QCOMPARE(Text(window, QStringLiteral("lblMass")), QStringLiteral("20"));

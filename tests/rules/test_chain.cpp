@@ -63,6 +63,15 @@ const struct { const char* name; QStringList steps, checks; } Scenarios[] = {
      {"PayloadCount=1", "TurretWeaponTonnage=0", "PayloadTonnage=2", "lblTurretTonnage=0.0", "chkTurret=0"}},
 };
 
+// Auto-Allocate over 300 points in the rear: each location written, with the points then used.
+const struct { const char* name; QStringList steps, written; } WriteOrders[] = {
+    {"no turret", {"optMotiveType_1", "vsbArmorTonnage=20"}, {"Front 348", "Right 388", "Left 428", "Rear 160"}},
+    {"turret", {"optMotiveType_1", "chkTurret=1", "vsbArmorTonnage=20"}, {"Turret 340", "Front 380", "Right 412", "Left 444", "Rear 160"}},
+    {"VTOL", {"optMotiveType_3", "vsbArmorTonnage=20"}, {"Turret 302", "Front 351", "Right 390", "Left 429", "Rear 160"}},
+    {"turret, Ferro-Fibrous", {"optMotiveType_1", "chkTurret=1", "chkFerroFibrous=1", "vsbArmorTonnage=200"},
+     {"Turret 748", "Front 1197", "Right 1555", "Left 1913", "Rear 1792"}},
+};
+
 }  // namespace
 
 class ChainTest : public QObject {
@@ -91,34 +100,20 @@ private slots:
 
     // Turret, front, right, left, rear, each recalculated before the next and over what the
     // locations held; a second press writes nothing because nothing changes.
-    void writeOrder_data()
-    {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("seen");  // each location written, with the points then used
-        QTest::newRow("no turret") << QStringList{"optMotiveType_1", "vsbArmorTonnage=20"}
-                                   << QStringList{"Front 348", "Right 388", "Left 428", "Rear 160"};
-        QTest::newRow("turret") << QStringList{"optMotiveType_1", "chkTurret=1", "vsbArmorTonnage=20"}
-                                << QStringList{"Turret 340", "Front 380", "Right 412", "Left 444", "Rear 160"};
-        QTest::newRow("VTOL") << QStringList{"optMotiveType_3", "vsbArmorTonnage=20"}
-                              << QStringList{"Turret 302", "Front 351", "Right 390", "Left 429", "Rear 160"};
-        QTest::newRow("turret, Ferro-Fibrous")
-            << QStringList{"optMotiveType_1", "chkTurret=1", "chkFerroFibrous=1", "vsbArmorTonnage=200"}
-            << QStringList{"Turret 748", "Front 1197", "Right 1555", "Left 1913", "Rear 1792"};
-    }
+    void writeOrder_data() { AddCases(WriteOrders); }
     void writeOrder()
     {
-        QFETCH(QStringList, steps);
+        const auto& [name, steps, written] = CaseOf(WriteOrders);
         frmMain window;
         Drive(window, steps + QStringList{"vsbRearArmor=300"});
         QStringList seen;
         for (const QString location : Locations)
             connect(Control<QScrollBar>(window, "vsb" + location + "Armor"), &QScrollBar::valueChanged, this,
                     [&, location] { seen << location + ' ' + Text(window, "lblArmorPointsUsed"); });
-        Press(window, QStringLiteral("cmdAllocateArmor"));
-        QTEST(seen, "seen");
-        const qsizetype written = seen.size();
-        Press(window, QStringLiteral("cmdAllocateArmor"));
-        QCOMPARE(seen.size(), written);
+        Drive(window, {"cmdAllocateArmor"});
+        QCOMPARE(seen, written);
+        Drive(window, {"cmdAllocateArmor"});
+        QCOMPARE(seen, written);
     }
 };
 

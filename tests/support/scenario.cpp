@@ -43,17 +43,13 @@ QString Observe(const frmMain& window, const QString& name, const QString& aspec
 // The payload totals a check may name, as numbers.
 std::optional<double> Total(const frmMain& w, const QString& name)
 {
-    const struct {
-        const char* name;
-        double value;
-    } totals[] = {
-        {"PayloadTonnage", w.PayloadTonnage.toDouble()},   {"PayloadCost", w.PayloadCost.toDouble()},
+    const std::pair<const char*, double> totals[] = {
+        {"PayloadTonnage", w.PayloadTonnage.toDouble()}, {"PayloadCost", w.PayloadCost.toDouble()},
         {"EnergyWeaponTonnage", w.EnergyWeaponTonnage.toDouble()}, {"TurretWeaponTonnage", w.TurretWeaponTonnage.toDouble()},
-        {"CASETonnage", w.CASETonnage.toDouble()},          {"PayloadHeat", double(w.PayloadHeat)},
-        {"ItemsUsed", double(w.ItemsUsed)},                 {"PayloadCount", double(w.PayloadCount)},
-    };
-    for (const auto& t : totals)
-        if (name == QLatin1String(t.name)) return t.value;
+        {"CASETonnage", w.CASETonnage.toDouble()}, {"PayloadHeat", w.PayloadHeat}, {"ItemsUsed", w.ItemsUsed},
+        {"PayloadCount", w.PayloadCount}};
+    for (const auto& [total, value] : totals)
+        if (name == QLatin1String(total)) return value;
     return std::nullopt;
 }
 

@@ -29,12 +29,8 @@ QList<CatalogueAmmo> StandardAmmo()
 
 namespace {
 
-void Exec(QSqlQuery& query, const QString& statement)
-{
-    if (!query.exec(statement)) qFatal("test catalogue: %s", qPrintable(query.lastError().text()));
-}
-
-void Insert(QSqlQuery& query, const QString& statement, const QVariantList& values)
+// Runs one statement, with `values` for its placeholders.
+void Exec(QSqlQuery& query, const QString& statement, const QVariantList& values = {})
 {
     query.prepare(statement);
     for (const QVariant& value : values) query.addBindValue(value);
@@ -54,14 +50,11 @@ TestCatalogue::TestCatalogue(const QList<CatalogueWeapon>& weapons, const QList<
         QSqlQuery query(db);
         Exec(query, QStringLiteral("CREATE TABLE ISWeapons (Type TEXT, Class TEXT, Tons REAL, Heat INTEGER, Cost REAL)"));
         Exec(query, QStringLiteral("CREATE TABLE ISAmmo (Type TEXT, Class TEXT, ShotsPerTon INTEGER, Cost REAL)"));
-        for (const CatalogueWeapon& w : weapons) {
-            const QVariant heat = w.heat ? QVariant(*w.heat) : QVariant(QMetaType::fromType<int>());
-            Insert(query, QStringLiteral("INSERT INTO ISWeapons VALUES (?, ?, ?, ?, ?)"),
-                   {w.type, w.cls, w.tons, heat, w.cost});
-        }
+        for (const CatalogueWeapon& w : weapons)
+            Exec(query, QStringLiteral("INSERT INTO ISWeapons VALUES (?, ?, ?, ?, ?)"),
+                 {w.type, w.cls, w.tons, w.heat ? QVariant(*w.heat) : QVariant(QMetaType::fromType<int>()), w.cost});
         for (const CatalogueAmmo& a : ammo)
-            Insert(query, QStringLiteral("INSERT INTO ISAmmo VALUES (?, ?, ?, ?)"),
-                   {a.type, a.cls, a.shotsPerTon, a.cost});
+            Exec(query, QStringLiteral("INSERT INTO ISAmmo VALUES (?, ?, ?, ?)"), {a.type, a.cls, a.shotsPerTon, a.cost});
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);

@@ -18,13 +18,6 @@ T* Control(const frmMain& window, const QString& name)
 
 inline QString Text(const frmMain& window, const QString& label) { return Control<QLabel>(window, label)->text(); }
 inline int Value(const frmMain& window, const QString& spinner) { return Control<QScrollBar>(window, spinner)->value(); }
-inline void SetValue(frmMain& window, const QString& spinner, int value) { Control<QScrollBar>(window, spinner)->setValue(value); }
-inline void Tick(frmMain& window, const QString& box, bool ticked) { Control<QCheckBox>(window, box)->setChecked(ticked); }
-inline void Press(frmMain& window, const QString& button) { Control<QPushButton>(window, button)->click(); }
-inline void Choose(frmMain& window, const QString& option)
-{
-    if (QRadioButton* button = Control<QRadioButton>(window, option); !button->isChecked()) button->click();
-}
 
 // Pins the regional settings for the test's lifetime.
 class LocaleScope {
