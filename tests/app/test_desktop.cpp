@@ -10,8 +10,6 @@
 #include "files/suggestedname.h"
 #include "rules/designcheck.h"
 
-using namespace fixtures;
-
 namespace {
 
 // Drags `data` over `target` and drops it there; whether the drag was taken.

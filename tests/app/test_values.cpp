@@ -1,6 +1,6 @@
 // The value types and number texts every figure goes through, the text files every page and
 // design goes into (one Windows-1252 byte per character, "?" for one the code page lacks, writes
-// skipped once one has failed), and the program folder.
+// skipped once one has failed).
 #include "support/testsupport.h"
 
 #include "app/int16.h"
@@ -104,13 +104,6 @@ private slots:
         QVERIFY(file.Create("/dev/full"));
         QVERIFY(!file.WriteLines({"a"}));
         QVERIFY(!file.ok());
-    }
-
-    // The executable's folder with one separator at the end, also for the root folder.
-    void appPathEndsInOneSeparator()
-    {
-        QCOMPARE(frmMain::GetAppPath(), QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-        QCOMPARE(WithTrailingSeparator(QStringLiteral("/")), QStringLiteral("/"));
     }
 };
 

@@ -8,8 +8,6 @@
 #include "app/textfile.h"
 #include "export/readout.h"
 
-using namespace fixtures;
-
 namespace {
 
 Currency tons(double t) { return Currency::fromDouble(t); }

@@ -5,8 +5,6 @@
 
 #include "files/valueforms.h"
 
-using namespace fixtures;
-
 namespace {
 
 constexpr int FirstRecord = 24;  // line of the tracked design's first record, from 0

@@ -8,8 +8,6 @@
 #include "support/scenario.h"
 #include "support/testcatalogue.h"
 
-namespace fixtures {
-
 // A tracked vehicle with every kind of input: a fusion engine, a turret with items in it,
 // Ferro-Fibrous armor, CASE, both Artemis IV systems, half a ton of cargo, an amount with a
 // fraction, letters beyond ASCII and an overview of several lines.
@@ -103,4 +101,3 @@ void WithFileSizeLimit(rlim_t allowed, Action action)
     std::signal(SIGXFSZ, previousHandler);
 }
 
-}  // namespace fixtures

@@ -24,12 +24,10 @@ std::shared_ptr<QString> AnswerMessageBox(QMessageBox::StandardButton button)
 {
     auto text = std::make_shared<QString>();
     auto* timer = new QTimer(qApp);
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    QObject::connect(timer, &QObject::destroyed, [waited] { delete waited; });
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, text, button] {
+    // Looks every 10 ms, for 10 seconds at the most.
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, text, button, looks = 0]() mutable {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box && waited->elapsed() < 10000) return;
+        if (!box && ++looks < 1000) return;
         timer->stop();
         timer->deleteLater();
         if (!box) return;

@@ -7,8 +7,8 @@
 // naming it when it has not exactly one.
 static QString Readable(const QString& path)
 {
-    if (path.endsWith(".pdf")) return fixtures::PdfText(path);
-    QList<QByteArray> lines = fixtures::ReadBytes(path).split('\n');
+    if (path.endsWith(".pdf")) return PdfText(path);
+    QList<QByteArray> lines = ReadBytes(path).split('\n');
     const auto dateTimeLines = lines.removeIf([](const QByteArray& line) { return line.startsWith("Generated on "); });
     return dateTimeLines == 1 ? QString::fromLatin1(lines.join('\n')) : "not one date-time line in " + path;
 }
@@ -22,11 +22,11 @@ private slots:
     {
         Chooser(designer_.window).Answer(designs_[0]);
         designer_.window.mnuFileSaveAs->trigger();
-        fixtures::BuildTrackedDesign(designer_.window);
+        BuildTrackedDesign(designer_.window);
         Chooser(designer_.window).Answer(designs_[1]);
         designer_.window.mnuFileSaveAs->trigger();
-        fixtures::WriteBytes(broken_, "\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n");
-        fixtures::WriteBytes(large_, QByteArray((1 << 20) + 1, ' '));
+        WriteBytes(broken_, "\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n");
+        WriteBytes(large_, QByteArray((1 << 20) + 1, ' '));
     }
 
     void pagesEqualTheWindowsExports_data()
