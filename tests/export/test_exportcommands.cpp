@@ -58,6 +58,15 @@ const struct {
 
 const char* const Styles[] = {"plain", "site"};
 
+// The window's pages of the tracked design: the moment of export as the settings write it, and
+// as the hand-written page has it.
+const QString UsMoment = "Generated on \\d{1,2}/\\d{1,2}/\\d{4} \\d{1,2}:\\d{2}:\\d{2} [AP]M<BR>";
+const struct { const char* name; int style; bool german; QString moment, handWritten; } WindowPages[] = {
+    {"tracked_plain", 0, false, UsMoment, "Generated on 12/5/2026 9:03:07 PM<BR>"},
+    {"tracked_site", 1, false, UsMoment, "Generated on 12/5/2026 9:03:07 PM<BR>"},
+    {"tracked_plain_german", 0, true, "Generated on \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d<BR>", "Generated on 05.12.2026 21:03:07<BR>"},
+};
+
 }  // namespace
 
 class ExportCommandsTest : public QObject {
@@ -84,16 +93,13 @@ private slots:
         QCOMPARE(page.split('\n'), ReadBytes(QFINDTESTDATA(golden)).split('\n'));
     }
 
-    // Each command over an existing file, then cancelled, then cut short by a full disk.
-    void pagesOfTheWindow_data()
-    {
-        QTest::addColumn<int>("style");
-        for (int style = 0; style < 2; ++style) QTest::newRow(Styles[style]) << style;
-    }
-
+    // Each command over an existing file, then cancelled, then cut short by a full disk; under
+    // German settings the numbers and the moment of export as they write them.
+    void pagesOfTheWindow_data() { AddCases(WindowPages); }
     void pagesOfTheWindow()
     {
-        QFETCH(int, style);
+        const auto& [name, style, german, moment, handWritten] = CaseOf(WindowPages);
+        const LocaleScope locale(german);
         QTemporaryDir dir;
         frmMain w;
         // The tracked design opened, renamed and given a soft line break.
@@ -104,8 +110,7 @@ private slots:
         w.txtOverview->setPlainText(w.txtOverview->toPlainText() + QString::fromUtf8("\u2028Soft\u00a0break"));
         const QStringList before = DesignSnapshot(w);
         QAction* command = style == 0 ? w.mnuFileExportHTML : w.mnuFileExportHVN;
-        const QString name = QStringLiteral("tracked_%1.html").arg(Styles[style]);
-        const QString path = dir.filePath(name);
+        const QString path = dir.filePath(QStringLiteral("tracked.html"));
         WriteBytes(path, QByteArray(20000, 'x'));
         const FileRequest seen = Answered(w, command, path);
         QVERIFY(seen.save);
@@ -115,43 +120,20 @@ private slots:
         QCOMPARE(QDir(seen.folder), QDir(dir.path()));  // where the design was opened
         QCOMPARE(w.dlgCommon->filter(), QStringLiteral("HTML files (*.html)|*.html|HTML files (*.htm)|*.htm|All files (*.*)|*.*"));
         QVERIFY(!FileIsOpen(path));
-        // The moment of export as English (United States) settings write it, then set to the
-        // moment of the hand-written page.
-        const QRegularExpression usMoment(QStringLiteral("Generated on \\d{1,2}/\\d{1,2}/\\d{4} \\d{1,2}:\\d{2}:\\d{2} [AP]M<BR>"));
+        // The moment of export, then set to the moment of the hand-written page.
         const QByteArray page = ReadBytes(path);
-        QCOMPARE(QString::fromLatin1(page).count(usMoment), 1);
-        QCOMPARE(QString::fromLatin1(page).replace(usMoment, QStringLiteral("Generated on 12/5/2026 9:03:07 PM<BR>")).toLatin1().split('\n'),
-                 ReadBytes(QFINDTESTDATA(QStringLiteral("export/golden/") + name)).split('\n'));
+        QCOMPARE(QString::fromLatin1(page).count(QRegularExpression(moment)), 1);
+        QCOMPARE(QString::fromLatin1(page).replace(QRegularExpression(moment), handWritten).toLatin1().split('\n'),
+                 ReadBytes(QFINDTESTDATA(QStringLiteral("export/golden/%1.html").arg(name))).split('\n'));
 
         Answered(w, command, QString());
         QCOMPARE(ReadBytes(path), page);
-        const QString cut = dir.filePath(QStringLiteral("cut_") + name);
+        const QString cut = dir.filePath(QStringLiteral("cut.html"));
         WithFileSizeLimit(1000, [&] { Answered(w, command, cut); });
         QVERIFY(!FileIsOpen(cut));
         QCOMPARE(ReadBytes(cut), page.left(1000));
         QCOMPARE(DesignSnapshot(w), before);
         QCOMPARE(w.DesignFileName, dir.filePath(QStringLiteral("tracked.edt")));
-    }
-
-    // German settings: the numbers and the moment of export as they write them.
-    void germanSettings_data()
-    {
-        QTest::addColumn<QString>("pattern");
-        QTest::newRow("cruise speed") << QRegularExpression::escape("\r\n<B>Cruise Speed: </B>42,4 km/h<BR>\r\n");
-        QTest::newRow("payload tons") << QRegularExpression::escape("\r\n<TD ALIGN=RIGHT>1,5</TD>\r\n");
-        QTest::newRow("cost") << QRegularExpression::escape("\r\nVehicle Cost: 3.105.660<BR>\r\n");
-        QTest::newRow("moment") << "\r\nGenerated on \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d<BR><BR>\r\n";
-    }
-
-    void germanSettings()
-    {
-        QFETCH(QString, pattern);
-        QTemporaryDir dir;
-        frmMain w;
-        BuildTrackedDesign(w);
-        LocaleScope german(true);
-        Answered(w, w.mnuFileExportHTML, dir.filePath(QStringLiteral("german.html")));
-        QVERIFY(QString::fromLatin1(ReadBytes(dir.filePath(QStringLiteral("german.html")))).contains(QRegularExpression(pattern)));
     }
 
     // The suggested name and filter, the figures and every weapon row with its ranges, Letter
