@@ -27,6 +27,16 @@ const struct { const char* name; bool german; double value; int decimals; const 
     {"en grouping", false, 1234567, 0, "1,234,567"}, {"de grouping", true, 1234567, 0, "1.234.567"},
     {"en grouping and decimals", false, -1234.5, 1, "-1,234.5"}, {"de grouping and decimals", true, -1234.5, 1, "-1.234,5"}};
 
+const struct { const char* name; QString text; QByteArray bytes; } CodePage[] = {
+    {"ASCII", "<B>a & b</B>", "<B>a & b</B>"},
+    {"Latin-1", "Aérospatiale Ölwerk ß", "A\xe9rospatiale \xd6lwerk \xdf"},
+    {"Windows-1252 only", "€ – “x” …", "\x80 \x96 \x93x\x94 \x85"},
+    {"outside the code page", "Ω→日", "???"},
+    {"beyond 16 bits", "a😀b", "a?b"},
+    {"a control character", "a\x1a" "b", "a\x1a" "b"},
+    {"a lone surrogate", QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b"), "a?b"},
+};
+
 }  // namespace
 
 class ValuesTest : public QObject {
@@ -74,23 +84,11 @@ private slots:
         QCOMPARE(PlainDigits(-1600), QStringLiteral("-1600"));
     }
 
-    void codePage_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ASCII") << "<B>a & b</B>" << QByteArray("<B>a & b</B>");
-        QTest::newRow("Latin-1") << "Aérospatiale Ölwerk ß" << QByteArray("A\xe9rospatiale \xd6lwerk \xdf");
-        QTest::newRow("Windows-1252 only") << "€ – “x” …" << QByteArray("\x80 \x96 \x93x\x94 \x85");
-        QTest::newRow("outside the code page") << "Ω→日" << QByteArray("???");
-        QTest::newRow("beyond 16 bits") << "a😀b" << QByteArray("a?b");
-        QTest::newRow("a control character") << "a\x1a" "b" << QByteArray("a\x1a" "b");
-        QTest::newRow("a lone surrogate") << QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b") << QByteArray("a?b");
-    }
-
+    void codePage_data() { AddCases(CodePage); }
     void codePage()
     {
-        QFETCH(QString, text);
-        QTEST(EightBitText(text), "bytes");
+        const auto& [name, text, bytes] = CaseOf(CodePage);
+        QCOMPARE(EightBitText(text), bytes);
     }
 
     // Writes after a failure write nothing and report it.

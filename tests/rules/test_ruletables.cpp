@@ -167,10 +167,8 @@ private slots:
     // Front, left, right, rear and turret (or rotor).
     void allocation_data()
     {
-        QTest::addColumn<int>("points");
-        QTest::addColumn<bool>("rotor");
-        QTest::addColumn<bool>("turret");
-        QTest::addColumn<QList<int>>("locations");
+        QTest::addColumn<QList<int>>("figure");
+        QTest::addColumn<QList<int>>("worked");
         const struct { int points; QList<int> none, turret, vtol; } rows[] = {
             {0, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}},
             {8, {2, 2, 2, 2, 0}, {4, 1, 1, 0, 2}, {3, 1, 1, 1, 2}},
@@ -180,20 +178,20 @@ private slots:
             {160, {48, 40, 40, 32, 0}, {40, 32, 32, 16, 40}, {49, 39, 39, 31, 2}},
             {1792, {537, 448, 448, 359, 0}, {449, 358, 358, 179, 448}, {538, 447, 447, 358, 2}},
         };
+        const auto allocated = [](int points, bool rotor, bool turret) {
+            const ArmorAllocation a = AllocateArmor(points, AllocationCaseOf(rotor, turret));
+            return QList<int>{a.front, a.left, a.right, a.rear, a.turret};
+        };
         for (const auto& row : rows) {
-            QTest::addRow("%d, no turret", row.points) << row.points << false << false << row.none;
-            QTest::addRow("%d, turret", row.points) << row.points << false << true << row.turret;
-            QTest::addRow("%d, rotor", row.points) << row.points << true << false << row.vtol;
+            QTest::addRow("%d, no turret", row.points) << allocated(row.points, false, false) << row.none;
+            QTest::addRow("%d, turret", row.points) << allocated(row.points, false, true) << row.turret;
+            QTest::addRow("%d, rotor", row.points) << allocated(row.points, true, false) << row.vtol;
         }
     }
     void allocation()
     {
-        QFETCH(int, points);
-        QFETCH(bool, rotor);
-        QFETCH(bool, turret);
-        QFETCH(QList<int>, locations);
-        const ArmorAllocation a = AllocateArmor(points, AllocationCaseOf(rotor, turret));
-        QCOMPARE((QList<int>{a.front, a.left, a.right, a.rear, a.turret}), locations);
+        QFETCH(QList<int>, figure);
+        QTEST(figure, "worked");
     }
 };
 

@@ -1,9 +1,8 @@
-// The record sheet model: armor boxes for every point count a zone can hold, the inventory of
-// repeated weapons, ammunition, cargo, Artemis IV and CASE, and the paper of each region.
+// The record sheet model: armor boxes for every point count a zone can hold, the internal
+// structure boxes, and the inventory of repeated weapons, ammunition, cargo, Artemis IV and CASE.
 #include "support/testsupport.h"
 
 #include "sheet/buildsheet.h"
-#include "sheet/paper.h"
 
 namespace {
 
@@ -66,13 +65,6 @@ const struct { const char* name; int mass; Motive motive; QStringList locations;
     {"100-ton tank", 100, Motive::Tracked, {"Front", "Left", "Right", "Rear", "Turret"}},
     {"30-ton VTOL", 30, Motive::VTOL, {"Front", "Left", "Right", "Rear", "Rotor"}},
     {"9-ton hover", 9, Motive::Hover, {"Front", "Left", "Right", "Rear"}},
-};
-
-const QSizeF Letter(215.9, 279.4), A4(210, 297);
-const struct { const char* name; QLocale::Territory territory; QSizeF size; } Papers[] = {
-    {"United States", QLocale::UnitedStates, Letter}, {"Canada", QLocale::Canada, Letter}, {"Mexico", QLocale::Mexico, Letter},
-    {"Philippines", QLocale::Philippines, Letter},    {"Germany", QLocale::Germany, A4},   {"United Kingdom", QLocale::UnitedKingdom, A4},
-    {"Japan", QLocale::Japan, A4},
 };
 
 }  // namespace
@@ -165,15 +157,6 @@ private slots:
         for (const BinRow& b : sheet.bins) gotBins << QStringList{b.type, b.location, b.tons, b.shots}.join('|');
         QTEST(gotRows, "rows");
         QTEST(gotBins, "bins");
-    }
-
-    void paper_data() { AddCases(Papers); }
-    void paper()
-    {
-        const auto& [name, territory, size] = CaseOf(Papers);
-        const SheetModel sheet = BuildSheet(Design(Motive::Hover, false, {}), PaperOf(territory));
-        QCOMPARE(sheet.page, size);
-        QVERIFY(sheet.margin >= 10);
     }
 };
 
