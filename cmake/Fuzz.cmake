@@ -18,4 +18,6 @@ add_executable(fuzz_readdesign ${CMAKE_SOURCE_DIR}/fuzz/fuzz_readdesign.cpp
 target_include_directories(fuzz_readdesign PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_options(fuzz_readdesign PRIVATE -fsanitize=fuzzer,address,undefined ${TARNWELL_FUZZ_CHECKS})
 target_link_options(fuzz_readdesign PRIVATE -fsanitize=fuzzer,address,undefined)
-target_link_libraries(fuzz_readdesign PRIVATE tarnwell_app)
+# The window checks it shares with the tests see the toolkit as the tests do.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+target_link_libraries(fuzz_readdesign PRIVATE tarnwell_app Qt6::Test)

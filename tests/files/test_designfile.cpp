@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(w.DesignFileName, path);
         QCOMPARE(PayloadLines(w).size(), 1);
         QCOMPARE(w.txtVehicleName->text(), QString::fromUtf8("Müller-Panzer Ä"));
-        QCOMPARE(Value(w, QStringLiteral("vsbMass")), 60);
+        QCOMPARE(FirstFailure(w, {"vsbMass=60"}), QString());
         QCOMPARE(DesignConsistencyFailure(w), QString());
         w.mnuFileSave->trigger();
         QVERIFY(QFile::exists(path));
@@ -178,7 +178,7 @@ private slots:
         w.mnuFileNew->trigger();
         QCOMPARE(DesignSnapshot(w), DesignSnapshot(fresh));
         QCOMPARE(w.DesignFileName, QString());
-        QCOMPARE(Value(w, QStringLiteral("vsbHeatSinks")), 0);
+        QCOMPARE(FirstFailure(w, {"vsbHeatSinks=0"}), QString());
     }
 
     // Saved, then opened in a window whose CASE, Ferro-Fibrous and Artemis IV boxes are ticked
@@ -194,7 +194,7 @@ private slots:
         if (design == Tracked) BuildTrackedDesign(w);
         if (design == VTOL) BuildVTOLDesign(w);
         const QString path = dir.filePath(QStringLiteral("design.edt"));
-        SaveAs(w, path);
+        Answered(w, w.mnuFileSaveAs, path);
         if (design != VTOL)
             QCOMPARE(ReadBytes(path).split('\n'), FileBytes(design == Empty ? EmptyDesignLines() : TrackedDesignLines()).split('\n'));
         if (edited) WriteBytes(path, EditedByHand(ReadBytes(path)));
@@ -254,7 +254,7 @@ private slots:
         BuildTrackedDesign(w);
         const QStringList before = DesignSnapshot(w);
         const QString nowhere = dir.filePath(QStringLiteral("no-such-folder/design.edt"));
-        SaveAs(w, nowhere);
+        Answered(w, w.mnuFileSaveAs, nowhere);
         QCOMPARE(w.DesignFileName, nowhere);
         w.DesignFileName = dir.filePath(QStringLiteral("cut.edt"));
         WithFileSizeLimit(1000, [&] { w.mnuFileSave->trigger(); });

@@ -7,6 +7,17 @@
 
 namespace {
 
+// An English check text as German settings write it: the two separators swapped.
+QString InGerman(const QString& check)
+{
+    const int split = check.indexOf(QLatin1Char('='));
+    if (split < 0 || !check.startsWith(QLatin1String("lbl"))) return check;
+    QString value = check.mid(split + 1);
+    for (QChar& c : value)
+        if (c == QLatin1Char('.') || c == QLatin1Char(',')) c = c == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
+    return check.left(split + 1) + value;
+}
+
 const char* const Locations[] = {"Front", "Left", "Right", "Rear", "Turret"};
 
 // A 50-ton tracked vehicle with a fusion engine, a Large Laser (heat 8) in the turret and a Medium

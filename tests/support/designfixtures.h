@@ -84,7 +84,6 @@ inline FileRequest Answered(frmMain& w, QAction* command, const QString& path)
     return chooser.asked.value(chooser.asked.size() - 1);
 }
 
-inline FileRequest SaveAs(frmMain& w, const QString& path) { return Answered(w, w.mnuFileSaveAs, path); }
 inline FileRequest Open(frmMain& w, const QString& path) { return Answered(w, w.mnuFileOpen, path); }
 
 // Runs `action` while the disk takes no more than `allowed` bytes of any one file.

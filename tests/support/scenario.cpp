@@ -1,7 +1,5 @@
 #include "support/testsupport.h"
 
-#include "payload/payloadline.h"
-
 namespace {
 
 // Presses a browser's "Next" until its name label shows `wanted`.
@@ -53,20 +51,6 @@ std::optional<double> Total(const frmMain& w, const QString& name)
     return std::nullopt;
 }
 
-QStringList ShownItems(const frmMain& window)
-{
-    QStringList items;
-    const QStringList lines = PayloadLines(window);
-    for (int k = 1; k < lines.size(); ++k) {
-        const QString& line = lines[k];
-        items << QStringList{line.left(PayloadNameWidth).trimmed(), line.mid(PayloadNameWidth, PayloadNumberWidth).trimmed(),
-                             line.mid(PayloadNameWidth + PayloadNumberWidth, PayloadNumberWidth).trimmed(),
-                             line.mid(PayloadNameWidth + 2 * PayloadNumberWidth)}
-                     .join(QLatin1Char('|'));
-    }
-    return items;
-}
-
 }  // namespace
 
 void Drive(frmMain& window, const QStringList& steps)
@@ -103,28 +87,7 @@ QString FirstFailure(const frmMain& window, const QStringList& checks)
     return {};
 }
 
-QString InGerman(const QString& check)
-{
-    const int split = check.indexOf(QLatin1Char('='));
-    if (split < 0 || !check.startsWith(QLatin1String("lbl"))) return check;
-    QString value = check.mid(split + 1);
-    for (QChar& c : value)
-        if (c == QLatin1Char('.') || c == QLatin1Char(',')) c = c == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
-    return check.left(split + 1) + value;
-}
-
 QStringList OnTracked50(const QStringList& steps)
 {
     return QStringList{"optMotiveType_1", "vsbMass=50"} + steps;
-}
-
-void RunPayloadRow(const PayloadScenario& scenario)
-{
-    const auto& [name, steps, checks, items] = scenario;
-    CatalogueWindow bench;
-    Drive(bench.window, steps);
-    const QString failure = FirstFailure(bench.window, checks);
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    QCOMPARE(ShownItems(bench.window), items);
-    VERIFY_PAYLOAD_IN_STEP(bench.window);
 }

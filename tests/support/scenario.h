@@ -8,26 +8,12 @@
 //           or ":black" its colour, "vsbHeatSinks.min=14" / ".max=2" a bound,
 //           "vsbTurretArmor.enabled=0" or any other property, "PayloadCost=260000" a payload total
 //           (period decimals); a control that is not there shows "<no control>".
-//   items:  lines 1.. of the payload list as "name|heat|tons|location", read by column.
 #include "support/toolkit.h"
 
 void Drive(frmMain& window, const QStringList& steps);
 // Returns the first check that fails, as "check (got ...)", or an empty text.
 QString FirstFailure(const frmMain& window, const QStringList& checks);
-// An English check text as German settings write it: the two separators swapped.
-QString InGerman(const QString& check);
 
 // The steps after those that make a 50-ton tracked vehicle with an I.C.E. engine (15 item
 // slots), the base of most payload sessions.
 QStringList OnTracked50(const QStringList& steps);
-
-struct PayloadScenario {
-    const char* name;
-    QStringList steps;
-    QStringList checks;
-    QStringList items;
-};
-
-// Runs a scenario on a fresh window over the standard test catalogue: drives the steps, then
-// compares the checks, the shown items and the payload invariant.
-void RunPayloadRow(const PayloadScenario& scenario);

@@ -17,7 +17,6 @@ T* Control(const frmMain& window, const QString& name)
 }
 
 inline QString Text(const frmMain& window, const QString& label) { return Control<QLabel>(window, label)->text(); }
-inline int Value(const frmMain& window, const QString& spinner) { return Control<QScrollBar>(window, spinner)->value(); }
 
 // Pins the regional settings for the test's lifetime.
 class LocaleScope {
