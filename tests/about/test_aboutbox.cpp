@@ -54,24 +54,20 @@ public:
 };
 
 // The cases, one press of the button each.
-const QList<Case>& Machines()
-{
-    static const QString tool = "C:\\Tools\\info.exe", inFolder = "C:\\Shared\\MSINFO32.EXE";
-    static const QString first = SystemInfoViewers.front(), last = SystemInfoViewers.back();
-    static const QByteArray folder("C:\\Shared", 10);  // with its terminating zero
-    static const QList<Case> cases = {
-        {"first location, its zero cut", tool, QByteArray("C:\\Tools\\info.exe", 18), folder, {inFolder}, {first}},
-        {"first location without a zero", tool, "C:\\Tools\\info.exe"},
-        {"first location, a 32-bit number", "19088760", "\x78\x05\x34\x12", {}, {}, {}, reg::Dword},  // 1234578 hex
-        {"only the second, program there", inFolder, {}, folder, {inFolder}, {first}},
-        {"only the second, no program", Told, {}, folder, {tool}, {first}},
-        {"neither: first viewer of the list", "/usr/bin/" + first, {}, {}, {}, {last, first}},
-        {"neither and no viewer", Told},
-        {"failing query", "/usr/bin/" + first, "C:\\x.exe", folder, {inFolder}, {first}, reg::String, true},
-        {"program will not start", Told, "C:\\x.exe", {}, {}, {}, reg::String, false, true},
-    };
-    return cases;
-}
+const QString Tool = "C:\\Tools\\info.exe", InFolder = "C:\\Shared\\MSINFO32.EXE";
+const QString FirstViewer = SystemInfoViewers.front(), LastViewer = SystemInfoViewers.back();
+const QByteArray SharedFolder("C:\\Shared", 10);  // with its terminating zero
+const QList<Case> Machines = {
+    {"first location, its zero cut", Tool, QByteArray("C:\\Tools\\info.exe", 18), SharedFolder, {InFolder}, {FirstViewer}},
+    {"first location without a zero", Tool, "C:\\Tools\\info.exe"},
+    {"first location, a 32-bit number", "19088760", "\x78\x05\x34\x12", {}, {}, {}, reg::Dword},  // 1234578 hex
+    {"only the second, program there", InFolder, {}, SharedFolder, {InFolder}, {FirstViewer}},
+    {"only the second, no program", Told, {}, SharedFolder, {Tool}, {FirstViewer}},
+    {"neither: first viewer of the list", "/usr/bin/" + FirstViewer, {}, {}, {}, {LastViewer, FirstViewer}},
+    {"neither and no viewer", Told},
+    {"failing query", "/usr/bin/" + FirstViewer, "C:\\x.exe", SharedFolder, {InFolder}, {FirstViewer}, reg::String, true},
+    {"program will not start", Told, "C:\\x.exe", {}, {}, {}, reg::String, false, true},
+};
 
 }  // namespace
 
@@ -98,11 +94,11 @@ private slots:
     }
 
     // The System Info button on made-up machines.
-    void sysInfoButton_data() { AddCases(Machines()); }
+    void sysInfoButton_data() { AddCases(Machines); }
 
     void sysInfoButton()
     {
-        FakeMachine fake(CaseOf(Machines()));
+        FakeMachine fake(CaseOf(Machines));
         frmAbout(nullptr, &fake).cmdSysInfo->click();
         QCOMPARE(fake.happened, QStringList{fake.expected});
     }
