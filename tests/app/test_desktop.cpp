@@ -12,20 +12,16 @@
 
 namespace {
 
-// Drags `data` over `target` and drops it there; whether the drag was taken.
-bool Drop(QWidget* target, const QMimeData& data)
+// Drags `path` over `target` as a file, or else as text only, and drops it there; whether the
+// drag was taken.
+bool Drop(QWidget* target, const QString& path, bool asFile = true)
 {
+    QMimeData data;
+    data.setText(path);
+    if (asFile) data.setUrls({QUrl::fromLocalFile(path)});
     QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     return QApplication::sendEvent(target, &enter) && enter.isAccepted() && QApplication::sendEvent(target, &drop);
-}
-
-bool DropFile(QWidget* target, const QString& path)
-{
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
-    data.setText(path);
-    return Drop(target, data);
 }
 
 // The save dialog's refusals, in the toolkit's words.
@@ -206,17 +202,15 @@ private slots:
         BuildTrackedDesign(menu);
         BuildTrackedDesign(other);
         const QStringList before = DesignSnapshot(other);
-        QMimeData text;  // a name as text, and a file of another kind, are refused
-        text.setText(path);
-        QVERIFY(!Drop(&other, text));
-        QVERIFY(!DropFile(&other, dir.filePath(QStringLiteral("notes.txt"))));
-        QVERIFY(!DropFile(other.txtVehicleName, dir.filePath(QStringLiteral("notes.txt"))));
+        QVERIFY(!Drop(&other, path, false));  // a name as text, and a file of another kind, are refused
+        QVERIFY(!Drop(&other, dir.filePath(QStringLiteral("notes.txt"))));
+        QVERIFY(!Drop(other.txtVehicleName, dir.filePath(QStringLiteral("notes.txt"))));
         QCOMPARE(DesignSnapshot(other), before);
         Open(menu, path);
         if (way == "command line")
             other.OpenDesignFile(ReadCommandLine({"tarnwell", path}).designFile);
         else
-            QVERIFY(DropFile(way == "drop on window" ? &other : way == "drop on name box" ? other.txtVehicleName
+            QVERIFY(Drop(way == "drop on window" ? &other : way == "drop on name box" ? other.txtVehicleName
                                                                                           : other.txtOverview->viewport(),
                              path));
         QCOMPARE(other.DesignFileName, menu.DesignFileName);

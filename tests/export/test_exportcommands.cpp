@@ -103,7 +103,7 @@ private slots:
         QTemporaryDir dir;
         frmMain w;
         // The tracked design opened, renamed and given a soft line break.
-        WriteBytes(dir.filePath(QStringLiteral("tracked.edt")), FileBytes(TrackedDesignLines()));
+        WriteBytes(dir.filePath(QStringLiteral("tracked.edt")), FileBytes(DesignLines("tracked")));
         UseTestCatalogue(w);
         Open(w, dir.filePath(QStringLiteral("tracked.edt")));
         w.txtVehicleName->setText(QStringLiteral("Heavy Tank Mk 2"));

@@ -13,7 +13,7 @@ enum Design { Empty, Tracked, VTOL };
 // The tracked design's file with lines replaced, cut to its first `keep` lines (all when -1).
 QByteArray Edited(const QList<std::pair<int, QByteArray>>& edits, int keep = -1)
 {
-    QList<QByteArray> lines = TrackedDesignLines();
+    QList<QByteArray> lines = DesignLines("tracked");
     for (const auto& [line, text] : edits) lines[line] = text;
     return FileBytes(keep < 0 ? lines : lines.mid(0, keep));
 }
@@ -146,7 +146,7 @@ private slots:
         w.txtVehicleName->setText(QString::fromUtf8("Say \"Hi\" € ☃ 𝄞 Ł"));
         const QString path = dir.filePath(QStringLiteral("first"));
         QVERIFY(Answered(w, w.mnuFileSave, path).save);
-        QList<QByteArray> lines = EmptyDesignLines();
+        QList<QByteArray> lines = DesignLines("new");
         lines[0] = "\"Say \x93Hi\x94 \x80 ? ? ?\"";
         QCOMPARE(ReadBytes(path), FileBytes(lines));
 
@@ -196,7 +196,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("design.edt"));
         Answered(w, w.mnuFileSaveAs, path);
         if (design != VTOL)
-            QCOMPARE(ReadBytes(path).split('\n'), FileBytes(design == Empty ? EmptyDesignLines() : TrackedDesignLines()).split('\n'));
+            QCOMPARE(ReadBytes(path).split('\n'), FileBytes(design == Empty ? DesignLines("new") : DesignLines("tracked")).split('\n'));
         if (edited) WriteBytes(path, EditedByHand(ReadBytes(path)));
         UseTestCatalogue(other);
         Drive(other, {"chkCASE=1", "chkFerroFibrous=1", "chkArtemisLRM=1"});
@@ -259,7 +259,7 @@ private slots:
         w.DesignFileName = dir.filePath(QStringLiteral("cut.edt"));
         WithFileSizeLimit(1000, [&] { w.mnuFileSave->trigger(); });
         QVERIFY(!FileIsOpen(w.DesignFileName));
-        QCOMPARE(ReadBytes(w.DesignFileName), FileBytes(TrackedDesignLines()).left(1000));
+        QCOMPARE(ReadBytes(w.DesignFileName), FileBytes(DesignLines("tracked")).left(1000));
         QCOMPARE(DesignSnapshot(w), before);
     }
 

@@ -52,7 +52,7 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
-// The file of the tracked design, or of a new one (21 values, then 100 empty records), as
+// The file of a design in files/designs, "tracked" or "new" (21 values, then 100 empty records), as
 // physical lines without their CR LF; the tracked design's records begin on line 25.
 inline QList<QByteArray> DesignLines(const char* design)
 {
@@ -61,8 +61,6 @@ inline QList<QByteArray> DesignLines(const char* design)
     for (QByteArray& line : lines) line.chop(1);
     return lines;
 }
-inline QList<QByteArray> TrackedDesignLines() { return DesignLines("tracked"); }
-inline QList<QByteArray> EmptyDesignLines() { return DesignLines("new"); }
 
 // The text of the PDF file at `path` as pdftotext lays it out, or pdfinfo's report on it; or
 // what went wrong.

@@ -11,9 +11,3 @@ QString Units(Currency c);
 // or an empty text. Each line shows its record, the records past the count are empty, and each
 // total is the sum of its field over the records (with CASE and Ferro-Fibrous armor beside).
 QString PayloadInvariantFailure(const frmMain& window);
-
-#define VERIFY_PAYLOAD_IN_STEP(window)                                   \
-    do {                                                                 \
-        const QString payloadBroken = PayloadInvariantFailure(window);   \
-        QVERIFY2(payloadBroken.isEmpty(), qPrintable(payloadBroken));    \
-    } while (false)
