@@ -39,15 +39,8 @@ QString ZoneFailure(const SheetZone& zone)
 SheetDesign Design(Motive motive, bool turret, std::array<int, 5> armor)
 {
     SheetDesign s;
-    s.readout.name = QStringLiteral("Test");
-    s.readout.mass = 100;
-    s.readout.motive = motive;
-    s.readout.turretFitted = turret;
-    s.readout.frontArmor = armor[0];
-    s.readout.leftArmor = armor[1];
-    s.readout.rightArmor = armor[2];
-    s.readout.rearArmor = armor[3];
-    s.readout.turretArmor = armor[4];
+    s.readout = {.name = "Test", .mass = 100, .motive = motive, .turretFitted = turret, .frontArmor = armor[0],
+                 .rightArmor = armor[2], .leftArmor = armor[1], .rearArmor = armor[3], .turretArmor = armor[4]};
     return s;
 }
 
@@ -146,10 +139,8 @@ private slots:
         SheetDesign design = Design(Motive::Tracked, true, {});
         design.readout.payload = payload;
         design.readout.caseFitted = caseFitted;
-        design.weapons.insert("Medium Laser", {"5", std::nullopt, 3, 6, 9});
-        design.weapons.insert("LRM 10", {"1/Msl", 6, 7, 14, 21});
-        design.shotsPerTon.insert("Ammo-LRM 10", 12);
-        design.shotsPerTon.insert("Ammo-Machine Gun", 200);
+        design.weapons = {{"Medium Laser", {"5", std::nullopt, 3, 6, 9}}, {"LRM 10", {"1/Msl", 6, 7, 14, 21}}};
+        design.shotsPerTon = {{"Ammo-LRM 10", 12}, {"Ammo-Machine Gun", 200}};
         const SheetModel sheet = BuildSheet(design, SheetPaper::Letter);
         QStringList gotRows, gotBins;
         for (const InventoryRow& r : sheet.inventory)
