@@ -68,6 +68,10 @@ const struct { const char *name, *weapon, *ammo; bool fires; } Fires[] = {
     {"cargo", "Cargo", "Cargo", false},                             {"ammunition itself", "Ammo-LRM 5", "Ammo-LRM 5", false},
 };
 
+// Where the first dialog starts: the program folder when it is writable, else read-only.
+const struct { const char *name, *start; } StartFolders[] = {
+    {"writable", "program"}, {"read-only", "home/Documents"}, {"read-only, no documents", "home"}};
+
 // Arguments after the program's name; exit code -1: the window starts with the design named.
 const struct { const char* name; QStringList arguments; int exitCode; QString said{}, design{}; } CommandLines[] = {
     {"a file, toolkit options", {"-platform", "offscreen", "-reverse", "Tank 1.edt"}, -1, "",
@@ -140,16 +144,10 @@ private slots:
 
     // A program folder the user may not write to gives way to the documents folder, or the home
     // folder without one; once a file is chosen, the next dialog starts beside it.
-    void startFolder_data()
-    {
-        QTest::addColumn<QString>("start");  // the program folder is writable, else read-only
-        QTest::newRow("writable") << "program";
-        QTest::newRow("read-only") << "home/Documents";
-        QTest::newRow("read-only, no documents") << "home";
-    }
+    void startFolder_data() { AddCases(StartFolders); }
     void startFolder()
     {
-        QFETCH(QString, start);
+        const QString start = QString::fromLatin1(CaseOf(StartFolders).start);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath(start == "home" ? "home" : "home/Documents"));
         QVERIFY(QDir(dir.path()).mkdir("program"));

@@ -3,16 +3,14 @@
 #include "support/toolkit.h"
 
 struct CatalogueWeapon {
-    QString type;
-    QString cls;
+    QString type, cls;
     double tons;
     std::optional<int> heat;  // empty: the row has no heat
     double cost;
 };
 
 struct CatalogueAmmo {
-    QString type;
-    QString cls;
+    QString type, cls;
     int shotsPerTon;
     double cost;
 };
@@ -26,7 +24,6 @@ public:
     TestCatalogue() : TestCatalogue(StandardWeapons(), StandardAmmo()) {}
     TestCatalogue(const QList<CatalogueWeapon>& weapons, const QList<CatalogueAmmo>& ammo);
 
-    QString path() const { return path_; }
     // Opens this catalogue in the window as start-up opens the one beside the program.
     void Attach(frmMain& window) const;
 
