@@ -124,6 +124,7 @@ private slots:
         const QString type = row["Type"].toString(), cls = row["Class"].toString();
         QVERIFY(!type.isEmpty());
         QVERIFY(type.size() <= 28);
+        QVERIFY(!type.contains(u'"'));  // a design file would write it as a typographic quote
         // One run of rows per class.
         if (index > 0 && table[index - 1]["Class"] != cls)
             for (int before = 0; before < index; ++before) QVERIFY(table[before]["Class"] != cls);
