@@ -2,9 +2,9 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "app/frmMain.h"
+#include "window/app/frmMain.h"
 #include "benchdesigns.h"
-#include "export/readoutfile.h"
+#include "core/export/readoutfile.h"
 
 namespace {
 

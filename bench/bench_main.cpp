@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/frmMain.h"
+#include "window/app/frmMain.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <QPushButton>
 #include <benchmark/benchmark.h>
 
-#include "app/frmMain.h"
+#include "window/app/frmMain.h"
 #include "benchdesigns.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // A replay of 1,000 mixed user actions on a full design; the counter gives the time per action.
 #include <benchmark/benchmark.h>
 
-#include "app/frmMain.h"
+#include "window/app/frmMain.h"
 #include "benchdesigns.h"
 
 namespace {

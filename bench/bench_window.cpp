@@ -5,7 +5,7 @@
 #include <QScrollBar>
 #include <benchmark/benchmark.h>
 
-#include "app/frmMain.h"
+#include "window/app/frmMain.h"
 #include "benchdesigns.h"
 
 namespace {

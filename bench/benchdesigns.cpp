@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "app/frmMain.h"
+#include "window/app/frmMain.h"
 
 namespace {
 

@@ -7,7 +7,7 @@ if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
 endif()
 
 set(TARNWELL_FUZZ_CHECKS -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
-foreach(library tarnwell_core tarnwell_app)
+foreach(library tarnwell_core tarnwell_window)
   target_compile_options(${library} PRIVATE -fsanitize=fuzzer-no-link,address,undefined ${TARNWELL_FUZZ_CHECKS})
   # Whatever links the instrumented libraries needs the sanitizers' runtime.
   target_link_options(${library} INTERFACE -fsanitize=address,undefined)
@@ -20,4 +20,4 @@ target_compile_options(fuzz_readdesign PRIVATE -fsanitize=fuzzer,address,undefin
 target_link_options(fuzz_readdesign PRIVATE -fsanitize=fuzzer,address,undefined)
 # The window checks it shares with the tests see the toolkit as the tests do.
 find_package(Qt6 REQUIRED COMPONENTS Test)
-target_link_libraries(fuzz_readdesign PRIVATE tarnwell_app Qt6::Test)
+target_link_libraries(fuzz_readdesign PRIVATE tarnwell_window Qt6::Test)

@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/frmMain.h"
+#include "window/app/frmMain.h"
 #include "support/designchecks.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include <QTextStream>
 #include <exception>
 
-#include "app/commandline.h"
-#include "app/frmMain.h"
+#include "core/start/commandline.h"
+#include "window/app/frmMain.h"
 
 int main(int argc, char* argv[])
 {

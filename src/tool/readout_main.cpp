@@ -1,5 +1,5 @@
 // tarnwell-readout: the readout pages of design files, written without opening the window.
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include "tool/readouttool.h"
@@ -23,11 +23,11 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     int toolkitArgc = 1;
-    // The window that reads each design is never shown, so no display is needed.
+    // Record sheets are drawn without a display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(toolkitArgc, argv);
-    QApplication::setApplicationName(QStringLiteral("tarnwell-readout"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+    QGuiApplication application(toolkitArgc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("tarnwell-readout"));
+    QGuiApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                             .arg(TARNWELL_VERSION_MAJOR)
                                             .arg(TARNWELL_VERSION_MINOR)
                                             .arg(TARNWELL_VERSION_PATCH));

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/frmMain.h"
-#include "files/designrecord.h"
+#include "core/design/design.h"
+#include "core/files/designrecord.h"
 
 namespace {
 
@@ -27,19 +27,17 @@ QString ReadoutPagePath(const QString& outputFolder, const QString& designPath, 
     return QDir(outputFolder).filePath(QFileInfo(designPath).completeBaseName() + extension);
 }
 
-QString WriteDesignReadout(const QString& designPath, const QString& pagePath, PageWriter write)
+QString WriteDesignReadout(const QString& designPath, const QString& pagePath, const PageWriter& write)
 {
     if (!CanOpen(designPath)) return CannotRead(designPath, QStringLiteral("the file cannot be opened"));
     if (QFileInfo(designPath).size() > LargestDesignFile)
         return CannotRead(designPath,
                           QStringLiteral("the file is too large for a design file (over %1 bytes)").arg(LargestDesignFile));
-    frmMain window;
-    window.DesignFileName = designPath;
-    window.cmdClearAll_Click();
-    window.ReadDesignFile(designPath);
-    if (window.DesignFileStopLine != 0)
-        return CannotRead(designPath, QStringLiteral("reading stopped at line %1").arg(window.DesignFileStopLine));
-    if (!write(window, pagePath))
+    Design design;
+    design.Open(designPath);
+    if (design.DesignFileStopLine() != 0)
+        return CannotRead(designPath, QStringLiteral("reading stopped at line %1").arg(design.DesignFileStopLine()));
+    if (!write(design, pagePath))
         return QStringLiteral("cannot write \"%1\"").arg(QDir::toNativeSeparators(pagePath));
     return QString();
 }

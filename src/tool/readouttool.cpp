@@ -6,34 +6,64 @@
 #include <QTextStream>
 #include <optional>
 
-#include "export/readoutfile.h"
-#include "sheet/windowsheet.h"
+#include "core/export/readoutfile.h"
+#include "core/payload/rowset.h"
+#include "core/sheet/designsheet.h"
+#include "paint/sheetfile.h"
 #include "tool/readoutpages.h"
 
 namespace {
 
 const QString ProgramName = QStringLiteral("tarnwell-readout");
 
-bool WritePlainPage(const frmMain& window, const QString& path)
+// The equipment catalogue beside the program, read once for all the record sheets; a
+// catalogue that cannot be read leaves the sheets' damage and ranges as dashes.
+class SheetCatalogue {
+public:
+    SheetCatalogue() : weapons_(QStringLiteral("ISWeapons"), nullptr), ammo_(QStringLiteral("ISAmmo"), nullptr)
+    {
+        const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ISWeapons.mdb"));
+        for (RowSet* rows : {&weapons_, &ammo_}) {
+            rows->setDatabaseName(path);
+            rows->Refresh();
+        }
+    }
+    bool Write(const Design& design, const QString& path) const
+    {
+        return WriteSheetPdf(DesignSheet(design, weapons_, ammo_), path);
+    }
+
+private:
+    RowSet weapons_;
+    RowSet ammo_;
+};
+
+bool WritePlainPage(const Design& design, const QString& path)
 {
-    return WriteReadoutFile(window, path, ReadoutStyle::Plain);
+    return WriteReadoutFile(design, path, ReadoutStyle::Plain);
 }
 
-bool WriteSitePage(const frmMain& window, const QString& path)
+bool WriteSitePage(const Design& design, const QString& path)
 {
-    return WriteReadoutFile(window, path, ReadoutStyle::Site);
+    return WriteReadoutFile(design, path, ReadoutStyle::Site);
+}
+
+bool WriteSheet(const Design& design, const QString& path)
+{
+    static const SheetCatalogue catalogue;
+    return catalogue.Write(design, path);
 }
 
 struct Style {
     const char* name;
     const char* extension;
-    PageWriter write;
+    bool (*write)(const Design& design, const QString& path);
 };
 
 constexpr Style Styles[] = {
     {"plain", ".html", WritePlainPage},
     {"site", ".html", WriteSitePage},
-    {"sheet", ".pdf", WriteWindowSheet},
+    {"sheet", ".pdf", WriteSheet},
 };
 
 const Style* StyleNamed(const QString& name)

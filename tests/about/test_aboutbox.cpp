@@ -2,9 +2,9 @@
 // machine (registry values, files, viewers on the PATH) and on this desktop.
 #include "support/testsupport.h"
 
-#include "about/frmAbout.h"
-#include "about/sysinfoenvironment.h"
-#include "about/sysinfoviewers.h"
+#include "window/about/frmAbout.h"
+#include "window/about/sysinfoenvironment.h"
+#include "window/about/sysinfoviewers.h"
 
 namespace {
 const QString Unavailable = "System Information Is Unavailable At This Time";

@@ -5,10 +5,10 @@
 // keeps a design check.
 #include "support/testsupport.h"
 
-#include "app/commandline.h"
-#include "files/savefiledialog.h"
-#include "files/suggestedname.h"
-#include "rules/designcheck.h"
+#include "core/start/commandline.h"
+#include "window/files/savefiledialog.h"
+#include "core/files/suggestedname.h"
+#include "core/rules/designcheck.h"
 
 namespace {
 

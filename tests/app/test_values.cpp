@@ -3,9 +3,9 @@
 // skipped once one has failed).
 #include "support/testsupport.h"
 
-#include "app/int16.h"
-#include "app/numbertext.h"
-#include "app/textfile.h"
+#include "core/values/int16.h"
+#include "core/values/numbertext.h"
+#include "core/values/textfile.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 // fills up after the dialog (a sheet is then told of and leaves no file).
 #include "support/testsupport.h"
 
-#include "app/textfile.h"
-#include "export/readout.h"
+#include "core/values/textfile.h"
+#include "core/export/readout.h"
 
 namespace {
 

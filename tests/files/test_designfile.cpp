@@ -3,7 +3,7 @@
 // and broken files and full disks, after which the window stays in step and the file is closed.
 #include "support/testsupport.h"
 
-#include "files/valueforms.h"
+#include "core/files/valueforms.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // total is the sum over the records. And the fixed columns of the payload lines.
 #include "support/testsupport.h"
 
-#include "payload/payloadline.h"
+#include "core/payload/payloadline.h"
 
 namespace {
 

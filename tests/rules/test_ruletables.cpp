@@ -2,13 +2,13 @@
 // names the rule and its case, the figure the function gives and the one worked by hand.
 #include "support/testsupport.h"
 
-#include "armor/allocation.h"
-#include "armor/ferrofibrous.h"
-#include "rules/budgets.h"
-#include "rules/chassis.h"
-#include "rules/drive.h"
-#include "rules/price.h"
-#include "rules/roundhalfton.h"
+#include "core/armor/allocation.h"
+#include "core/armor/ferrofibrous.h"
+#include "core/rules/budgets.h"
+#include "core/rules/chassis.h"
+#include "core/rules/drive.h"
+#include "core/rules/price.h"
+#include "core/rules/roundhalfton.h"
 
 namespace {
 

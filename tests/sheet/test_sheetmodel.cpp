@@ -2,7 +2,7 @@
 // structure boxes, and the inventory of repeated weapons, ammunition, cargo, Artemis IV and CASE.
 #include "support/testsupport.h"
 
-#include "sheet/buildsheet.h"
+#include "core/sheet/buildsheet.h"
 
 namespace {
 

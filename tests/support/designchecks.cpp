@@ -2,7 +2,7 @@
 
 #include "support/testsupport.h"
 
-#include "app/numbertext.h"
+#include "core/values/numbertext.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // answered as a user does, once the box is up.
 #include "support/toolkit.h"
 
-#include "files/filechooser.h"
+#include "window/files/filechooser.h"
 
 class ScriptedChooser : public FileChooser {
 public:

@@ -1,6 +1,6 @@
 #include "support/testsupport.h"
 
-#include "payload/payloadline.h"
+#include "core/payload/payloadline.h"
 
 QStringList PayloadLines(const frmMain& window)
 {

@@ -4,6 +4,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "app/frmMain.h"
-#include "files/commondialog.h"
-#include "payload/rowset.h"
+#include "window/app/frmMain.h"
+#include "window/files/commondialog.h"
+#include "core/payload/rowset.h"

@@ -1,0 +1,7 @@
+#include "core/design/design.h"
+#include "core/rules/drive.h"
+
+void Design::CalcSpeed()
+{
+    s_.FlankMP = rules::FlankSpeed(s_.CruiseMP);
+}

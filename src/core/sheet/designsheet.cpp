@@ -1,0 +1,12 @@
+#include "core/sheet/designsheet.h"
+
+#include <QLocale>
+
+#include "core/sheet/buildsheet.h"
+#include "core/sheet/gathersheet.h"
+#include "core/sheet/paper.h"
+
+SheetModel DesignSheet(const Design& design, const RowSet& weapons, const RowSet& ammo)
+{
+    return BuildSheet(GatherSheet(design, weapons, ammo), PaperOf(QLocale().territory()));
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The record sheet of a design, as the File menu and the batch tool draw it.
+#include "core/sheet/sheetmodel.h"
+
+class Design;
+class RowSet;
+
+// The page of the design on the paper of the user's region, with the catalogue's figures of
+// its items.
+SheetModel DesignSheet(const Design& design, const RowSet& weapons, const RowSet& ammo);

@@ -1,0 +1,45 @@
+#include "paint/sheetfile.h"
+
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "paint/sheetpainter.h"
+
+namespace {
+
+// Fine enough for the smallest boxes.
+constexpr int PdfResolution = 1200;
+
+}  // namespace
+
+QPageSize SheetPageSize(const SheetModel& model)
+{
+    return QPageSize(model.paper == SheetPaper::Letter ? QPageSize::Letter : QPageSize::A4);
+}
+
+bool WriteSheetPdf(const SheetModel& model, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(PdfResolution);
+        writer.setPageSize(SheetPageSize(model));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setTitle(model.title);
+        writer.setCreator(QStringLiteral("Tarnwell"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return false;
+        }
+        PaintSheet(painter, model);
+        if (!painter.end()) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    return file.commit();
+}

@@ -1,6 +1,0 @@
-#pragma once
-#include "app/currency.h"
-
-// Component tonnage rounding: to tenths (halves to even), then up to the next half ton, and
-// never below half a ton.
-Currency RoundHalfTon(Currency tons);

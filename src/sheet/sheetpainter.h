@@ -1,8 +1,0 @@
-#pragma once
-// Draws a record sheet model on a page: the PDF file, the printer and the batch tool share it.
-#include "sheet/sheetmodel.h"
-
-class QPainter;
-
-// Draws on the painter's device with the page's top left corner at the device's origin.
-void PaintSheet(QPainter& painter, const SheetModel& model);

@@ -1,0 +1,12 @@
+#include "window/app/typedtext.h"
+
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+QString TypedText(const QPlainTextEdit& box)
+{
+    QString text = box.document()->toRawText();
+    for (QChar& c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) c = QLatin1Char('\n');
+    return text;
+}
