@@ -15,9 +15,7 @@
 
 void frmMain::Form_Load()
 {
-    datWeapons->setDatabaseName(GetAppPath() + QStringLiteral("ISWeapons.mdb"));
-    datAmmo->setDatabaseName(GetAppPath() + QStringLiteral("ISWeapons.mdb"));
-    OpenCatalogue();
+    OpenCatalogue(GetAppPath() + QStringLiteral("ISWeapons.mdb"));
     dlgCommon->setInitDir(GetAppPath());
     ShowDesign();
 }

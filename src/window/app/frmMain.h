@@ -41,6 +41,9 @@ public:
     // Open after its dialog, also the way in for a file named on the command line or dropped on
     // the window.
     void OpenDesignFile(const QString& path);
+    // Reads the equipment catalogue at `path` into both browsers, as start-up reads the one
+    // beside the program, and tells the user when it cannot be used.
+    void OpenCatalogue(const QString& path);
     static QString GetAppPath();
 
 protected:
@@ -67,7 +70,6 @@ private:
     static std::span<const BoxInput> BoxInputs();
     // ---- start-up and the view ----------------------------------------------------------
     void Form_Load();
-    void OpenCatalogue();
     // Runs a change of the design (one that stops at an error stops there) and shows the
     // design as it then is, with any refusal the change met.
     void Change(const std::function<void()>& change);

@@ -9,7 +9,7 @@
 #include "core/payload/rowset.h"
 
 
-void frmMain::OpenCatalogue()
+void frmMain::OpenCatalogue(const QString& path)
 {
     struct CatalogueBinding {
         RowSet* frmMain::*rows;
@@ -42,6 +42,8 @@ void frmMain::OpenCatalogue()
         {&frmMain::datAmmo, {&frmMain::cmdAmmoPrevious, &frmMain::cmdAmmoNext, &frmMain::cmdAmmoAdd}},
     };
 
+    datWeapons->setDatabaseName(path);
+    datAmmo->setDatabaseName(path);
     datWeapons->Refresh();
     datAmmo->Refresh();
     for (const CatalogueBinding& binding : CatalogueBindings)
@@ -58,4 +60,5 @@ void frmMain::OpenCatalogue()
             (this->*button)->setEnabled(!(this->*browser.rows)->isEmpty());
     design_.UseCatalogue(datWeapons, datAmmo);
     ReportCatalogue(this, {datWeapons, datAmmo});
+    ShowDesign();
 }
