@@ -30,6 +30,7 @@ int main(int argc, char* argv[])
     {
         frmMain window;
         window.show();
+        benchmark::DoNotOptimize(window.design().State().Cost);
         QApplication::processEvents();
         std::printf("peak resident memory after start: %.1f MB (budget 60 MB)\n", PeakResidentMegabytes());
     }

@@ -1,20 +1,14 @@
 #include "benchdesigns.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-
-#include "window/app/frmMain.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <iterator>
 
 namespace {
 
-// Presses `next` until `label` shows `name`, once round the table at most.
-void BrowseTo(QPushButton* next, const QLabel* label, const QString& name)
+void BrowseTo(Design& design, const RowSet& rows, bool (Design::*next)(), const QString& name)
 {
-    for (int press = 0; press < 200 && label->text() != name; ++press) next->click();
+    for (int press = 0; press < 200 && rows.FieldText(QStringLiteral("Type")) != name; ++press) (design.*next)();
 }
 
 struct Mount {
@@ -42,62 +36,85 @@ unsigned Mix(unsigned step)
 
 }  // namespace
 
-void BrowseWeaponTo(frmMain& w, const QString& name)
+BenchCatalogue::BenchCatalogue()
 {
-    BrowseTo(w.cmdNextWeapon, w.lblName, name);
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ISWeapons.mdb"));
+    for (RowSet* rows : {&weapons, &ammo}) {
+        rows->setDatabaseName(path);
+        rows->Refresh();
+    }
 }
 
-void BrowseAmmoTo(frmMain& w, const QString& name)
+BenchCatalogue& Catalogue()
 {
-    BrowseTo(w.cmdAmmoNext, w.lblAmmoType, name);
+    static BenchCatalogue catalogue;
+    return catalogue;
 }
 
-void BuildFullDesign(frmMain& w)
+std::unique_ptr<Design> NewDesign()
 {
-    w.optMotiveType[int(Motive::Tracked)]->click();
-    w.optEngineType[int(Engine::Fusion)]->click();
-    w.vsbMass->setValue(100);
-    w.vsbCruise->setValue(3);
-    w.chkTurret->setChecked(true);
-    w.chkCASE->setChecked(true);
-    w.vsbArmorTonnage->setValue(30);
-    w.cmdAllocateArmor->click();
+    auto design = std::make_unique<Design>();
+    design->UseCatalogue(&Catalogue().weapons, &Catalogue().ammo);
+    return design;
+}
+
+void BrowseWeaponTo(Design& design, const QString& name)
+{
+    BrowseTo(design, Catalogue().weapons, &Design::cmdNextWeapon_Click, name);
+}
+
+void BrowseAmmoTo(Design& design, const QString& name)
+{
+    BrowseTo(design, Catalogue().ammo, &Design::cmdAmmoNext_Click, name);
+}
+
+void BuildFullDesign(Design& d)
+{
+    d.SetMotiveType(int(Motive::Tracked));
+    d.SetEngineType(int(Engine::Fusion));
+    d.SetSpinner(&DesignState::vsbMass, 100);
+    d.SetSpinner(&DesignState::vsbCruise, 3);
+    d.SetBox(&DesignState::chkTurret, true);
+    d.SetBox(&DesignState::chkCASE, true);
+    d.SetSpinner(&DesignState::vsbArmorTonnage, 30);
+    d.cmdAllocateArmor_Click();
     int items = 0;
     for (; items < 90; ++items) {
         const Mount& mount = Weapons[items % std::size(Weapons)];
-        BrowseWeaponTo(w, QString::fromLatin1(mount.name));
-        w.optLocation[int(mount.location)]->click();
-        w.cmdAdd->click();
+        BrowseWeaponTo(d, QString::fromLatin1(mount.name));
+        d.SetLocation(int(mount.location));
+        d.cmdAdd_Click();
     }
-    w.cmdAddAmmo->click();
     for (const char* ammo : {"Ammo-Machine Gun", "Ammo-SRM 2", "Ammo-LRM 5", "Cargo"}) {
-        BrowseAmmoTo(w, QString::fromLatin1(ammo));
-        for (int ton = 0; ton < 3 && items < 100; ++ton, ++items) w.cmdAmmoAdd->click();
+        BrowseAmmoTo(d, QString::fromLatin1(ammo));
+        for (int ton = 0; ton < 3 && items < 100; ++ton, ++items) d.cmdAmmoAdd_Click();
     }
 }
 
-void PerformUserAction(frmMain& w, unsigned step)
+void PerformUserAction(Design& d, unsigned step)
 {
+    const DesignState& s = d.State();
     const unsigned r = Mix(step);
     const int amount = int(r >> 8);
     switch (r % 12) {
-    case 0: w.optMotiveType[amount % int(Motive::VTOL)]->click(); break;  // no VTOL: it would drop the turret items
-    case 1: w.optEngineType[amount % w.optEngineType.size()]->click(); break;
-    case 2: w.vsbMass->setValue(20 + amount % 60); break;
-    case 3: w.vsbCruise->setValue(1 + amount % 8); break;
-    case 4: w.vsbArmorTonnage->setValue(amount % 60); break;
-    case 5: w.vsbFrontArmor->setValue(amount % (w.vsbFrontArmor->maximum() + 1)); break;
-    case 6: w.chkFerroFibrous->setChecked(!w.chkFerroFibrous->isChecked()); break;
-    case 7: w.chkArtemisLRM->setChecked(!w.chkArtemisLRM->isChecked()); break;
-    case 8: w.cmdAllocateArmor->click(); break;
+    case 0: d.SetMotiveType(amount % int(Motive::VTOL)); break;  // no VTOL: it would drop the turret items
+    case 1: d.SetEngineType(amount % int(std::size(EngineOptions))); break;
+    case 2: d.SetSpinner(&DesignState::vsbMass, 20 + amount % 60); break;
+    case 3: d.SetSpinner(&DesignState::vsbCruise, 1 + amount % 8); break;
+    case 4: d.SetSpinner(&DesignState::vsbArmorTonnage, amount % 60); break;
+    case 5: d.SetSpinner(&DesignState::vsbFrontArmor, amount % (s.vsbFrontArmor.maximum + 1)); break;
+    case 6: d.SetBox(&DesignState::chkFerroFibrous, !s.chkFerroFibrous.checked); break;
+    case 7: d.SetBox(&DesignState::chkArtemisLRM, !s.chkArtemisLRM.checked); break;
+    case 8: d.cmdAllocateArmor_Click(); break;
     case 9:
-        w.cmdNextWeapon->click();
-        w.cmdAdd->click();
+        d.cmdNextWeapon_Click();
+        d.cmdAdd_Click();
         break;
     case 10:
-        if (w.lstPayload->count() > 1) w.lstPayload->setCurrentRow(1 + amount % (w.lstPayload->count() - 1));
-        w.cmdRemove->click();
+        if (!s.PayloadLines.isEmpty()) d.SelectLine(1 + amount % int(s.PayloadLines.size()));
+        d.cmdRemove_Click();
         break;
-    case 11: w.vsbHeatSinks->setValue(w.vsbHeatSinks->value() + 1); break;
+    case 11: d.SetSpinner(&DesignState::vsbHeatSinks, s.vsbHeatSinks.value + 1); break;
     }
+    d.TakeNotices();
 }

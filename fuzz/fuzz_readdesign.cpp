@@ -1,33 +1,25 @@
-// Fuzz target of the design file reader. Each input becomes a design file that the real window
-// opens as the Open command does: Clear All, then the reader. Afterwards the design state must
-// agree with its controls, every spinner must lie within its range and the file must be closed;
-// anything else aborts, so that libFuzzer keeps the input. New then resets the window for the
-// next input; should New not bring back the window of start-up, a fresh window is made, so that
-// every input meets the same window.
-#include <QAction>
-#include <QApplication>
+// Fuzz target of the design file reader. Each input becomes a design file that a new design
+// opens as the Open command does: Clear All, then the reader. Afterwards every input must lie
+// within its bounds, a disabled input must be at rest, the payload's lines, records and totals
+// must agree as far as the reading went, and the file must be closed; anything else aborts, so
+// that libFuzzer keeps the input. No window is involved, and nothing outlives an input.
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdint>
+#include <fcntl.h>
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
-#include "window/app/frmMain.h"
-#include "support/designchecks.h"
+#include "core/design/design.h"
 
 namespace {
 
-struct FuzzBench {
-    QTemporaryDir folder;
-    QString path = folder.filePath(QStringLiteral("input.edt"));
-    std::unique_ptr<frmMain> window = std::make_unique<frmMain>();
-    QStringList startUp = DesignSnapshot(*window);
-};
-
-FuzzBench* bench = nullptr;
+QTemporaryDir* folder = nullptr;
+QString inputPath;
 
 [[noreturn]] void Fail(const QString& what)
 {
@@ -35,49 +27,76 @@ FuzzBench* bench = nullptr;
     std::abort();
 }
 
-void WriteInput(const QString& path, const std::uint8_t* data, std::size_t size)
+void WriteInput(const std::uint8_t* data, std::size_t size)
 {
-    QFile file(path);
+    QFile file(inputPath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
-        Fail(QStringLiteral("cannot write ") + path);
+        Fail(QStringLiteral("cannot write ") + inputPath);
+}
+
+// The lowest descriptor free now: it rises when a file is left open.
+int LowestFreeDescriptor()
+{
+    const int descriptor = ::open("/dev/null", O_RDONLY);
+    ::close(descriptor);
+    return descriptor;
+}
+
+int freeAtStart = 0;
+
+void CheckInputs(const DesignState& s)
+{
+    const std::pair<const char*, const Spinner*> spinners[] = {
+        {"vsbMass", &s.vsbMass},           {"vsbCruise", &s.vsbCruise},         {"vsbHeatSinks", &s.vsbHeatSinks},
+        {"vsbArmorTonnage", &s.vsbArmorTonnage}, {"vsbFrontArmor", &s.vsbFrontArmor}, {"vsbLeftArmor", &s.vsbLeftArmor},
+        {"vsbRightArmor", &s.vsbRightArmor}, {"vsbRearArmor", &s.vsbRearArmor},   {"vsbTurretArmor", &s.vsbTurretArmor},
+    };
+    for (const auto& [name, spinner] : spinners)
+        if (spinner->value < spinner->minimum || spinner->value > spinner->maximum)
+            Fail(QStringLiteral("%1 = %2 outside %3..%4").arg(name).arg(spinner->value).arg(spinner->minimum).arg(spinner->maximum));
+    if (!s.vsbTurretArmor.enabled && s.vsbTurretArmor.value != 0) Fail(QStringLiteral("armor on a turret that is not there"));
+    if (!s.chkTurret.enabled && s.chkTurret.checked) Fail(QStringLiteral("a turret on a vehicle without one"));
+    if (s.Mass != s.vsbMass.value || s.CruiseMP != s.vsbCruise.value) Fail(QStringLiteral("mass or cruise out of step"));
+}
+
+// Every record past the count is empty; a whole reading lists every record and counts it in.
+void CheckPayload(const DesignState& s, bool wholeFile)
+{
+    for (int k = s.PayloadCount + 1; k <= PayloadCapacity; ++k)
+        if (!wholeFile && k > s.PayloadLines.size()) break;
+        else if (wholeFile && !s.PayloadItems[k].isEmpty()) Fail(QStringLiteral("record %1 past the count").arg(k));
+    if (!wholeFile) return;
+    if (s.PayloadLines.size() != s.PayloadCount) Fail(QStringLiteral("lines and records out of step"));
+    Currency tons;
+    for (int k = 1; k <= s.PayloadCount; ++k) tons += s.PayloadItems[k].Tons;
+    if (tons != s.PayloadTonnage) Fail(QStringLiteral("payload tonnage is not the sum of its records"));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    // The toolkit keeps pointers to its arguments for the life of the process; libFuzzer's own
-    // arguments stay out of its reach.
     static int argc = 1;
     static char name[] = "fuzz_readdesign";
     static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: at exit the toolkit's own clean-up would run after the database
-    // connections it cleans up are gone.
-    static QApplication* application = new QApplication(argc, argv);
+    static QCoreApplication* application = new QCoreApplication(argc, argv);
     Q_UNUSED(application);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    static FuzzBench state;
-    if (!state.folder.isValid()) Fail(QStringLiteral("no temporary folder"));
-    bench = &state;
+    folder = new QTemporaryDir;
+    if (!folder->isValid()) Fail(QStringLiteral("no temporary folder"));
+    inputPath = folder->filePath(QStringLiteral("input.edt"));
+    freeAtStart = LowestFreeDescriptor();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    WriteInput(bench->path, data, size);
-    frmMain& w = *bench->window;
-    // What Open does once the dialog has given the path.
-    w.DesignFileName = bench->path;
-    w.cmdClearAll->click();
-    w.ReadDesignFile(bench->path);
-    if (const QString failure = InputConsistencyFailure(w); !failure.isEmpty()) Fail(failure);
-    if (FileIsOpen(bench->path)) Fail(QStringLiteral("the design file is still open"));
-
-    // A read that stopped among the records leaves records that the totals do not count, which
-    // New does not clear away.
-    w.mnuFileNew->trigger();
-    if (DesignSnapshot(w) != bench->startUp) bench->window = std::make_unique<frmMain>();
+    WriteInput(data, size);
+    const auto design = std::make_unique<Design>();
+    design->Open(inputPath);
+    CheckInputs(design->State());
+    CheckPayload(design->State(), design->DesignFileStopLine() == 0);
+    if (LowestFreeDescriptor() != freeAtStart) Fail(QStringLiteral("the design file is still open"));
     return 0;
 }
