@@ -1,4 +1,6 @@
-#include "support/testsupport.h"
+#include "support/testcatalogue.h"
+
+#include <QtSql>
 
 QList<CatalogueWeapon> StandardWeapons()
 {
@@ -54,21 +56,15 @@ TestCatalogue::TestCatalogue(const QList<CatalogueWeapon>& weapons, const QList<
             Exec(query, QStringLiteral("INSERT INTO ISWeapons VALUES (?, ?, ?, ?, ?)"),
                  {w.type, w.cls, w.tons, w.heat ? QVariant(*w.heat) : QVariant(QMetaType::fromType<int>()), w.cost});
         for (const CatalogueAmmo& a : ammo)
-            Exec(query, QStringLiteral("INSERT INTO ISAmmo VALUES (?, ?, ?, ?)"), {a.type, a.cls, a.shotsPerTon, a.cost});
+            Exec(query, QStringLiteral("INSERT INTO ISAmmo VALUES (?, ?, ?, ?)"),
+                 {a.type, a.cls, a.shotsPerTon, a.cost ? QVariant(*a.cost) : QVariant(QMetaType::fromType<double>())});
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
 }
 
-void TestCatalogue::Attach(frmMain& window) const
-{
-    window.datWeapons->setDatabaseName(path_);
-    window.datAmmo->setDatabaseName(path_);
-    window.OpenCatalogue();
-}
-
-void UseTestCatalogue(frmMain& window)
+const TestCatalogue& StandardCatalogue()
 {
     static const TestCatalogue standard;
-    standard.Attach(window);
+    return standard;
 }

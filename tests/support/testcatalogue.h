@@ -1,6 +1,12 @@
 #pragma once
-// A small equipment catalogue with known rows, written to a temporary folder.
-#include "support/toolkit.h"
+// A small equipment catalogue with known rows, written to a temporary folder: the file the
+// window opens, and the file a design's two row sets read.
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <optional>
+
+class frmMain;
 
 struct CatalogueWeapon {
     QString type, cls;
@@ -12,7 +18,7 @@ struct CatalogueWeapon {
 struct CatalogueAmmo {
     QString type, cls;
     int shotsPerTon;
-    double cost;
+    std::optional<double> cost;  // empty: the row has no price
 };
 
 // The rows the payload tests rely on.
@@ -24,6 +30,7 @@ public:
     TestCatalogue() : TestCatalogue(StandardWeapons(), StandardAmmo()) {}
     TestCatalogue(const QList<CatalogueWeapon>& weapons, const QList<CatalogueAmmo>& ammo);
 
+    const QString& path() const { return path_; }
     // Opens this catalogue in the window as start-up opens the one beside the program.
     void Attach(frmMain& window) const;
 
@@ -32,11 +39,5 @@ private:
     QString path_;
 };
 
-// Opens the standard test catalogue, made once per test program, in the window.
-void UseTestCatalogue(frmMain& window);
-
-// A fresh window over the standard test catalogue.
-struct CatalogueWindow {
-    frmMain window;
-    CatalogueWindow() { UseTestCatalogue(window); }
-};
+// The standard test catalogue, made once per test program.
+const TestCatalogue& StandardCatalogue();

@@ -7,6 +7,7 @@
 #include "support/payloadchecks.h"
 #include "support/scenario.h"
 #include "support/testcatalogue.h"
+#include "support/designdriver.h"
 
 template <class T>
 T* Control(const frmMain& window, const QString& name)
@@ -18,33 +19,19 @@ T* Control(const frmMain& window, const QString& name)
 
 inline QString Text(const frmMain& window, const QString& label) { return Control<QLabel>(window, label)->text(); }
 
-// Pins the regional settings for the test's lifetime.
-class LocaleScope {
-public:
-    // German (Germany) settings, or else English (United States).
-    explicit LocaleScope(bool german)
-    {
-        QLocale::setDefault(german ? QLocale(QLocale::German, QLocale::Germany) : QLocale(QLocale::English, QLocale::UnitedStates));
-    }
-    ~LocaleScope() { QLocale::setDefault(previous_); }
+inline void TestCatalogue::Attach(frmMain& window) const
+{
+    window.OpenCatalogue(path());
+}
 
-private:
-    QLocale previous_;
+// Opens the standard test catalogue in the window.
+inline void UseTestCatalogue(frmMain& window)
+{
+    StandardCatalogue().Attach(window);
+}
+
+// A fresh window over the standard test catalogue.
+struct CatalogueWindow {
+    frmMain window;
+    CatalogueWindow() { UseTestCatalogue(window); }
 };
-
-// A table of cases as the rows of a data-driven test, each row named by its case's `name`; the
-// test function reads its own case with CaseOf(table).
-template <class Table>
-void AddCases(const Table& table)
-{
-    QTest::addColumn<int>("row");
-    int row = 0;
-    for (const auto& c : table) QTest::newRow(c.name) << row++;
-}
-
-template <class Table>
-const auto& CaseOf(const Table& table)
-{
-    QFETCH(int, row);
-    return table[row];
-}

@@ -55,6 +55,7 @@ void Design::Move(Spinner& spinner, int value)
     value = std::clamp(value, spinner.minimum, spinner.maximum);
     if (value == spinner.value) return;
     spinner.value = value;
+    if (spinnerWatcher_) spinnerWatcher_(spinner);
     if (spinner.changed) (this->*spinner.changed)();
 }
 

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 #include "core/payload/payloaditem.h"
 #include "core/rules/options.h"
@@ -143,6 +144,9 @@ public:
     void SetBox(Box DesignState::*box, bool checked) { Tick(s_.*box, checked); }
     // The selected payload line, -1 for none.
     void SelectLine(int line) { s_.SelectedLine = line; }
+    // Told of each spinner whose value changes, with its new value and before its step runs:
+    // the order of the steps, nested ones included, seen from outside.
+    void WatchSpinners(std::function<void(const Spinner&)> watcher) { spinnerWatcher_ = std::move(watcher); }
 
     // ---- the recalculation ------------------------------------------------------------------
     void UpdateDesign();
@@ -239,4 +243,5 @@ private:
     int updateDepth_ = 0;  // runs of UpdateDesign under way
     int stopLine_ = 0;
     QStringList notices_;
+    std::function<void(const Spinner&)> spinnerWatcher_;
 };

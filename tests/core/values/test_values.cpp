@@ -1,7 +1,7 @@
 // The value types and number texts every figure goes through, the text files every page and
 // design goes into (one Windows-1252 byte per character, "?" for one the code page lacks, writes
 // skipped once one has failed).
-#include "support/testsupport.h"
+#include "support/designdriver.h"
 
 #include "core/values/int16.h"
 #include "core/values/numbertext.h"
@@ -105,5 +105,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ValuesTest)
+QTEST_GUILESS_MAIN(ValuesTest)
 #include "test_values.moc"

@@ -1,8 +1,12 @@
 // The record sheet model: armor boxes for every point count a zone can hold, the internal
-// structure boxes, and the inventory of repeated weapons, ammunition, cargo, Artemis IV and CASE.
-#include "support/testsupport.h"
+// structure boxes, the inventory of repeated weapons, ammunition, cargo, Artemis IV and CASE; and
+// the sheet of a design: its stabilizer boxes (a turret has one, a VTOL's rotor none), its zones,
+// its paper and the name at its foot.
+#include "support/designdriver.h"
 
 #include "core/sheet/buildsheet.h"
+#include "core/sheet/designsheet.h"
+#include "core/sheet/gathersheet.h"
 
 namespace {
 
@@ -36,7 +40,7 @@ QString ZoneFailure(const SheetZone& zone)
     return Touching(zone.boxes);
 }
 
-SheetDesign Design(Motive motive, bool turret, std::array<int, 5> armor)
+SheetDesign SheetOf(Motive motive, bool turret, std::array<int, 5> armor)
 {
     SheetDesign s;
     s.readout = {.name = "Test", .mass = 100, .motive = motive, .turretFitted = turret, .frontArmor = armor[0],
@@ -60,6 +64,48 @@ const struct { const char* name; int mass; Motive motive; QStringList locations;
     {"9-ton hover", 9, Motive::Hover, {"Front", "Left", "Right", "Rear"}},
 };
 
+// The captions of the tick boxes on the critical damage frame's line `label`, and how many boxes
+// stand on that line.
+std::pair<QStringList, int> DamageLine(const SheetModel& sheet, const QString& label)
+{
+    const auto frame = std::find_if(sheet.frames.begin(), sheet.frames.end(),
+                                    [](const SheetFrame& f) { return f.title == QLatin1String("Critical Damage"); });
+    const auto line = std::find_if(sheet.texts.begin(), sheet.texts.end(), [&](const SheetText& t) { return t.text == label; });
+    if (frame == sheet.frames.end() || line == sheet.texts.end()) return {{"<no line>"}, 0};
+    const auto onLine = [&](const QRectF& r) {
+        return r.left() > line->rect.left() && r.right() <= frame->rect.right() && r.center().y() > line->rect.top() &&
+               r.center().y() < line->rect.bottom();
+    };
+    QStringList captions;
+    for (const SheetText& t : sheet.texts)
+        if (&t != &*line && onLine(t.rect)) captions << t.text;
+    int boxes = 0;
+    for (const SheetBoxes& row : sheet.boxes)
+        for (const QRectF& box : row.boxes) boxes += onLine(box) ? 1 : 0;
+    return {captions, boxes};
+}
+
+// Designs as a user builds them, and their sheet's critical damage lines, armor zones
+// ("name points") and internal structure locations.
+const struct {
+    const char* name;
+    QStringList steps, stabilizers, armor, structure;
+} DesignSheets[] = {
+    {"VTOL: the rotor has no stabilizer", {"optMotiveType=3", "vsbMass=30", "vsbArmorTonnage=4", "cmdAllocateArmor"},
+     {"Front", "Left", "Right", "Rear"}, {"Front 10", "Left 7", "Right 7", "Rear 6", "Rotor 2"},
+     {"Front", "Left", "Right", "Rear", "Rotor"}},
+    {"tracked with a turret: the turret has one", {"optMotiveType=1", "vsbMass=60", "chkTurret=1", "vsbArmorTonnage=4", "cmdAllocateArmor"},
+     {"Front", "Left", "Right", "Rear", "Turret"}, {"Front 9", "Left 6", "Right 6", "Rear 3", "Turret 8"},
+     {"Front", "Left", "Right", "Rear", "Turret"}},
+    {"hover with a turret", {"chkTurret=1", "vsbMass=20"}, {"Front", "Left", "Right", "Rear", "Turret"},
+     {"Front 0", "Left 0", "Right 0", "Rear 0", "Turret 0"}, {"Front", "Left", "Right", "Rear", "Turret"}},
+    {"wheeled without a turret", {"optMotiveType=2", "vsbMass=40", "vsbArmorTonnage=2", "cmdAllocateArmor"},
+     {"Front", "Left", "Right", "Rear"}, {"Front 4", "Left 4", "Right 4", "Rear 4"}, {"Front", "Left", "Right", "Rear"}},
+    {"a VTOL made from a tank with a turret", {"optMotiveType=1", "chkTurret=1", "vsbTurretArmor=30", "optMotiveType=3"},
+     {"Front", "Left", "Right", "Rear"}, {"Front 0", "Left 0", "Right 0", "Rear 0", "Rotor 0"},
+     {"Front", "Left", "Right", "Rear", "Rotor"}},
+};
+
 }  // namespace
 
 class SheetModelTest : public QObject {
@@ -79,7 +125,7 @@ private slots:
             armor[zone] = points;
             if (motive == Motive::VTOL && zone != 4) armor[4] = 2;
             if (motive != Motive::VTOL && !turret) armor[4] = 0;
-            const SheetModel sheet = BuildSheet(Design(motive, turret, armor), SheetPaper::Letter);
+            const SheetModel sheet = BuildSheet(SheetOf(motive, turret, armor), SheetPaper::Letter);
             const int zones = motive == Motive::VTOL || turret ? 5 : 4;
             QCOMPARE(sheet.armor.size(), zones);
             for (int a = 0; a < zones; ++a) {
@@ -96,7 +142,7 @@ private slots:
     void structureBoxes()
     {
         const auto& [name, mass, motive, locations] = CaseOf(Structures);
-        SheetDesign design = Design(motive, mass == 100, {});
+        SheetDesign design = SheetOf(motive, mass == 100, {});
         design.readout.mass = mass;
         const SheetModel sheet = BuildSheet(design, SheetPaper::A4);
         QStringList names;
@@ -136,7 +182,7 @@ private slots:
     {
         QFETCH(QList<ReadoutItem>, payload);
         QFETCH(bool, caseFitted);
-        SheetDesign design = Design(Motive::Tracked, true, {});
+        SheetDesign design = SheetOf(Motive::Tracked, true, {});
         design.readout.payload = payload;
         design.readout.caseFitted = caseFitted;
         design.weapons = {{"Medium Laser", {"5", std::nullopt, 3, 6, 9}}, {"LRM 10", {"1/Msl", 6, 7, 14, 21}}};
@@ -149,7 +195,55 @@ private slots:
         QTEST(gotRows, "rows");
         QTEST(gotBins, "bins");
     }
+
+    // The sheet of a design as the File menu and the batch tool draw it.
+    void designSheets_data() { AddCases(DesignSheets); }
+    void designSheets()
+    {
+        const auto& [name, steps, stabilizers, armor, structure] = CaseOf(DesignSheets);
+        CatalogueDesign bench;
+        Drive(bench.design, steps);
+        const SheetModel sheet = DesignSheet(bench.design, bench.weapons, bench.ammo);
+        const auto [captions, boxes] = DamageLine(sheet, QStringLiteral("Stabilizers"));
+        QCOMPARE(captions, stabilizers);
+        QCOMPARE(boxes, int(stabilizers.size()));
+        QCOMPARE(DamageLine(sheet, QStringLiteral("Motive System Hits")), std::pair(QStringList{"+1", "+2", "+3"}, 3));
+        QStringList zones, locations;
+        for (const SheetZone& zone : sheet.armor) zones << zone.name + u' ' + QString::number(zone.points);
+        for (const SheetZone& zone : sheet.structure) locations << zone.name;
+        QCOMPARE(zones, armor);
+        QCOMPARE(locations, structure);
+    }
+
+    // Letter in the United States, A4 in Germany; the foot names the design file once there is
+    // one, else the vehicle.
+    void paperAndFoot_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<SheetPaper>("paper");
+        QTest::addColumn<QSizeF>("page");
+        QTest::addColumn<QString>("source");
+        QTest::newRow("English (United States), never saved") << false << QString() << SheetPaper::Letter << QSizeF(215.9, 279.4)
+                                                             << "Kestrel";
+        QTest::newRow("German (Germany), saved") << true << "/somewhere/kestrel 2.edt" << SheetPaper::A4 << QSizeF(210, 297)
+                                                 << "kestrel 2.edt";
+    }
+    void paperAndFoot()
+    {
+        QFETCH(bool, german);
+        QFETCH(QString, file);
+        const LocaleScope locale(german);
+        CatalogueDesign bench;
+        bench.design.SetVehicleName(QStringLiteral("Kestrel"));
+        bench.design.SetDesignFileName(file);
+        const SheetModel sheet = DesignSheet(bench.design, bench.weapons, bench.ammo);
+        QTEST(sheet.paper, "paper");
+        QTEST(sheet.page, "page");
+        QTEST(GatherSheet(bench.design, bench.weapons, bench.ammo).source, "source");
+        QCOMPARE(sheet.title, QStringLiteral("Kestrel"));
+    }
 };
 
-QTEST_MAIN(SheetModelTest)
+QTEST_GUILESS_MAIN(SheetModelTest)
 #include "test_sheetmodel.moc"

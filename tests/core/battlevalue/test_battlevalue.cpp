@@ -1,0 +1,536 @@
+// Battle value: designs built over the catalogue the build writes beside the programs, each
+// figure worked by hand from the rules; the breakdown's lines, the crew table, the catalogue's
+// figures as the rating reads them, and the record sheet.
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+#include <numeric>
+#include <optional>
+#include <vector>
+
+#include "core/battlevalue/battlevalue.h"
+#include "core/design/design.h"
+#include "core/payload/rowset.h"
+#include "core/sheet/buildsheet.h"
+#include "core/sheet/gathersheet.h"
+
+namespace {
+
+QString BuiltCataloguePath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/ISWeapons.mdb");
+}
+
+struct Catalogue {
+    RowSet weapons{QStringLiteral("ISWeapons"), nullptr};
+    RowSet ammo{QStringLiteral("ISAmmo"), nullptr};
+    explicit Catalogue(const QString& path = BuiltCataloguePath())
+    {
+        for (RowSet* rows : {&weapons, &ammo}) {
+            rows->setDatabaseName(path);
+            if (!rows->Refresh()) qFatal("cannot read %s: %s", qPrintable(path), qPrintable(rows->errorText()));
+        }
+    }
+};
+
+int RowNamed(const RowSet& rows, const QString& name)
+{
+    for (int row = 0; row < rows.rowCount(); ++row)
+        if (rows.FieldTextAt(row, QStringLiteral("Type")) == name) return row;
+    qFatal("no catalogue row %s", qPrintable(name));
+}
+
+// A payload line: an item at its location, or ammunition by the ton.
+struct Line {
+    const char* name;
+    Mounting location = Mounting::Body;
+    double tons = 0;
+};
+
+struct DesignCase {
+    const char* name;
+    Motive motive;
+    int mass, cruise;
+    bool turret = false, ferroFibrous = false, artemisSRM = false, artemisLRM = false;
+    std::array<int, 5> armor{};  // front, left, right, rear, turret or rotor
+    std::vector<Line> payload{};
+    double defensive = 0, offensive = 0;
+    int value = 0;
+};
+
+void Build(Design& design, Catalogue& catalogue, const DesignCase& c)
+{
+    design.UseCatalogue(&catalogue.weapons, &catalogue.ammo);
+    design.SetMotiveType(int(c.motive));
+    design.SetSpinner(&DesignState::vsbMass, c.mass);
+    design.SetSpinner(&DesignState::vsbCruise, c.cruise);
+    design.SetBox(&DesignState::chkTurret, c.turret);
+    design.SetBox(&DesignState::chkFerroFibrous, c.ferroFibrous);
+    const int points = std::accumulate(c.armor.begin(), c.armor.end(), 0);
+    design.SetSpinner(&DesignState::vsbArmorTonnage, 2 * ((points + 15) / 16));
+    Spinner DesignState::* const locations[] = {&DesignState::vsbFrontArmor, &DesignState::vsbLeftArmor, &DesignState::vsbRightArmor,
+                                                &DesignState::vsbRearArmor, &DesignState::vsbTurretArmor};
+    for (int i = 0; i < 5; ++i) design.SetSpinner(locations[i], c.armor[i]);
+    design.SetBox(&DesignState::chkArtemisSRM, c.artemisSRM);
+    design.SetBox(&DesignState::chkArtemisLRM, c.artemisLRM);
+    for (const Line& line : c.payload) {
+        const QString name = QString::fromLatin1(line.name);
+        if (line.tons > 0) {
+            design.BrowseToRow(false, RowNamed(catalogue.ammo, name));
+            const bool halfTons = design.State().vsbAddTonnage.maximum == 200;
+            design.SetSpinner(&DesignState::vsbAddTonnage, int(line.tons * (halfTons ? 2 : 1)));
+            design.cmdAmmoAdd_Click();
+        } else {
+            design.BrowseToRow(true, RowNamed(catalogue.weapons, name));
+            design.SetLocation(int(line.location));
+            design.cmdAdd_Click();
+        }
+    }
+}
+
+using enum Mounting;
+
+const DesignCase WorkedExample{"the rules' worked example", Motive::Tracked, 40, 4, true, false, false, true, {30, 20, 20, 14, 26},
+                               {{"LRM 10", Front}, {"Medium Laser", Rear}, {"SRM 4", Turret}, {"Ammo-LRM 10", Body, 2}, {"Ammo-SRM 4", Body, 1}},
+                               329.4, 243.04, 572};
+
+const DesignCase Heavy{"heavy tracked, Gauss rifle in the turret", Motive::Tracked, 100, 3, true, false, false, false,
+                       {60, 50, 50, 40, 60}, {{"Gauss Rifle", Turret}}, 783, 370, 1153};
+
+const DesignCase Designs[] = {
+    WorkedExample,
+    {"worked example without Artemis IV", Motive::Tracked, 40, 4, true, false, false, false, {30, 20, 20, 14, 26},
+     WorkedExample.payload, 329.4, 222.88, 552},
+    {"worked example with SRM Artemis IV only", Motive::Tracked, 40, 4, true, false, true, false, {30, 20, 20, 14, 26},
+     WorkedExample.payload, 329.4, 231.616, 561},
+    // Front 90 x 1.2 = 108 outweighs the rear's 59 + 46 = 105 only with Artemis IV. Ammunition
+    // is capped by its weapons' plain figures: LRM 5 min(8 x 6, 45), SRM 6 min(5 x 7, 59).
+    {"tracked, turret, Artemis IV decides the facing", Motive::Tracked, 60, 3, true, false, false, true, {40, 30, 30, 20, 35},
+     {{"LRM 10", Front}, {"SRM 6", Rear}, {"Medium Laser", Rear}, {"LRM 5", Turret}, {"Ammo-LRM 10", Body, 2}, {"Ammo-LRM 5", Body, 8},
+      {"Ammo-SRM 6", Body, 5}},
+     467.1, 346.5, 814},
+    {"hover, more rear than front firepower", Motive::Hover, 30, 8, false, false, false, false, {20, 15, 15, 25, 0},
+     {{"Medium Laser", Front}, {"Large Laser", Rear}, {"SRM 2", Left}, {"Ammo-SRM 2", Body, 1}}, 201.39, 349.65, 551},
+    {"hover, front and rear alike", Motive::Hover, 30, 8, false, false, false, false, {20, 15, 15, 25, 0},
+     {{"Medium Laser", Front}, {"Medium Laser", Rear}}, 201.39, 158.76, 360},
+    {"VTOL with rotor armor", Motive::VTOL, 20, 10, false, false, false, false, {12, 8, 8, 6, 2},
+     {{"Machine Gun", Front}, {"Machine Gun", Front}, {"SRM 4", Front}, {"Ammo-Machine Gun", Body, 0.5}, {"Ammo-SRM 4", Body, 1}},
+     110.25, 148.35, 259},
+    {"wheeled with AMS and ECM", Motive::Wheeled, 50, 5, true, false, false, false, {30, 25, 25, 20, 30},
+     {{"Anti-Missile System", Front}, {"Guardian ECM Suite"}, {"AC/10", Turret}, {"Medium Laser", Front},
+      {"Ammo-Anti-Missile System", Body, 2}, {"Ammo-AC/10", Body, 2}},
+     496.6, 306.88, 803},
+    {"ammunition over its cap", Motive::Tracked, 40, 4, false, false, false, false, {20, 15, 15, 10, 0},
+     {{"LB 10-X AC", Front}, {"Anti-Missile System", Rear}, {"Ammo-LB 10-X AC", Body, 5}, {"Ammo-Anti-Missile System", Body, 4},
+      {"Ammo-LB 10-X AC Cluster", Body, 4}, {"Ammo-LRM 10", Body, 2}},
+     257.04, 353.92, 611},
+    {"ammunition under its cap", Motive::Tracked, 40, 4, false, false, false, false, {20, 15, 15, 10, 0},
+     {{"LB 10-X AC", Front}, {"Anti-Missile System", Rear}, {"Ammo-LB 10-X AC", Body, 3}, {"Ammo-Anti-Missile System", Body, 2},
+      {"Ammo-LB 10-X AC Cluster", Body, 2}},
+     246.24, 294.56, 541},
+    {"ferro-fibrous armor", Motive::Wheeled, 25, 6, false, true, false, false, {20, 16, 16, 12, 0},
+     {{"Medium Laser", Front}, {"Small Laser", Rear}}, 185.12, 94.5, 280},
+    {"standard armor, the same points", Motive::Wheeled, 25, 6, false, false, false, false, {20, 16, 16, 12, 0},
+     {{"Medium Laser", Front}, {"Small Laser", Rear}}, 185.12, 94.5, 280},
+    {"no armor and no weapons", Motive::Hover, 1, 1, false, false, false, false, {}, {}, 4.2, 0.325, 5},
+    {"a half rounds up", Motive::Tracked, 10, 4, false, false, false, false, {7}, {{"Medium Laser", Front}}, 25.38, 57.12, 83},
+    Heavy,
+};
+
+const DesignCase& DesignNamed(const char* name)
+{
+    for (const DesignCase& c : Designs)
+        if (qstrcmp(c.name, name) == 0) return c;
+    qFatal("no design case %s", name);
+}
+
+// The breakdown's lines as words, English (United States) and German (Germany).
+const struct BreakdownCase {
+    const char* name;
+    const char* design;
+    bool german;
+    QStringList lines;
+} Breakdowns[] = {
+    {"worked example", "the rules' worked example", false,
+     {"Armor: 110 points x 2.5 = 275", "Internal structure: 20 points in 5 locations x 1.5 = 30",
+      "Movement type Tracked: 305 x 0.9 = 274.5", "Target movement modifier 2 (flank MP 6): 274.5 x 1.2 = 329.4",
+      "LRM 10 (Front), Artemis IV: 90 x 1.2 = 108", "Medium Laser (Rear), rear-facing: 46 x 0.5 = 23", "SRM 4 (Turret): 39",
+      "Ammunition for LRM 10: 2 tons x 11 = 22, at most 90: 22", "Ammunition for SRM 4: 1 ton x 5 = 5, at most 39: 5",
+      "Tonnage: 40 tons / 2 = 20", "Speed factor for flank MP 6: 217 x 1.12 = 243.04", "Defensive 329.4 + offensive 243.04 = 572.44",
+      "Battle value: 572.44, rounded 572"}},
+    {"worked example, German", "the rules' worked example", true,
+     {"Armor: 110 points x 2,5 = 275", "Internal structure: 20 points in 5 locations x 1,5 = 30",
+      "Movement type Tracked: 305 x 0,9 = 274,5", "Target movement modifier 2 (flank MP 6): 274,5 x 1,2 = 329,4",
+      "LRM 10 (Front), Artemis IV: 90 x 1,2 = 108", "Medium Laser (Rear), rear-facing: 46 x 0,5 = 23", "SRM 4 (Turret): 39",
+      "Ammunition for LRM 10: 2 tons x 11 = 22, at most 90: 22", "Ammunition for SRM 4: 1 ton x 5 = 5, at most 39: 5",
+      "Tonnage: 40 tons / 2 = 20", "Speed factor for flank MP 6: 217 x 1,12 = 243,04", "Defensive 329,4 + offensive 243,04 = 572,44",
+      "Battle value: 572,44, rounded 572"}},
+    {"front halved", "hover, more rear than front firepower", false,
+     {"Armor: 75 points x 2.5 = 187.5", "Internal structure: 12 points in 4 locations x 1.5 = 18",
+      "Movement type Hover: 205.5 x 0.7 = 143.85", "Target movement modifier 4 (flank MP 12): 143.85 x 1.4 = 201.39",
+      "Medium Laser (Front), rear-facing: 46 x 0.5 = 23", "Large Laser (Rear): 123", "SRM 2 (Left): 21",
+      "Ammunition for SRM 2: 1 ton x 3 = 3, at most 21: 3", "Tonnage: 30 tons / 2 = 15",
+      "Speed factor for flank MP 12: 185 x 1.89 = 349.65", "Defensive 201.39 + offensive 349.65 = 551.04",
+      "Battle value: 551.04, rounded 551"}},
+    {"a tie halves the rear", "hover, front and rear alike", false,
+     {"Armor: 75 points x 2.5 = 187.5", "Internal structure: 12 points in 4 locations x 1.5 = 18",
+      "Movement type Hover: 205.5 x 0.7 = 143.85", "Target movement modifier 4 (flank MP 12): 143.85 x 1.4 = 201.39",
+      "Medium Laser (Front): 46", "Medium Laser (Rear), rear-facing: 46 x 0.5 = 23", "Tonnage: 30 tons / 2 = 15",
+      "Speed factor for flank MP 12: 84 x 1.89 = 158.76", "Defensive 201.39 + offensive 158.76 = 360.15",
+      "Battle value: 360.15, rounded 360"}},
+    {"capped ammunition", "ammunition over its cap", false,
+     {"Armor: 60 points x 2.5 = 150", "Internal structure: 16 points in 4 locations x 1.5 = 24", "Anti-Missile System (Rear): 32",
+      "Ammunition for Anti-Missile System: 4 tons x 11 = 44, at most 32: 32", "Movement type Tracked: 238 x 0.9 = 214.2",
+      "Target movement modifier 2 (flank MP 6): 214.2 x 1.2 = 257.04", "LB 10-X AC (Front): 148",
+      "Ammunition for LB 10-X AC: 9 tons x 19 = 171, at most 148: 148", "Ammunition for LRM 10: 2 tons x 11 = 22, at most 0: 0",
+      "Tonnage: 40 tons / 2 = 20", "Speed factor for flank MP 6: 316 x 1.12 = 353.92",
+      "Defensive 257.04 + offensive 353.92 = 610.96", "Battle value: 610.96, rounded 611"}},
+    {"AMS and ECM", "wheeled with AMS and ECM", false,
+     {"Armor: 130 points x 2.5 = 325", "Internal structure: 25 points in 5 locations x 1.5 = 37.5", "Anti-Missile System (Front): 32",
+      "Guardian ECM Suite (Body): 61", "Ammunition for Anti-Missile System: 2 tons x 11 = 22, at most 32: 22",
+      "Movement type Wheeled: 477.5 x 0.8 = 382", "Target movement modifier 3 (flank MP 8): 382 x 1.3 = 496.6",
+      "AC/10 (Turret): 123", "Medium Laser (Front): 46", "Ammunition for AC/10: 2 tons x 15 = 30, at most 123: 30",
+      "Tonnage: 50 tons / 2 = 25", "Speed factor for flank MP 8: 224 x 1.37 = 306.88", "Defensive 496.6 + offensive 306.88 = 803.48",
+      "Battle value: 803.48, rounded 803"}},
+};
+
+// The worked example changed afterwards: every change recalculates the battle value.
+const struct ChangeCase {
+    const char* name;
+    std::function<void(Design&)> change;
+    int value;
+} Changes[] = {
+    // 329.4 + 4 x 2.5 x 0.9 x 1.2 = 340.2; + 243.04
+    {"more front armor", [](Design& d) { d.SetSpinner(&DesignState::vsbFrontArmor, 34); }, 583},
+    {"Artemis IV taken off", [](Design& d) { d.SetBox(&DesignState::chkArtemisLRM, false); }, 552},
+    // (108 + 39 + 27 + 20) x 1.12 = 217.28
+    {"rear laser removed", [](Design& d) { d.SelectLine(3); d.cmdRemove_Click(); }, 547},  // after the LRM and its Artemis IV
+    // flank 8: 274.5 x 1.3 = 356.85; 217 x 1.37 = 297.29
+    {"faster", [](Design& d) { d.SetSpinner(&DesignState::vsbCruise, 5); }, 654},
+    // 84 points x 2.5 + 16 x 1.5 = 234 x 0.9 x 1.2 = 252.72; the SRM 4 goes, its ammunition
+    // counts nothing: (108 + 23 + 22 + 20) x 1.12 = 193.76
+    {"turret taken off", [](Design& d) { d.SetBox(&DesignState::chkTurret, false); }, 446},
+};
+
+// The entries the rating reads from the built catalogue.
+const struct EntryCase {
+    const char* name;
+    BattleValueRole role;
+    bool ammunition;
+    Millionths figure;
+    const char* weapon;  // the weapon it is or feeds; nullptr for none
+    Box DesignState::*artemis = nullptr;
+} Entries[] = {
+    {"Medium Laser", BattleValueRole::Offensive, false, 46'000'000, "Medium Laser"},
+    {"LRM 20", BattleValueRole::Offensive, false, 181'000'000, "LRM 20", &DesignState::chkArtemisLRM},
+    {"SRM 2", BattleValueRole::Offensive, false, 21'000'000, "SRM 2", &DesignState::chkArtemisSRM},
+    {"Streak SRM 2", BattleValueRole::Offensive, false, 30'000'000, "Streak SRM 2"},
+    {"Anti-Missile System", BattleValueRole::Defensive, false, 32'000'000, "Anti-Missile System"},
+    {"Beagle Active Probe", BattleValueRole::Defensive, false, 10'000'000, "Beagle Active Probe"},
+    {"TAG", BattleValueRole::None, false, 0, "TAG"},
+    {"C3 Master Unit", BattleValueRole::None, false, 0, "C3 Master Unit"},
+    {"Ammo-Anti-Missile System", BattleValueRole::Defensive, true, 11'000'000, "Anti-Missile System"},
+    {"Ammo-LB 20-X AC Cluster", BattleValueRole::Offensive, true, 30'000'000, "LB 20-X AC"},
+    {"Ammo-Long Tom", BattleValueRole::Offensive, true, 46'000'000, "Long Tom"},
+    {"Ammo-iNarc Launcher", BattleValueRole::Offensive, true, 0, "iNarc Launcher"},
+    {"Cargo", BattleValueRole::None, true, 0, nullptr},
+    {"Artemis IV - LRM", BattleValueRole::None, false, 0, nullptr},
+};
+
+// A catalogue of the user's own, with rows the built one does not have.
+const QStringList OwnCatalogue = {
+    "CREATE TABLE ISWeapons (Type, Class, Tons, Heat, Cost, BV, BVRole)",
+    "INSERT INTO ISWeapons VALUES ('Foo', 'Ballistic', 1, NULL, 1000, 10, 'Offensive')",
+    "INSERT INTO ISWeapons VALUES ('Foo Bar', 'Ballistic', 1, NULL, 1000, 20.5, 'offensive')",
+    "INSERT INTO ISWeapons VALUES ('Screen', 'Electronics', 1, NULL, 1000, 7, 'DEFENSIVE')",
+    "INSERT INTO ISWeapons VALUES ('Gadget', 'Electronics', 1, NULL, 1000, 50, 'weapon')",
+    "INSERT INTO ISWeapons VALUES ('Bare', 'Ballistic', 1, NULL, 1000, NULL, 'offensive')",
+    "INSERT INTO ISWeapons VALUES ('Foo', 'Ballistic', 1, NULL, 1000, 99, 'defensive')",
+    "CREATE TABLE ISAmmo (Type, Class, ShotsPerTon, Cost, BV)",
+    "INSERT INTO ISAmmo VALUES ('Ammo-Foo Bar Special', 'Ballistic', 10, 1000, 4)",
+    "INSERT INTO ISAmmo VALUES ('Ammo-Foo', 'Ballistic', 10, 1000, 3)",
+    "INSERT INTO ISAmmo VALUES ('Ammo-Screen', 'Ballistic', 10, 1000, 2)",
+    "INSERT INTO ISAmmo VALUES ('Ammo-Foobar', 'Ballistic', 10, 1000, 5)",
+    "INSERT INTO ISAmmo VALUES ('Gadget', 'Ballistic', 10, 1000, 8)",
+};
+const EntryCase OwnEntries[] = {
+    {"Foo", BattleValueRole::Offensive, false, 10'000'000, "Foo"},  // the first of two rows
+    {"Foo Bar", BattleValueRole::Offensive, false, 20'500'000, "Foo Bar"},
+    {"Screen", BattleValueRole::Defensive, false, 7'000'000, "Screen"},
+    {"Gadget", BattleValueRole::None, false, 50'000'000, "Gadget"},  // a weapon's name before ammunition's
+    {"Bare", BattleValueRole::Offensive, false, 0, "Bare"},
+    {"Ammo-Foo Bar Special", BattleValueRole::Offensive, true, 4'000'000, "Foo Bar"},
+    {"Ammo-Foo", BattleValueRole::Offensive, true, 3'000'000, "Foo"},
+    {"Ammo-Screen", BattleValueRole::Defensive, true, 2'000'000, "Screen"},
+    {"Ammo-Foobar", BattleValueRole::None, true, 5'000'000, nullptr},
+    {"Artemis IV - SRM", BattleValueRole::None, false, 0, nullptr},
+};
+
+void CheckEntry(const BattleValueTable& table, const EntryCase& c)
+{
+    const BattleValueEntry* entry = table.Find(QString::fromLatin1(c.name));
+    QVERIFY(entry);
+    QCOMPARE(entry->role, c.role);
+    QCOMPARE(entry->ammunition, c.ammunition);
+    QCOMPARE(entry->figure, c.figure);
+    QCOMPARE(entry->weapon >= 0 ? table.WeaponName(entry->weapon) : QString(), QString::fromLatin1(c.weapon));
+    QVERIFY(entry->artemis == c.artemis);
+}
+
+// Gunnery, driving and the battle value for that crew.
+const struct CrewCase {
+    const char* name;
+    int value, gunnery, driving;
+    std::optional<double> multiplier;
+    std::optional<int> crewValue;
+} Crews[] = {
+    {"usual crew", 572, 4, 5, 1.00, 572},
+    {"best crew", 572, 0, 0, 2.42, 1384},      // 1384.24
+    {"best gunner, worst driver", 572, 0, 8, 1.50, 858},
+    {"worst gunner, best driver", 572, 8, 0, 1.10, 629},  // 629.2
+    {"worst crew", 572, 8, 8, 0.64, 366},      // 366.08
+    {"a half rounds up", 150, 4, 8, 0.85, 128},  // 127.5
+    {"gunnery 5 driving 0", 100, 5, 0, 1.31, 131},
+    {"gunnery past the table", 572, 9, 5, std::nullopt, std::nullopt},
+    {"driving below the table", 572, 4, -1, std::nullopt, std::nullopt},
+};
+
+}  // namespace
+
+class BattleValueTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void ratesDesigns_data() { AddCases(Designs); }
+    void ratesDesigns()
+    {
+        QFETCH(int, row);
+        const DesignCase& c = Designs[row];
+        Catalogue catalogue;
+        Design design;
+        Build(design, catalogue, c);
+        const BattleValueRating rating = RateBattleValue(design.State(), design.BattleValues());
+        QCOMPARE(rating.defensive, c.defensive);
+        QCOMPARE(rating.offensive, c.offensive);
+        QCOMPARE(rating.value, c.value);
+        QCOMPARE(rating.unrated, 0);
+        QCOMPARE(design.State().BattleValue, c.value);
+    }
+
+    // Each line's product is its result, the lines of a rating add up to the figure its factor
+    // starts from, and the last line is the design's battle value.
+    void breakdownAddsUp_data() { AddCases(Designs); }
+    void breakdownAddsUp()
+    {
+        QFETCH(int, row);
+        Catalogue catalogue;
+        Design design;
+        Build(design, catalogue, Designs[row]);
+        const QList<BattleValueStep> steps = BattleValueBreakdown(design.State(), design.BattleValues());
+        double sum = 0;
+        double defensive = 0;
+        for (const BattleValueStep& step : steps) {
+            if (step.kind == BattleValueStepKind::Ammunition || step.kind == BattleValueStepKind::DefensiveAmmunition)
+                QCOMPARE(step.result, std::min(step.amount * step.factor, step.cap));
+            else if (step.kind != BattleValueStepKind::Total && step.kind != BattleValueStepKind::Rounded)
+                QCOMPARE(step.result, step.amount * step.factor);
+            if (AddsToRating(step.kind)) {
+                sum += step.result;
+            } else if (step.kind == BattleValueStepKind::MovementFactor || step.kind == BattleValueStepKind::SpeedFactor) {
+                QCOMPARE(step.amount, sum);
+                sum = step.result;
+            } else if (step.kind == BattleValueStepKind::TargetModifier) {
+                QCOMPARE(step.amount, sum);
+                defensive = step.result;
+                sum = 0;
+            } else if (step.kind == BattleValueStepKind::Total) {
+                QCOMPARE(step.amount, defensive);
+                QCOMPARE(step.addend, sum);
+                QCOMPARE(step.result, defensive + sum);
+            }
+        }
+        QVERIFY(!steps.isEmpty());
+        QCOMPARE(steps.constLast().kind, BattleValueStepKind::Rounded);
+        QCOMPARE(steps.constLast().result, double(Designs[row].value));
+    }
+
+    void breakdownLines_data() { AddCases(Breakdowns); }
+    void breakdownLines()
+    {
+        QFETCH(int, row);
+        const BreakdownCase& c = Breakdowns[row];
+        Catalogue catalogue;
+        Design design;
+        Build(design, catalogue, DesignNamed(c.design));
+        if (c.german) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QStringList lines;
+        for (const BattleValueStep& step : BattleValueBreakdown(design.State(), design.BattleValues())) lines << BattleValueStepText(step);
+        QCOMPARE(lines, c.lines);
+    }
+
+    void recalculates_data() { AddCases(Changes); }
+    void recalculates()
+    {
+        QFETCH(int, row);
+        Catalogue catalogue;
+        Design design;
+        Build(design, catalogue, WorkedExample);
+        Changes[row].change(design);
+        QCOMPARE(design.State().BattleValue, Changes[row].value);
+    }
+
+    // Without a catalogue only armor, structure, tonnage and speed count: 329.4 + 20 x 1.12.
+    void withoutCatalogue()
+    {
+        Catalogue catalogue;
+        Design design;
+        Build(design, catalogue, WorkedExample);
+        design.UseCatalogue(nullptr, nullptr);
+        QCOMPARE(design.State().BattleValue, 352);
+        QCOMPARE(RateBattleValue(design.State(), design.BattleValues()).unrated, 6);
+        design.UseCatalogue(&catalogue.weapons, &catalogue.ammo);
+        QCOMPARE(design.State().BattleValue, 572);
+    }
+
+    void crew_data() { AddCases(Crews); }
+    void crew()
+    {
+        QFETCH(int, row);
+        const CrewCase& c = Crews[row];
+        QCOMPARE(CrewMultiplier(c.gunnery, c.driving), c.multiplier);
+        QCOMPARE(CrewBattleValue(c.value, c.gunnery, c.driving), c.crewValue);
+    }
+
+    void builtCatalogueEntries_data() { AddCases(Entries); }
+    void builtCatalogueEntries()
+    {
+        QFETCH(int, row);
+        Catalogue catalogue;
+        CheckEntry(BattleValueTable(catalogue.weapons, catalogue.ammo), Entries[row]);
+    }
+
+    void ownCatalogueEntries_data() { AddCases(OwnEntries); }
+    void ownCatalogueEntries()
+    {
+        QFETCH(int, row);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("own.mdb"));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("own"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            for (const QString& statement : OwnCatalogue) QVERIFY2(query.exec(statement), qPrintable(statement));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("own"));
+        Catalogue catalogue(path);
+        const BattleValueTable table(catalogue.weapons, catalogue.ammo);
+        CheckEntry(table, OwnEntries[row]);
+        QVERIFY(!table.Find(QStringLiteral("Medium Laser")));
+    }
+
+    // A catalogue without the battle value fields rates every item at nothing.
+    void catalogueWithoutFigures()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("old.mdb"));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            for (const char* statement : {"CREATE TABLE ISWeapons (Type, Class, Tons, Heat, Cost)",
+                                          "INSERT INTO ISWeapons VALUES ('Medium Laser', 'Energy', 1, 3, 40000)",
+                                          "CREATE TABLE ISAmmo (Type, Class, ShotsPerTon, Cost)"})
+                QVERIFY(query.exec(QString::fromLatin1(statement)));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("old"));
+        Catalogue catalogue(path);
+        CheckEntry(BattleValueTable(catalogue.weapons, catalogue.ammo), {"Medium Laser", BattleValueRole::None, false, 0, "Medium Laser"});
+    }
+
+    // The rows the battle value came with: cluster rounds dearer than slugs, the C3 master's
+    // target designator.
+    void catalogueCorrections()
+    {
+        Catalogue catalogue;
+        const struct {
+            const char* ammo;
+            int slugs, clusters;
+        } prices[] = {{"LB 2-X AC", 2000, 3300}, {"LB 5-X AC", 9000, 15000}, {"LB 10-X AC", 12000, 20000}, {"LB 20-X AC", 20000, 34000}};
+        for (const auto& price : prices) {
+            const QString slugs = QStringLiteral("Ammo-") + QLatin1StringView(price.ammo);
+            QCOMPARE(catalogue.ammo.FieldAt(RowNamed(catalogue.ammo, slugs), QStringLiteral("Cost")).toInt(), price.slugs);
+            QCOMPARE(catalogue.ammo.FieldAt(RowNamed(catalogue.ammo, slugs + QStringLiteral(" Cluster")), QStringLiteral("Cost")).toInt(),
+                     price.clusters);
+        }
+        const int master = RowNamed(catalogue.weapons, QStringLiteral("C3 Master Unit"));
+        const struct {
+            const char* field;
+            QVariant value;
+        } figures[] = {{"MinRange", QVariant()}, {"ShortRange", 5}, {"MediumRange", 9}, {"LongRange", 15}, {"Damage", QStringLiteral("-")}};
+        for (const auto& figure : figures)
+            QCOMPARE(catalogue.weapons.FieldAt(master, QLatin1StringView(figure.field)).toString(), figure.value.toString());
+    }
+
+    // "Battle Value: N" in the vehicle data block, in the regional number format.
+    void sheetShowsBattleValue_data()
+    {
+        QTest::addColumn<bool>("heavy");
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("worked example") << false << false << QStringLiteral("Battle Value: 572");
+        QTest::newRow("heavy") << true << false << QStringLiteral("Battle Value: 1,153");
+        QTest::newRow("heavy, German") << true << true << QStringLiteral("Battle Value: 1.153");
+    }
+    void sheetShowsBattleValue()
+    {
+        QFETCH(bool, heavy);
+        QFETCH(bool, german);
+        QFETCH(QString, text);
+        if (german) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Catalogue catalogue;
+        Design design;
+        Build(design, catalogue, heavy ? Heavy : WorkedExample);
+        const SheetModel sheet = BuildSheet(GatherSheet(design, catalogue.weapons, catalogue.ammo), SheetPaper::A4);
+        const auto data = std::find_if(sheet.frames.begin(), sheet.frames.end(), [](const SheetFrame& f) { return f.title == "Vehicle Data"; });
+        QVERIFY(data != sheet.frames.end());
+        const auto shown = std::find_if(sheet.texts.begin(), sheet.texts.end(), [&](const SheetText& t) { return t.text == text; });
+        QVERIFY(shown != sheet.texts.end());
+        QVERIFY(data->rect.contains(shown->rect));
+    }
+
+    // A design read from a file without a catalogue of its own, as the batch tool reads it:
+    // the sheet rates it with the catalogue it is given.
+    void sheetOfDesignWithoutCatalogue()
+    {
+        Catalogue catalogue;
+        Design built;
+        Build(built, catalogue, WorkedExample);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("worked.edt"));
+        QVERIFY(built.WriteDesignFile(path));
+        Design read;
+        read.Open(path);
+        QCOMPARE(read.State().BattleValue, 352);
+        QCOMPARE(GatherSheet(read, catalogue.weapons, catalogue.ammo).battleValue, 572);
+    }
+
+private:
+    template <class Table>
+    static void AddCases(const Table& table)
+    {
+        QTest::addColumn<int>("row");
+        int row = 0;
+        for (const auto& c : table) QTest::newRow(c.name) << row++;
+    }
+};
+
+QTEST_GUILESS_MAIN(BattleValueTest)
+#include "test_battlevalue.moc"

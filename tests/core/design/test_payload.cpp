@@ -1,0 +1,316 @@
+// The payload of a design. Sessions of browsing, mounting, ammunition and cargo, Artemis IV,
+// CASE, Remove, Clear All and the turret taking its items with it; refusals (a full table, a
+// nameless row, ammunition without a price) that leave the design as it was and are told;
+// long seeded runs of random actions. After each, the lines show the table, the records past
+// the count are empty and every total is the sum over the records. And the fixed columns of the
+// payload lines.
+#include "support/designdriver.h"
+
+#include "core/payload/payloadline.h"
+
+namespace {
+
+QStringList OnTracked50(const QStringList& steps)
+{
+    return QStringList{"optMotiveType=1", "vsbMass=50"} + steps;
+}
+
+// Two LRM launchers, in the front and in the turret.
+const QStringList TwoLRM = OnTracked50({"chkTurret=1", "weapon=LRM 5", "optLocation=0", "cmdAdd", "optLocation=4", "cmdAdd"});
+
+QStringList Times(int n, const char* step) { return QStringList(n, QString::fromLatin1(step)); }
+
+// What the user is told.
+const QString Full = QStringLiteral("The payload is full: it holds 100 items. Remove an item before adding another.");
+const QString Nameless = QStringLiteral("This row of the equipment catalogue has no name and cannot be added.");
+
+// The payload lines as "name|heat|tons|location", read by column.
+QStringList ShownItems(const Design& design)
+{
+    QStringList items;
+    for (const QString& line : design.State().PayloadLines)
+        items << QStringList{line.left(PayloadNameWidth).trimmed(), line.mid(PayloadNameWidth, PayloadNumberWidth).trimmed(),
+                             line.mid(PayloadNameWidth + PayloadNumberWidth, PayloadNumberWidth).trimmed(),
+                             line.mid(PayloadNameWidth + 2 * PayloadNumberWidth)}
+                     .join(QLatin1Char('|'));
+    return items;
+}
+
+// Sessions over the standard test catalogue: checks of the design afterwards, what the user was
+// told and the payload lines. A new design has 5 item slots, OnTracked50 15.
+struct PayloadScenario {
+    const char* name;
+    QStringList steps, checks, notices, items;
+};
+
+const QList<PayloadScenario> Sessions = {
+    {"leaving half tons keeps the spinner in range; the spinner alone changes nothing",
+     {"ammo=Cargo", "vsbAddTonnage=150", "cmdAmmoNext", "cmdAmmoNext"},
+     {"vsbAddTonnage=100", "vsbAddTonnage.max=100", "ammo=Ammo-SRM 2", "Cost=20570", "TonnageRemaining=-1.5"}, {}, {}},
+    {"half tons while the row is sold so", {"ammo=Cargo", "vsbAddTonnage=150", "cmdAmmoNext"},
+     {"vsbAddTonnage=150", "vsbAddTonnage.max=200", "ammo=Ammo-Machine Gun"}, {}, {}},
+    {"cargo in half tons", {"ammo=Cargo", "vsbAddTonnage=5", "cmdAmmoAdd"},
+     {"PayloadCost=2500", "PayloadTonnage=2.5", "ItemsFree=4", "PayloadHeat=0"}, {}, {"Cargo|0|2.5|Body"}},
+    {"one slot per press, a hundred tons too", {"ammo=Ammo-SRM 2", "vsbAddTonnage=100", "cmdAmmoAdd", "cmdAmmoAdd"},
+     {"PayloadCost=5400000", "ItemsFree=3", "vsbAddTonnage=100",
+      "DesignNotes=Ammo-SRM 2: no mounted weapon fires it | No armor | Tonnage over by 201.5 tons"},
+     {}, Times(2, "Ammo-SRM 2|0|100.0|Body")},
+    {"a price per ton with a fraction", {"ammo=Ammo-Autocannon/5", "vsbAddTonnage=3", "cmdAmmoAdd"}, {"PayloadCost=13537.5"}, {},
+     {"Ammo-Autocannon/5|0|3.0|Body"}},
+    {"energy weapon in the turret", OnTracked50({"chkTurret=1", "weapon=Medium Laser", "optLocation=4", "cmdAdd"}),
+     {"PayloadCost=40000", "EnergyWeaponTonnage=1", "TurretWeaponTonnage=1", "TurretTonnage=0.5", "PowerAmpTonnage=0.1",
+      "vsbHeatSinks=3"},
+     {}, {"Medium Laser|3|1.0|Turret"}},
+    {"electronics go in the body, TAG where chosen",
+     OnTracked50({"chkTurret=1", "optLocation=4", "weapon=Beagle Active Probe", "cmdAdd", "weapon=TAG", "cmdAdd"}),
+     {"optLocation=4", "TurretTonnage=0.5", "TurretWeaponTonnage=1", "EnergyWeaponTonnage=0"}, {},
+     {"Beagle Active Probe|0|1.5|Body", "TAG|0|1.0|Turret"}},
+    {"an empty heat mounts as none, the same row again", OnTracked50({"weapon=Machine Gun", "optLocation=1", "cmdAdd", "cmdAdd"}),
+     {"optLocation=1", "PayloadCost=10000", "PayloadHeat=0", "ItemsFree=13"}, {}, Times(2, "Machine Gun|0|0.5|Rear")},
+    {"beyond the tonnage and the item slots", QStringList{"weapon=Machine Gun"} + Times(6, "cmdAdd"),
+     {"ItemsFree=-1", "TonnageRemaining=-4.5", "TonnageOver=1",
+      "DesignNotes=No armor | Tonnage over by 4.5 tons | Item slots over by 1"},
+     {}, Times(6, "Machine Gun|0|0.5|Front")},
+    {"two launchers get two Artemis IV lines", TwoLRM + QStringList{"chkArtemisLRM=1"},
+     {"PayloadCost=260000", "ItemsFree=11", "TurretTonnage=0.5", "PayloadTonnage=6"}, {},
+     {"LRM 5|2|2.0|Front", "LRM 5|2|2.0|Turret", "Artemis IV - LRM|0|1.0|Front", "Artemis IV - LRM|0|1.0|Turret"}},
+    {"off again gives them back and leaves the other family",
+     TwoLRM + QStringList{"weapon=SRM 2", "optLocation=1", "cmdAdd", "chkArtemisSRM=1", "chkArtemisLRM=1", "chkArtemisLRM=0"},
+     {"PayloadCost=170000", "ItemsFree=11", "TurretTonnage=0.5"}, {},
+     {"LRM 5|2|2.0|Front", "LRM 5|2|2.0|Turret", "SRM 2|2|1.0|Rear", "Artemis IV - SRM|0|1.0|Rear"}},
+    {"a third launcher with Artemis IV fitted", TwoLRM + QStringList{"chkArtemisLRM=1", "weapon=LRM 10", "optLocation=2", "cmdAdd"},
+     {"PayloadCost=460000", "ItemsFree=9", "chkArtemisLRM=1"}, {},
+     {"LRM 5|2|2.0|Front", "LRM 5|2|2.0|Turret", "LRM 10|4|5.0|Right", "Artemis IV - LRM|0|1.0|Front",
+      "Artemis IV - LRM|0|1.0|Turret", "Artemis IV - LRM|0|1.0|Right"}},
+    {"each family re-applies its own lines; LRM later in a name is no launcher",
+     OnTracked50({"chkArtemisSRM=1", "chkArtemisLRM=1", "weapon=SRM 2", "cmdAdd", "weapon=LRM 5", "optLocation=1", "cmdAdd",
+                  "weapon=Rocket Pod LRM", "cmdAdd", "weapon=SRM 2", "optLocation=3", "cmdAdd"}),
+     {"PayloadCost=365000"}, {},
+     {"SRM 2|2|1.0|Front", "LRM 5|2|2.0|Rear", "Artemis IV - LRM|0|1.0|Rear", "Rocket Pod LRM|1|1.5|Rear", "SRM 2|2|1.0|Left",
+      "Artemis IV - SRM|0|1.0|Front", "Artemis IV - SRM|0|1.0|Left"}},
+    {"no launcher, no Artemis IV line", {"chkArtemisLRM=1", "chkArtemisSRM=1"}, {"Cost=20570", "ItemsFree=5"}, {}, {}},
+    {"removing a launcher leaves its line; a line removed by hand gives back its ton, price and slot",
+     OnTracked50({"weapon=LRM 5", "cmdAdd", "weapon=LRM 10", "optLocation=1", "cmdAdd", "chkArtemisLRM=1", "line=1", "cmdRemove",
+                  "line=3", "cmdRemove"}),
+     {"PayloadCost=200000", "ItemsFree=13", "chkArtemisLRM=1", "SelectedLine=-1"}, {},
+     {"LRM 10|4|5.0|Rear", "Artemis IV - LRM|0|1.0|Front"}},
+    {"Artemis IV lines without their launchers are noted",
+     TwoLRM + QStringList{"chkArtemisLRM=1", "line=1", "cmdRemove", "line=1", "cmdRemove", "vsbArmorTonnage=1", "cmdAllocateArmor"},
+     {"DesignNotes=Artemis IV - LRM: no LRM launcher left"}, {},
+     {"Artemis IV - LRM|0|1.0|Front", "Artemis IV - LRM|0|1.0|Turret"}},
+    // 20,166.6667 and the price of CASE, times 1.02.
+    {"CASE on", {"chkCASE=1"}, {"PayloadCost=50000", "CASETonnage=0.5", "TonnageRemaining=-2", "Cost=71570", "ItemsFree=5"}, {}, {}},
+    {"CASE off again", {"chkCASE=1", "chkCASE=0"}, {"PayloadCost=0", "CASETonnage=0", "TonnageRemaining=-1.5", "Cost=20570"}, {}, {}},
+    {"removing an energy weapon in the turret",
+     OnTracked50({"chkTurret=1", "weapon=Medium Laser", "optLocation=4", "cmdAdd", "weapon=LRM 5", "optLocation=0", "cmdAdd",
+                  "weapon=Large Laser", "optLocation=4", "cmdAdd", "line=1", "cmdRemove"}),
+     {"PayloadCost=130000", "EnergyWeaponTonnage=5", "TurretWeaponTonnage=5", "ItemsFree=13", "PowerAmpTonnage=0.5"}, {},
+     {"LRM 5|2|2.0|Front", "Large Laser|8|5.0|Turret"}},
+    {"the header removes nothing, the last item goes, a second press removes nothing more",
+     OnTracked50({"weapon=Medium Laser", "cmdAdd", "weapon=LRM 5", "cmdAdd", "line=0", "cmdRemove", "line=2", "cmdRemove", "cmdRemove"}),
+     {"PayloadCost=40000", "PayloadCount=1"}, {}, {"Medium Laser|3|1.0|Front"}},
+    {"a line past the last removes nothing", OnTracked50({"weapon=Medium Laser", "cmdAdd", "line=2", "cmdRemove"}),
+     {"PayloadCost=40000", "PayloadCount=1"}, {}, {"Medium Laser|3|1.0|Front"}},
+    {"clear all on ten items keeps CASE and the boxes",
+     OnTracked50(QStringList{"chkCASE=1", "chkFerroFibrous=1", "chkArtemisLRM=1", "weapon=Large Laser", "cmdAdd", "weapon=LRM 5",
+                             "cmdAdd", "weapon=Machine Gun"} + Times(7, "cmdAdd") + QStringList{"cmdClearAll"}),
+     {"PayloadCost=50000", "vsbHeatSinks=0", "HeatSinks=0", "PayloadTonnage=0", "PayloadCount=0", "chkCASE=1", "chkArtemisLRM=1",
+      "chkFerroFibrous=1", "ItemsFree=13", "SelectedLine=-1"},
+     {}, {}},
+    {"clear all on an empty payload resets the heat sinks", OnTracked50({"vsbHeatSinks=5", "cmdClearAll"}), {"vsbHeatSinks=0"}, {}, {}},
+    {"clear all keeps the heat sinks a fusion engine brings", OnTracked50({"optEngineType=1", "vsbHeatSinks=15", "cmdClearAll"}),
+     {"vsbHeatSinks=10", "HeatSinks=10"}, {}, {}},
+    {"no turret, no turret items",
+     OnTracked50({"chkTurret=1", "weapon=Medium Laser", "optLocation=4", "cmdAdd", "weapon=LRM 5", "optLocation=0", "cmdAdd",
+                  "weapon=SRM 2", "optLocation=4", "cmdAdd", "weapon=Large Laser", "cmdAdd", "weapon=Machine Gun",
+                  "optLocation=1", "cmdAdd", "chkTurret=0"}),
+     {"PayloadCost=35000", "TurretTonnage=0", "TurretWeaponTonnage=0", "optLocation=0", "turretLocationEnabled=0"}, {},
+     {"LRM 5|2|2.0|Front", "Machine Gun|0|0.5|Rear"}},
+    {"no turret takes its Artemis IV lines too", TwoLRM + QStringList{"chkArtemisLRM=1", "chkTurret=0"},
+     {"PayloadCost=130000", "ItemsFree=13"}, {}, {"LRM 5|2|2.0|Front", "Artemis IV - LRM|0|1.0|Front"}},
+    {"a full table refuses a weapon and ammunition",
+     Times(99, "cmdAmmoAdd") + QStringList{"weapon=Medium Laser", "cmdAdd", "cmdAdd", "cmdAmmoAdd"},
+     {"PayloadCount=100"}, {Full, Full}, Times(99, "Ammo-LRM 5|0|1.0|Body") + QStringList{"Medium Laser|3|1.0|Front"}},
+    {"the hundredth item goes like any other", Times(99, "cmdAmmoAdd") + QStringList{"weapon=Medium Laser", "cmdAdd", "line=100", "cmdRemove"},
+     {"PayloadCount=99", "EnergyWeaponTonnage=0"}, {}, Times(99, "Ammo-LRM 5|0|1.0|Body")},
+    {"three launchers, room for two Artemis IV lines: the first two get theirs",
+     Times(95, "cmdAmmoAdd") + QStringList{"weapon=LRM 5", "optLocation=1", "cmdAdd", "optLocation=2", "cmdAdd", "optLocation=3", "cmdAdd",
+                                           "chkArtemisLRM=1"},
+     {"PayloadCount=100", "chkArtemisLRM=1"}, {Full},
+     Times(95, "Ammo-LRM 5|0|1.0|Body") + QStringList{"LRM 5|2|2.0|Rear", "LRM 5|2|2.0|Right", "LRM 5|2|2.0|Left",
+                                                      "Artemis IV - LRM|0|1.0|Rear", "Artemis IV - LRM|0|1.0|Right"}},
+    {"those two go again", Times(95, "cmdAmmoAdd") + QStringList{"weapon=LRM 5", "optLocation=1", "cmdAdd", "optLocation=2", "cmdAdd",
+                                                                "optLocation=3", "cmdAdd", "chkArtemisLRM=1", "chkArtemisLRM=0"},
+     {"PayloadCount=98"}, {Full}, Times(95, "Ammo-LRM 5|0|1.0|Body") + QStringList{"LRM 5|2|2.0|Rear", "LRM 5|2|2.0|Right", "LRM 5|2|2.0|Left"}},
+};
+
+// Catalogues of their own: first rows before any move, a single row, empty tables, rows the
+// payload cannot take, and the regional number form of a price.
+struct OwnCatalogue {
+    const char* name;
+    bool german;
+    QList<CatalogueWeapon> weapons;
+    QList<CatalogueAmmo> ammo;
+    QStringList steps, checks, notices;
+};
+
+const QList<OwnCatalogue> OwnCatalogues = {
+    {"whole tons before any move", false, {{"TAG", "Electronics", 1, std::nullopt, 50000}}, {{"Cargo", "Cargo", 0, 1000}},
+     {"vsbAddTonnage=3", "cmdAmmoAdd"}, {"vsbAddTonnage.max=100", "PayloadTonnage=3", "PayloadCost=3000"}, {}},
+    {"a single row stays put", false, {{"ER PPC", "Energy", 7, 15, 300000}}, {{"Ammo-LRM 5", "Missile", 24, 30000}},
+     {"cmdNextWeapon", "cmdPreviousWeapon", "cmdAmmoNext", "cmdAmmoPrevious"}, {"weapon=ER PPC", "ammo=Ammo-LRM 5"}, {}},
+    {"wrap-around at both ends", false, StandardWeapons(), StandardAmmo(),
+     {"cmdPreviousWeapon", "cmdAmmoPrevious", "cmdAmmoPrevious"}, {"weapon=Autocannon/5", "ammo=Ammo-SRM 2"}, {}},
+    {"empty tables", false, {}, {}, {"cmdNextWeapon", "cmdAmmoNext", "cmdAdd", "cmdAmmoAdd"}, {"PayloadCount=0", "weapon=", "ammo="}, {}},
+    {"a row without a name is refused", false, {{"", "Energy", 1, 3, 40000}}, {{"", "Missile", 24, 30000}},
+     {"cmdAdd", "cmdAmmoAdd"}, {"PayloadCount=0", "ItemsFree=5"}, {Nameless, Nameless}},
+    {"ammunition without a price is refused", false, StandardWeapons(), {{"Ammo-Gauss", "Ballistic", 8, std::nullopt}},
+     {"cmdAmmoAdd"}, {"PayloadCount=0", "PayloadCost=0"}, {"\"Ammo-Gauss\" has no price per ton and cannot be added."}},
+    {"a price in German", true, StandardWeapons(), StandardAmmo(),
+     {"ammo=Ammo-Autocannon/5", "vsbAddTonnage=2", "cmdAmmoAdd", "vsbAddTonnage=5", "ammo=Cargo"},
+     {"PayloadCost=9025", "PayloadTonnage=2", "vsbAddTonnage=5", "vsbAddTonnage.max=200"}, {}},
+};
+
+// Payload lines with their columns filled and overfilled; an empty name stands for the header.
+const struct { const char* name; bool german; const char* item; int heat; double tons; const char* line; } Lines[] = {
+    {"header", false, "", 0, 0, "Type:                       Heat: Tons: Loc.:"},
+    {"a column filled", false, "Gauss Rifle", 1, 12.5, "Gauss Rifle                 1     12.5  Front"},
+    {"28-character name", false, "Extended Range Large Laser X", 12, 7, "Extended Range Large Laser X12    7.0   Front"},
+    {"heat wider than its column", false, "Plasma Vent", 10000, 1, "Plasma Vent                 10,0001.0   Front"},
+    {"German tons wider than its column", true, "Cargo", 0, 1000.5, "Cargo                       0     1.000,5Front"},
+};
+
+// The steps of one random action. Adds outweigh removals, so that runs fill the table now and then.
+QStringList RandomAction(const Design& d, QRandomGenerator& random)
+{
+    const DesignState& s = d.State();
+    const auto pick = [&](qsizetype n) { return int(random.bounded(int(n))); };
+    const int roll = pick(100);
+    if (roll < 38)
+        return {"weapon=" + StandardWeapons()[pick(StandardWeapons().size())].type,
+                QStringLiteral("optLocation=%1").arg(pick(s.turretLocationEnabled ? 5 : 4)), "cmdAdd"};
+    if (roll < 58)
+        return {"ammo=" + StandardAmmo()[pick(StandardAmmo().size())].type, QStringLiteral("vsbAddTonnage=%1").arg(1 + pick(100)),
+                "cmdAmmoAdd"};
+    if (roll < 84) {
+        const QString box = QStringList{"chkArtemisLRM", "chkArtemisLRM", "chkArtemisSRM", "chkCASE", "chkFerroFibrous", "chkTurret"}[pick(6)];
+        return {QStringLiteral("%1=%2").arg(box).arg(Figure(d, box) == QLatin1String("1") ? 0 : 1)};
+    }
+    if (roll < 86) return {QStringLiteral("optMotiveType=%1").arg(pick(4))};
+    if (roll < 97) return {QStringLiteral("line=%1").arg(pick(s.PayloadLines.size() + 1)), "cmdRemove"};
+    return roll < 98 ? QStringList{"line=-1", "cmdRemove"} : QStringList{"cmdClearAll"};
+}
+
+}  // namespace
+
+class PayloadTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void sessions_data() { AddCases(Sessions); }
+    void sessions()
+    {
+        const auto& [name, steps, checks, notices, items] = CaseOf(Sessions);
+        CatalogueDesign bench;
+        Drive(bench.design, steps);
+        QCOMPARE(FirstFailure(bench.design, checks), QString());
+        QCOMPARE(bench.design.TakeNotices(), notices);
+        QCOMPARE(ShownItems(bench.design), items);
+        QCOMPARE(PayloadInvariantFailure(bench.design), QString());
+    }
+
+    void ownCatalogues_data() { AddCases(OwnCatalogues); }
+    void ownCatalogues()
+    {
+        const OwnCatalogue& c = CaseOf(OwnCatalogues);
+        const LocaleScope locale(c.german);
+        const TestCatalogue catalogue(c.weapons, c.ammo);
+        CatalogueDesign bench(catalogue);
+        Drive(bench.design, c.steps);
+        QCOMPARE(FirstFailure(bench.design, c.checks), QString());
+        QCOMPARE(bench.design.TakeNotices(), c.notices);
+        QCOMPARE(PayloadInvariantFailure(bench.design), QString());
+    }
+
+    // A refused add, an add whose heat leaves 16 bits, Remove with no line chosen: the design
+    // stays as it was, to the last figure and record.
+    void refusalsChangeNothing_data()
+    {
+        QTest::addColumn<QList<CatalogueWeapon>>("weapons");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<bool>("overflows");
+        const QList<CatalogueWeapon> vent = {{"Plasma Vent", "Energy", 1, 20000, 1000}};
+        QTest::newRow("weapon on a full table") << StandardWeapons() << (Times(100, "cmdAmmoAdd") + QStringList{"weapon=Medium Laser"})
+                                                << "cmdAdd" << false;
+        QTest::newRow("ammunition on a full table") << StandardWeapons() << Times(100, "cmdAmmoAdd") << "cmdAmmoAdd" << false;
+        QTest::newRow("Remove with no line") << StandardWeapons() << OnTracked50({"weapon=LRM 5", "cmdAdd", "line=-1"}) << "cmdRemove"
+                                             << false;
+        QTest::newRow("heat past 16 bits") << vent << QStringList{"cmdAdd"} << "cmdAdd" << true;
+    }
+    void refusalsChangeNothing()
+    {
+        QFETCH(QList<CatalogueWeapon>, weapons);
+        QFETCH(QStringList, before);
+        QFETCH(QString, refused);
+        QFETCH(bool, overflows);
+        const TestCatalogue catalogue(weapons, StandardAmmo());
+        CatalogueDesign bench(catalogue);
+        Drive(bench.design, before);
+        bench.design.TakeNotices();
+        const QStringList figures = DesignFigures(bench.design);
+        if (overflows)
+            QVERIFY_THROWS_EXCEPTION(std::overflow_error, Drive(bench.design, {refused}));
+        else
+            Drive(bench.design, {refused});
+        QCOMPARE(DesignFigures(bench.design), figures);
+    }
+
+    void lineColumns_data() { AddCases(Lines); }
+    void lineColumns()
+    {
+        const auto& [name, german, item, heat, tons, line] = CaseOf(Lines);
+        const LocaleScope locale(german);
+        const PayloadItem shown{"Missile", item, heat, Currency::fromDouble(tons), "Front", {}, {}};
+        QCOMPARE(*item ? FormatPayloadLine(shown) : PayloadHeaderLine(), QString::fromLatin1(line));
+    }
+
+    // Seeded runs of random actions: the payload stays in step, and an add refused on a full
+    // table or a Remove with no line chosen changes nothing. Some runs fill the table.
+    void randomRuns_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<bool>("fills");
+        for (const auto& [seed, fills] : {std::pair{1u, false}, {7u, true}, {42u, true}, {2024u, false}})
+            QTest::addRow("seed %u", seed) << seed << fills;
+    }
+    void randomRuns()
+    {
+        QFETCH(quint32, seed);
+        QFETCH(bool, fills);
+        int fullTables = 0;
+        CatalogueDesign bench;
+        Drive(bench.design, OnTracked50({}));
+        QRandomGenerator random(seed);
+        for (int step = 0; step < 400; ++step) {
+            const QStringList before = DesignFigures(bench.design);
+            const bool full = bench.design.State().PayloadCount == PayloadCapacity;
+            fullTables += full;
+            const QStringList action = RandomAction(bench.design, random);
+            Drive(bench.design, action);
+            const QString where = QStringLiteral("step %1, %2: ").arg(step).arg(action.join(u' '));
+            const QString broken = PayloadInvariantFailure(bench.design);
+            QVERIFY2(broken.isEmpty(), qPrintable(where + broken));
+            const bool refused = full && action.last().endsWith(QLatin1String("Add"));
+            if (refused) QVERIFY2(bench.design.TakeNotices() == QStringList{Full}, qPrintable(where + "not told"));
+            if (refused || action.first() == QLatin1String("line=-1"))
+                QVERIFY2(DesignFigures(bench.design) == before, qPrintable(where + "changed"));
+            bench.design.TakeNotices();
+        }
+        QCOMPARE(fullTables > 0, fills);
+    }
+};
+
+QTEST_GUILESS_MAIN(PayloadTest)
+#include "test_payload.moc"

@@ -1,0 +1,314 @@
+// Design files on a design: the bytes a design gives whatever the regional settings, the design
+// after a round trip (also through a file edited by hand), the forms the number readers refuse,
+// broken files that stop reading where they break and leave what was read before, values an
+// input refuses because its control is disabled or out of range, New, opening a name that is not
+// there, and writes that fail.
+#include "support/designdriver.h"
+
+#include "core/files/valueforms.h"
+
+namespace {
+
+constexpr int FirstRecord = 24;  // line of the tracked design's first record, from 0
+enum Kind { Empty, Tracked, VTOL };
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+}
+
+// The file of a design in designs/, "tracked" or "new" (21 values, then 100 empty records), as
+// physical lines without their CR LF; the tracked design's records begin on line 25.
+QList<QByteArray> DesignLines(const char* design)
+{
+    QList<QByteArray> lines = ReadBytes(QFINDTESTDATA(QStringLiteral("designs/%1.edt").arg(design))).split('\n');
+    lines.removeLast();
+    for (QByteArray& line : lines) line.chop(1);
+    return lines;
+}
+
+QByteArray FileBytes(const QList<QByteArray>& lines)
+{
+    return lines.join("\r\n") + "\r\n";
+}
+
+// Whether this process holds a descriptor on the file at `path`.
+bool FileIsOpen(const QString& path)
+{
+    const QString target = QFileInfo(path).absoluteFilePath();
+    const QFileInfoList open = QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System | QDir::NoDotAndDotDot);
+    return std::any_of(open.begin(), open.end(), [&](const QFileInfo& fd) { return fd.symLinkTarget() == target; });
+}
+
+// A tracked vehicle with every kind of input: a fusion engine, a turret with items in it,
+// Ferro-Fibrous armor, CASE, both Artemis IV systems, half a ton of cargo, an amount with a
+// fraction, letters beyond ASCII and an overview of several lines.
+void BuildTracked(Design& d)
+{
+    Drive(d, {"optMotiveType=1", "optEngineType=1", "vsbMass=60", "vsbCruise=4", "chkTurret=1", "chkFerroFibrous=1", "chkCASE=1",
+              "vsbArmorTonnage=20", "vsbFrontArmor=40", "vsbRightArmor=30", "vsbLeftArmor=30", "vsbRearArmor=20", "vsbTurretArmor=25",
+              "weapon=Large Laser", "optLocation=4", "cmdAdd", "weapon=LRM 10", "optLocation=0", "cmdAdd", "weapon=SRM 2",
+              "optLocation=4", "cmdAdd", "weapon=Beagle Active Probe", "cmdAdd", "ammo=Cargo", "vsbAddTonnage=1", "cmdAmmoAdd",
+              "ammo=Ammo-Autocannon/5", "vsbAddTonnage=3", "cmdAmmoAdd", "chkArtemisLRM=1", "chkArtemisSRM=1", "vsbHeatSinks=16"});
+    d.SetVehicleName(QString::fromUtf8("Müller-Panzer Ä"));
+    d.SetManufacturer(QStringLiteral("Hallberg Werke"));
+    d.SetCommSystem(QStringLiteral("Skylink 9"));
+    d.SetTargetingSystem(QStringLiteral("Falke TT-2"));
+    d.SetOverview(QString::fromUtf8("Line one\nLine two, with a comma\n\nLast line: Größe"));
+}
+
+// A VTOL with its rotor armor at the rotor's limit.
+void BuildVTOL(Design& d)
+{
+    Drive(d, {"optMotiveType=3", "vsbMass=20", "vsbCruise=6", "vsbArmorTonnage=4", "vsbFrontArmor=10", "vsbTurretArmor=2"});
+    d.SetVehicleName(QStringLiteral("Kestrel VTOL"));
+}
+
+// The tracked design's file with lines replaced, cut to its first `keep` lines (all when -1).
+QByteArray Edited(const QList<std::pair<int, QByteArray>>& edits, int keep = -1)
+{
+    QList<QByteArray> lines = DesignLines("tracked");
+    for (const auto& [line, text] : edits) lines[line] = text;
+    return FileBytes(keep < 0 ? lines : lines.mid(0, keep));
+}
+
+QByteArray Record(const QByteArray& name, int heat = 2)
+{
+    return "\"Energy\",\"" + name + "\"," + QByteArray::number(heat) + ",1,\"Turret\",10000,0";
+}
+
+// A file edited by hand shows whatever a user's editor did to it: line feeds alone, blanks
+// around values, texts without quotes, amounts with a leading zero, whole numbers with
+// decimals (halves to even).
+QByteArray EditedByHand(QByteArray bytes)
+{
+    bytes.replace("\r\n", "\n").replace(",.5,", ", 0.5 ,").replace("\n60\n", "\n  60.5\t\n").replace("\n4\n", "\n3.5\n");
+    return bytes.replace("\"M\xfcller-Panzer \xc4\"", "M\xfcller-Panzer \xc4  ");
+}
+
+const struct { const char* name; Kind design; bool german, edited = false; } RoundTrips[] = {
+    {"new design", Empty, false}, {"tracked", Tracked, false}, {"tracked, German settings", Tracked, true}, {"VTOL", VTOL, false},
+    {"tracked, edited by hand", Tracked, false, true}};
+
+// Broken files opened in a fresh design: the payload lines listed, the line where reading
+// stopped (0: none, -1: whatever) and what the design then holds, read or left as it was.
+struct BrokenFile {
+    const char* name;
+    QByteArray bytes;  // a null array: no file at all
+    int items, stopLine;
+    QStringList checks;
+};
+
+const QList<BrokenFile>& BrokenFiles()
+{
+    const int record1 = FirstRecord + 1;  // the line of the first record, from 1
+    const QString tracked = QString::fromUtf8("txtVehicleName=Müller-Panzer Ä");
+    static const QList<BrokenFile> cases = {
+        {"missing file", QByteArray(), 0, 1, {"txtVehicleName=Insert Name and Designation"}},
+        {"empty file", QByteArray(""), 0, 1, {"vsbMass=1"}},
+        {"binary", ReadBytes(QCoreApplication::applicationFilePath()).left(5000), 0, -1, {}},
+        {"larger than any design", Edited({{20, '"' + QByteArray(2 << 20, 'o')}}), 0, 1, {"txtVehicleName=Insert Name and Designation"}},
+        {"a name whose quote never closes", QByteArray("\"Broken\r\n"), 0, 1, {"txtVehicleName=Insert Name and Designation"}},
+        {"cut after the cruise speed", Edited({}, 5), 0, 6,
+         {tracked, "optMotiveType=1", "optEngineType=1", "vsbMass=60", "vsbCruise=4", "vsbHeatSinks=10", "chkCASE=0"}},
+        {"cut inside the third record", Edited({}, FirstRecord + 2) + "\"Missile\",\"SR", 2, record1 + 2,
+         {"txtOverview=Line one\nLine two, with a comma\n\nLast line: Größe", "vsbTurretArmor=25"}},
+        {"records missing at the end", Edited({}, FirstRecord + 50), 8, FirstRecord + 51, {}},
+        {"a whole number with a letter", Edited({{3, "60t"}}), 0, 4, {tracked, "optEngineType=1", "vsbMass=1"}},
+        {"an amount with two points", Edited({{FirstRecord + 1, "\"Missile\",\"LRM 10\",4,5.0.0,\"Front\",100000,0"}}), 1,
+         record1 + 1, {}},
+        {"movement type without a button", Edited({{1, "4"}}), 0, 2, {tracked, "optMotiveType=0"}},
+        {"engine type without a button", Edited({{2, "-1"}}), 0, 3, {"optMotiveType=1", "optEngineType=0"}},
+        {"mass beyond 16 bits", Edited({{3, "99999"}}), 0, 4, {"vsbMass=1"}},
+        {"fewer heat sinks than the engine brings", Edited({{5, "9"}}), 0, 6, {"vsbCruise=4", "vsbHeatSinks=10"}},
+        {"front armor 2001", Edited({{12, "2001"}}), 0, 13, {"vsbArmorTonnage=20", "vsbFrontArmor=0"}},
+        // The disabled inputs: the rotor takes 2 points at most, a VTOL's turret box stays
+        // clear, and armor needs a turret.
+        {"rotor armor 3", Edited({{1, "3"}, {3, "20"}, {10, "0"}, {16, "3"}}), 0, 17,
+         {"optMotiveType=3", "vsbRearArmor=20", "vsbTurretArmor=0", "vsbTurretArmor.max=2", "txtManufacturer="}},
+        {"a turret ticked on a VTOL", Edited({{1, "3"}, {3, "20"}}), 0, 11,
+         {"optMotiveType=3", "vsbMass=20", "chkArtemisLRM=1", "chkTurret=0", "vsbArmorTonnage=0"}},
+        {"turret armor without a turret", Edited({{10, "0"}}), 0, 17,
+         {"chkTurret=0", "vsbRearArmor=20", "vsbTurretArmor=0", "txtManufacturer="}},
+        {"a VTOL's clear turret box and empty rotor", Edited({{1, "3"}, {3, "20"}, {10, "0"}, {16, "0"}}), 8, 0,
+         {"optMotiveType=3", "chkTurret=0", "vsbTurretArmor=0", "txtManufacturer=Hallberg Werke"}},
+        {"a box neither ticked nor clear", Edited({{6, "2"}}), 0, 7, {"vsbHeatSinks=16", "chkCASE=0"}},
+        {"29-character name", Edited({{FirstRecord + 2, Record(QByteArray(29, 'x'))}}), 2, record1 + 2, {}},
+        {"a record after an empty one", Edited({{FirstRecord + 3, "\"\",\"\",0,0,\"\",0,0"}}), 3, record1 + 4, {}},
+        {"28-character name", Edited({{FirstRecord + 2, Record(QByteArray(28, 'x'))}}), 8, 0, {"PayloadCount=8"}},
+        {"heat adding up past 16 bits", Edited({{FirstRecord, Record("A", 30000)}, {FirstRecord + 1, Record("B", 30000)}}), 8,
+         record1 + 1, {}},
+    };
+    return cases;
+}
+
+// The first way in which the inputs are out of step with each other or with their controls'
+// rules, or an empty text.
+QString InputFailure(const Design& d)
+{
+    const DesignState& s = d.State();
+    for (const Spinner* spinner : {&s.vsbMass, &s.vsbCruise, &s.vsbHeatSinks, &s.vsbArmorTonnage, &s.vsbFrontArmor, &s.vsbLeftArmor,
+                                   &s.vsbRightArmor, &s.vsbRearArmor, &s.vsbTurretArmor})
+        if (spinner->value < spinner->minimum || spinner->value > spinner->maximum) return QStringLiteral("a spinner outside its range");
+    if (s.Mass != s.vsbMass.value || s.CruiseMP != s.vsbCruise.value || s.HeatSinks != s.vsbHeatSinks.value)
+        return QStringLiteral("a figure apart from its spinner");
+    if (s.MotiveType != s.optMotiveType || s.EngineType != s.optEngineType) return QStringLiteral("a type apart from its option");
+    if (s.chkTurret.checked && s.optMotiveType == 3) return QStringLiteral("a VTOL with a turret");
+    if (!s.vsbTurretArmor.enabled && s.vsbTurretArmor.value != 0) return QStringLiteral("armor on a turret that is not there");
+    if (s.ArmorTonnage.units() != qint64(s.vsbArmorTonnage.value) * 5000) return QStringLiteral("ArmorTonnage is not half the spinner");
+    return {};
+}
+
+}  // namespace
+
+class DesignFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // Written, then opened in a design whose CASE, Ferro-Fibrous and Artemis IV boxes are
+    // ticked already: the same design, from the bytes the design gives whatever the settings.
+    void roundTrip_data() { AddCases(RoundTrips); }
+    void roundTrip()
+    {
+        const auto& [name, design, german, edited] = CaseOf(RoundTrips);
+        const LocaleScope locale(german);
+        QTemporaryDir dir;
+        CatalogueDesign written, read;
+        if (design == Tracked) BuildTracked(written.design);
+        if (design == VTOL) BuildVTOL(written.design);
+        const QString path = dir.filePath(QStringLiteral("design.edt"));
+        QVERIFY(written.design.WriteDesignFile(path));
+        QVERIFY(!FileIsOpen(path));
+        if (design != VTOL)
+            QCOMPARE(ReadBytes(path).split('\n'), FileBytes(DesignLines(design == Empty ? "new" : "tracked")).split('\n'));
+        if (edited) WriteBytes(path, EditedByHand(ReadBytes(path)));
+        Drive(read.design, {"chkCASE=1", "chkFerroFibrous=1", "chkArtemisLRM=1"});
+        read.design.Open(path);
+        QCOMPARE(read.design.DesignFileStopLine(), 0);
+        QCOMPARE(DesignFigures(read.design), DesignFigures(written.design));
+        QCOMPARE(read.design.State().DesignFileName, path);
+        QVERIFY(!FileIsOpen(path));
+        QCOMPARE(PayloadInvariantFailure(read.design), QString());
+    }
+
+    // Characters beyond the code page are written as "?", a double quote as a typographic one.
+    void textsBeyondTheCodePage()
+    {
+        QTemporaryDir dir;
+        Design design;
+        design.SetVehicleName(QString::fromUtf8("Say \"Hi\" € ☃ 𝄞 Ł"));
+        const QString path = dir.filePath(QStringLiteral("first"));
+        QVERIFY(design.WriteDesignFile(path));
+        QList<QByteArray> lines = DesignLines("new");
+        lines[0] = "\"Say \x93Hi\x94 \x80 ? ? ?\"";
+        QCOMPARE(ReadBytes(path), FileBytes(lines));
+    }
+
+    // What the number readers refuse, whether a whole number or an amount is wanted.
+    void numberRefused_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char* text : {"", "-", "+", ".", "-.", "12a", "1.5t", "0x10", "1.2.3", "..5", "1 2", "1e3", "--1"})
+            QTest::newRow(*text ? text : "empty") << QString::fromLatin1(text);
+    }
+    void numberRefused()
+    {
+        QFETCH(QString, text);
+        QVERIFY(!ParseFileInteger(text));
+        QVERIFY(!ParseFileCurrency(text));
+    }
+
+    // Each file opened in a fresh design; the totals are rebuilt unless reading stopped among
+    // the records.
+    void brokenFile_data() { AddCases(BrokenFiles()); }
+    void brokenFile()
+    {
+        const auto& [name, bytes, items, stopLine, checks] = CaseOf(BrokenFiles());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("broken.edt"));
+        if (!bytes.isNull()) WriteBytes(path, bytes);
+        CatalogueDesign bench;
+        bench.design.Open(path);
+        const DesignState& s = bench.design.State();
+        QCOMPARE(s.DesignFileName, path);
+        QVERIFY(!FileIsOpen(path));
+        QCOMPARE(int(s.PayloadLines.size()), items);
+        if (stopLine >= 0) QCOMPARE(bench.design.DesignFileStopLine(), stopLine);
+        QCOMPARE(FirstFailure(bench.design, checks), QString());
+        QCOMPARE(InputFailure(bench.design), QString());
+        // Stopped among the records: the totals are rebuilt only part of the way, if at all.
+        if (stopLine > FirstRecord)
+            QVERIFY(s.PayloadCount < items);
+        else
+            QCOMPARE(PayloadInvariantFailure(bench.design), QString());
+    }
+
+    // ReadDesignFile on a design that holds one already: the file's values are applied over it
+    // and the stop line is returned as well as kept.
+    void readOverADesign()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("cut.edt"));
+        WriteBytes(path, Edited({}, 12));
+        CatalogueDesign bench;
+        Drive(bench.design, {"vsbFrontArmor=7"});
+        QCOMPARE(bench.design.ReadDesignFile(path), 13);
+        QCOMPARE(bench.design.DesignFileStopLine(), 13);
+        QCOMPARE(FirstFailure(bench.design, {"vsbArmorTonnage=20", "vsbFrontArmor=7", "chkTurret=1", "vsbMass=60", "DesignFileName="}),
+                 QString());
+    }
+
+    // Opening a name that does not exist clears the payload and keeps every other input. New
+    // then gives a design just made: the boxes give back their slots, tonnage and price, and no
+    // heat sinks are left.
+    void unknownNameThenNew()
+    {
+        QTemporaryDir dir;
+        CatalogueDesign bench, fresh;
+        BuildTracked(bench.design);
+        const QString path = dir.filePath(QStringLiteral("new-one.edt"));
+        bench.design.Open(path);
+        QCOMPARE(FirstFailure(bench.design, {"DesignFileName=" + path, "PayloadCount=0", "vsbMass=60", "chkCASE=1",
+                                             QString::fromUtf8("txtVehicleName=Müller-Panzer Ä")}),
+                 QString());
+        QCOMPARE(bench.design.State().PayloadLines, QStringList());
+        QCOMPARE(bench.design.DesignFileStopLine(), 1);
+        QCOMPARE(PayloadInvariantFailure(bench.design), QString());
+
+        bench.design.New();
+        QCOMPARE(DesignFigures(bench.design), DesignFigures(fresh.design));
+        QCOMPARE(FirstFailure(bench.design, {"DesignFileName=", "vsbHeatSinks=0", "txtOverview=", "ItemsFree=5"}), QString());
+    }
+
+    // A folder that is not there and a full disk: false, and the design stays as it was.
+    void writeFailures_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("no such folder") << "no-such-folder/design.edt";
+        QTest::newRow("full disk") << "/dev/full";
+    }
+    void writeFailures()
+    {
+        QFETCH(QString, path);
+        QTemporaryDir dir;
+        CatalogueDesign bench;
+        BuildTracked(bench.design);
+        const QStringList before = DesignFigures(bench.design);
+        const QString target = path.startsWith(u'/') ? path : dir.filePath(path);
+        QVERIFY(!bench.design.WriteDesignFile(target));
+        QVERIFY(!FileIsOpen(target));
+        QCOMPARE(DesignFigures(bench.design), before);
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(DesignFileTest)
+#include "test_designfile.moc"

@@ -1,0 +1,83 @@
+#pragma once
+// Driving a Design in tests as a user drives the window, by the names of its inputs and
+// commands, and reading its inputs and figures back by name; a design over a test catalogue;
+// and the case tables and regional settings every test program uses. Nothing here needs a
+// window.
+#include <QLocale>
+#include <QStringList>
+#include <QtTest>
+
+#include "core/design/design.h"
+#include "core/payload/rowset.h"
+#include "support/testcatalogue.h"
+
+// A user's session on a design as data.
+//   "vsbMass=50" sets a spinner, "chkTurret=1" ticks a box (0 clears it), "optMotiveType=3",
+//   "optEngineType=1" and "optLocation=4" choose an option, "cmdAdd", "cmdAmmoAdd",
+//   "cmdRemove", "cmdClearAll", "cmdAllocateArmor", "cmdNextWeapon", "cmdPreviousWeapon",
+//   "cmdAmmoNext" and "cmdAmmoPrevious" give a command, "weapon=LRM 5" and "ammo=Cargo" press
+//   the browser's Next until its row has that name, "line=2" selects payload line 2.
+void Drive(Design& design, const QStringList& steps);
+
+// An input or figure by its name: "vsbMass" (the value), "vsbMass.min", ".max", ".enabled",
+// "chkTurret" (1 or 0), "chkTurret.enabled", "optMotiveType", "Mass", "Cost", "TonnageOver"
+// (1 or 0), "ArmorTypeName", "DesignNotes" (joined by " | "), "weapon" and "ammo" (the name of
+// the browser's current row). Amounts are exact, with a period
+// and no trailing zeros ("12.5", "-0.5", "831666.6667"); "<unknown>" for a name not here.
+QString Figure(const Design& design, const QString& name);
+// Checks as "name=expected"; the first one that fails as "check (got ...)", or an empty text.
+QString FirstFailure(const Design& design, const QStringList& checks);
+
+// Every input a design file holds and every figure, as "name=value", then the payload lines and
+// records 0 to 100: the whole design, to compare two designs or one before and after. The file
+// name, the selected line, the mounting location and the ammunition tonnage stay out.
+QStringList DesignFigures(const Design& design);
+
+// The first way in which the payload table, its lines and the running totals are out of step,
+// or an empty text: each line shows its record, the records past the count are empty, and each
+// total is the sum of its field over the records (with CASE and Ferro-Fibrous armor beside).
+QString PayloadInvariantFailure(const Design& design);
+
+// A design whose browsers walk the two tables of a test catalogue, read as the window reads
+// them.
+class CatalogueDesign {
+public:
+    explicit CatalogueDesign(const TestCatalogue& catalogue = StandardCatalogue());
+    CatalogueDesign(const CatalogueDesign&) = delete;
+    CatalogueDesign& operator=(const CatalogueDesign&) = delete;
+
+    RowSet weapons{QStringLiteral("ISWeapons"), nullptr};
+    RowSet ammo{QStringLiteral("ISAmmo"), nullptr};
+    Design design;
+};
+
+// Pins the regional settings for the test's lifetime.
+class LocaleScope {
+public:
+    // German (Germany) settings, or else English (United States).
+    explicit LocaleScope(bool german)
+    {
+        QLocale::setDefault(german ? QLocale(QLocale::German, QLocale::Germany) : QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    ~LocaleScope() { QLocale::setDefault(previous_); }
+
+private:
+    QLocale previous_;
+};
+
+// A table of cases as the rows of a data-driven test, each row named by its case's `name`; the
+// test function reads its own case with CaseOf(table).
+template <class Table>
+void AddCases(const Table& table)
+{
+    QTest::addColumn<int>("row");
+    int row = 0;
+    for (const auto& c : table) QTest::newRow(c.name) << row++;
+}
+
+template <class Table>
+const auto& CaseOf(const Table& table)
+{
+    QFETCH(int, row);
+    return table[row];
+}
