@@ -1,5 +1,3 @@
-#include <span>
-
 #include "support/testsupport.h"
 
 #include "core/values/numbertext.h"
@@ -18,17 +16,21 @@ bool InTheDesign(const QString& name)
     return false;
 }
 
-int ChosenIndex(std::span<QRadioButton* const> buttons)
+// The index of the chosen option of a group, optMotiveType_0 on; -1 when none is chosen.
+int ChosenIndex(const frmMain& window, const QString& group)
 {
-    for (size_t i = 0; i < buttons.size(); ++i)
-        if (buttons[i]->isChecked()) return int(i);
+    for (int i = 0; const auto* option = window.findChild<QRadioButton*>(group + QStringLiteral("_%1").arg(i)); ++i)
+        if (option->isChecked()) return i;
     return -1;
 }
+
+int SpinnerValue(const frmMain& window, const char* name) { return Control<QScrollBar>(window, QString::fromLatin1(name))->value(); }
 
 }  // namespace
 
 QStringList DesignSnapshot(const frmMain& w)
 {
+    const DesignState& s = w.design().State();
     QStringList entries;
     for (const QWidget* control : w.findChildren<QWidget*>()) {
         if (!InTheDesign(control->objectName())) continue;
@@ -41,43 +43,46 @@ QStringList DesignSnapshot(const frmMain& w)
     entries.sort();  // a tab page shown raises its frame among its siblings
     for (const QString& line : PayloadLines(w)) entries << QStringLiteral("line=") + line;
     for (int i = 0; i <= PayloadCapacity; ++i) {
-        const PayloadItem& r = w.PayloadItems[i];
+        const PayloadItem& r = s.PayloadItems[i];
         entries << QStringList{QString::number(i), r.Class, r.Name, QString::number(r.Heat), Units(r.Tons), r.Location, Units(r.Cost),
                                QString::number(r.Reserved)}.join(u'|');
     }
-    entries << QStringList{QString::number(w.Mass), QString::number(w.MotiveType), QString::number(w.CruiseMP),
-                           QString::number(w.EngineType), QString::number(w.EngineRating), QString::number(w.EngineSlots),
-                           QString::number(w.FreeHeatSinks), QString::number(w.HeatSinks), QString::number(w.ItemsUsed),
-                           Units(w.ArmorTonnage), Units(w.TotalArmorPoints), w.ArmorTypeName, QString::number(w.PayloadCount),
-                           Units(w.PayloadTonnage), Units(w.PayloadCost), QString::number(w.PayloadHeat),
-                           Units(w.EnergyWeaponTonnage), Units(w.TurretWeaponTonnage), Units(w.CASETonnage),
-                           Units(w.TonnageUsed), Units(w.CalcCost())}.join(u'|');
+    entries << QStringList{QString::number(s.Mass), QString::number(s.MotiveType), QString::number(s.CruiseMP),
+                           QString::number(s.EngineType), QString::number(s.EngineRating), QString::number(s.EngineSlots),
+                           QString::number(s.FreeHeatSinks), QString::number(s.HeatSinks), QString::number(s.ItemsUsed),
+                           Units(s.ArmorTonnage), Units(s.TotalArmorPoints), s.ArmorTypeName, QString::number(s.PayloadCount),
+                           Units(s.PayloadTonnage), Units(s.PayloadCost), QString::number(s.PayloadHeat),
+                           Units(s.EnergyWeaponTonnage), Units(s.TurretWeaponTonnage), Units(s.CASETonnage),
+                           Units(s.TonnageUsed), Units(w.design().CalcCost())}.join(u'|');
     return entries;
 }
 
 QString InputConsistencyFailure(const frmMain& w)
 {
+    const DesignState& s = w.design().State();
     const struct {
         const char* what;
         int kept, shown;
     } pairs[] = {
-        {"MotiveType", w.MotiveType, ChosenIndex(w.optMotiveType)},
-        {"EngineType", w.EngineType, ChosenIndex(w.optEngineType)},
-        {"Mass", w.Mass, w.vsbMass->value()},
-        {"CruiseMP", w.CruiseMP, w.vsbCruise->value()},
-        {"HeatSinks", w.HeatSinks, w.vsbHeatSinks->value()},
+        {"MotiveType", s.MotiveType, ChosenIndex(w, QStringLiteral("optMotiveType"))},
+        {"EngineType", s.EngineType, ChosenIndex(w, QStringLiteral("optEngineType"))},
+        {"Mass", s.Mass, SpinnerValue(w, "vsbMass")},
+        {"CruiseMP", s.CruiseMP, SpinnerValue(w, "vsbCruise")},
+        {"HeatSinks", s.HeatSinks, SpinnerValue(w, "vsbHeatSinks")},
     };
     for (const auto& p : pairs)
         if (p.kept != p.shown) return QStringLiteral("%1 is %2, its control shows %3").arg(p.what).arg(p.kept).arg(p.shown);
     for (const QScrollBar* spinner : w.findChildren<QScrollBar*>())
         if (spinner->value() < spinner->minimum() || spinner->value() > spinner->maximum())
             return spinner->objectName() + QStringLiteral(" is outside its range");
-    if (w.chkTurret->isChecked() && w.MotiveType == int(Motive::VTOL)) return QStringLiteral("a VTOL with a turret");
-    if (!w.vsbTurretArmor->isEnabled() && w.vsbTurretArmor->value() != 0)
-        return QStringLiteral("armor on a turret that is not there");
-    const QString armorType = w.chkFerroFibrous->isChecked() ? QStringLiteral("Ferro Fibrous") : QStringLiteral("Standard");
-    if (w.ArmorTypeName != armorType) return QStringLiteral("armor type name ") + w.ArmorTypeName;
-    if (w.ArmorTonnage.units() != qint64(w.vsbArmorTonnage->value()) * Currency::Scale / 2)
+    if (Control<QCheckBox>(w, QStringLiteral("chkTurret"))->isChecked() && s.MotiveType == int(Motive::VTOL))
+        return QStringLiteral("a VTOL with a turret");
+    const auto* turretArmor = Control<QScrollBar>(w, QStringLiteral("vsbTurretArmor"));
+    if (!turretArmor->isEnabled() && turretArmor->value() != 0) return QStringLiteral("armor on a turret that is not there");
+    const bool ferro = Control<QCheckBox>(w, QStringLiteral("chkFerroFibrous"))->isChecked();
+    const QString armorType = ferro ? QStringLiteral("Ferro Fibrous") : QStringLiteral("Standard");
+    if (s.ArmorTypeName != armorType) return QStringLiteral("armor type name ") + s.ArmorTypeName;
+    if (s.ArmorTonnage.units() != qint64(SpinnerValue(w, "vsbArmorTonnage")) * Currency::Scale / 2)
         return QStringLiteral("ArmorTonnage is not half the spinner");
     return QString();
 }
@@ -85,8 +90,9 @@ QString InputConsistencyFailure(const frmMain& w)
 QString DesignConsistencyFailure(const frmMain& w)
 {
     if (const QString failure = InputConsistencyFailure(w); !failure.isEmpty()) return failure;
-    if (w.lblPayloadTonnage->text() != FixedText(w.PayloadTonnage, 1))
-        return QStringLiteral("payload tonnage shows ") + w.lblPayloadTonnage->text();
+    const QString tons = FixedText(w.design().State().PayloadTonnage, 1);
+    if (Text(w, QStringLiteral("lblPayloadTonnage")) != tons)
+        return QStringLiteral("payload tonnage shows ") + Text(w, QStringLiteral("lblPayloadTonnage"));
     return PayloadInvariantFailure(w);
 }
 

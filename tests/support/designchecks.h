@@ -1,12 +1,13 @@
 #pragma once
-// Looking at the whole design from outside, for the design file tests and the reader's fuzz
-// target: everything the window shows and holds as one list of texts, the check that the
-// inputs and the payload are in step, and whether a file is still held open.
+// Looking at the whole window from outside, for the File menu tests: everything the window shows
+// and its design holds as one list of texts, the check that the controls and the design are in
+// step, and whether a file is still held open.
 #include "support/toolkit.h"
 
-// Every input that a design file holds, every figure (text and colour), the payload lines and
-// records, the totals and the design state, one "name=value" per entry. The browsers, the
-// mounting location and the ammunition tonnage stay out: a design file does not touch them.
+// Every control of an input that a design file holds, every figure label (text and colour), the
+// payload lines, and the design's records, totals and figures, one "name=value" per entry. The
+// browsers, the mounting location and the ammunition tonnage stay out: a design file does not
+// touch them.
 QStringList DesignSnapshot(const frmMain& window);
 
 // The first way in which the inputs are out of step: the design state against its controls and

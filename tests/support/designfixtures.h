@@ -15,23 +15,21 @@ inline void BuildTrackedDesign(frmMain& w)
 {
     UseTestCatalogue(w);
     Drive(w, {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "vsbCruise=4", "chkTurret=1", "chkFerroFibrous=1",
-                     "chkCASE=1", "vsbArmorTonnage=20", "vsbFrontArmor=40", "vsbRightArmor=30", "vsbLeftArmor=30",
-                     "vsbRearArmor=20", "vsbTurretArmor=25", "weapon=Large Laser", "optLocation_4", "cmdAdd",
-                     "weapon=LRM 10", "optLocation_0", "cmdAdd", "weapon=SRM 2", "optLocation_4", "cmdAdd",
-                     "weapon=Beagle Active Probe", "cmdAdd", "cmdAddAmmo", "ammo=Cargo", "vsbAddTonnage=1", "cmdAmmoAdd",
-                     "ammo=Ammo-Autocannon/5", "vsbAddTonnage=3", "cmdAmmoAdd", "chkArtemisLRM=1", "chkArtemisSRM=1", "vsbHeatSinks=16"});
-    w.txtVehicleName->setText(QString::fromUtf8("Müller-Panzer Ä"));
-    w.txtManufacturer->setText(QStringLiteral("Hallberg Werke"));
-    w.txtCommSystem->setText(QStringLiteral("Skylink 9"));
-    w.txtTargetingSystem->setText(QStringLiteral("Falke TT-2"));
-    w.txtOverview->setPlainText(QString::fromUtf8("Line one\nLine two, with a comma\n\nLast line: Größe"));
+              "chkCASE=1", "vsbArmorTonnage=20", "vsbFrontArmor=40", "vsbRightArmor=30", "vsbLeftArmor=30",
+              "vsbRearArmor=20", "vsbTurretArmor=25", "weapon=Large Laser", "optLocation_4", "cmdAdd",
+              "weapon=LRM 10", "optLocation_0", "cmdAdd", "weapon=SRM 2", "optLocation_4", "cmdAdd",
+              "weapon=Beagle Active Probe", "cmdAdd", "cmdAddAmmo", "ammo=Cargo", "vsbAddTonnage=1", "cmdAmmoAdd",
+              "ammo=Ammo-Autocannon/5", "vsbAddTonnage=3", "cmdAmmoAdd", "chkArtemisLRM=1", "chkArtemisSRM=1",
+              "vsbHeatSinks=16", "txtVehicleName=Müller-Panzer Ä", "txtManufacturer=Hallberg Werke",
+              "txtCommSystem=Skylink 9", "txtTargetingSystem=Falke TT-2",
+              "txtOverview=Line one\nLine two, with a comma\n\nLast line: Größe"});
 }
 
 // A VTOL with its rotor armor at the rotor's limit.
 inline void BuildVTOLDesign(frmMain& w)
 {
-    Drive(w, {"optMotiveType_3", "vsbMass=20", "vsbCruise=6", "vsbArmorTonnage=4", "vsbFrontArmor=10", "vsbTurretArmor=2"});
-    w.txtVehicleName->setText(QStringLiteral("Kestrel VTOL"));
+    Drive(w, {"optMotiveType_3", "vsbMass=20", "vsbCruise=6", "vsbArmorTonnage=4", "vsbFrontArmor=10", "vsbTurretArmor=2",
+              "txtVehicleName=Kestrel VTOL"});
 }
 
 inline QByteArray FileBytes(const QList<QByteArray>& lines)
@@ -52,11 +50,11 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
-// The file of a design in files/designs, "tracked" or "new" (21 values, then 100 empty records), as
-// physical lines without their CR LF; the tracked design's records begin on line 25.
+// The file of a design in core/files/designs, "tracked" or "new" (21 values, then 100 empty
+// records), as physical lines without their CR LF; the tracked design's records begin on line 25.
 inline QList<QByteArray> DesignLines(const char* design)
 {
-    QList<QByteArray> lines = ReadBytes(QFINDTESTDATA(QStringLiteral("files/designs/%1.edt").arg(design))).split('\n');
+    QList<QByteArray> lines = ReadBytes(QFINDTESTDATA(QStringLiteral("core/files/designs/%1.edt").arg(design))).split('\n');
     lines.removeLast();
     for (QByteArray& line : lines) line.chop(1);
     return lines;
@@ -82,7 +80,12 @@ inline FileRequest Answered(frmMain& w, QAction* command, const QString& path)
     return chooser.asked.value(chooser.asked.size() - 1);
 }
 
-inline FileRequest Open(frmMain& w, const QString& path) { return Answered(w, w.mnuFileOpen, path); }
+inline FileRequest Answered(frmMain& w, const char* command, const QString& path)
+{
+    return Answered(w, Control<QAction>(w, QString::fromLatin1(command)), path);
+}
+
+inline FileRequest Open(frmMain& w, const QString& path) { return Answered(w, "mnuFileOpen", path); }
 
 // Runs `action` while the disk takes no more than `allowed` bytes of any one file.
 template <class Action>

@@ -12,11 +12,17 @@ QString ScriptedChooser::Choose(QWidget*, const FileRequest& request)
     return answers_.isEmpty() ? QString() : answers_.takeFirst();
 }
 
+CommonDialog& FileDialog(const frmMain& window)
+{
+    return *Control<CommonDialog>(window, QStringLiteral("dlgCommon"));
+}
+
 ScriptedChooser& Chooser(frmMain& window)
 {
-    if (auto* scripted = dynamic_cast<ScriptedChooser*>(window.dlgCommon->chooser())) return *scripted;
+    CommonDialog& dialog = FileDialog(window);
+    if (auto* scripted = dynamic_cast<ScriptedChooser*>(dialog.chooser())) return *scripted;
     auto scripted = std::make_shared<ScriptedChooser>();
-    window.dlgCommon->setChooser(scripted);
+    dialog.setChooser(scripted);
     return *scripted;
 }
 

@@ -20,6 +20,8 @@ private:
     QList<QString> answers_;
 };
 
+// The window's common dialog, as its commands leave it.
+CommonDialog& FileDialog(const frmMain& window);
 // The scripted chooser of the window's common dialog, set on first use.
 ScriptedChooser& Chooser(frmMain& window);
 

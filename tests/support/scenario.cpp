@@ -3,23 +3,30 @@
 namespace {
 
 // Presses a browser's "Next" until its name label shows `wanted`.
-void Browse(QPushButton* next, const RowSet* rows, const QLabel* name, const QString& wanted)
+void Browse(const frmMain& window, const char* next, const char* rows, const char* name, const QString& wanted)
 {
-    for (int presses = 0; presses <= rows->rowCount() && name->text() != wanted; ++presses) next->click();
-    if (name->text() != wanted) qFatal("no catalogue row named %s", qPrintable(wanted));
+    auto* button = Control<QPushButton>(window, next);
+    const QLabel* label = Control<QLabel>(window, name);
+    const int count = Control<RowSet>(window, rows)->rowCount();
+    for (int presses = 0; presses <= count && label->text() != wanted; ++presses) button->click();
+    if (label->text() != wanted) qFatal("no catalogue row named %s", qPrintable(wanted));
 }
 
-// A button is pressed, a spinner set, a box ticked (1) or cleared (0), an option chosen.
-void DriveControl(frmMain& window, const QString& name, int value)
+// A button is pressed, a spinner set, a box ticked (1) or cleared (0), an option chosen, a text
+// box given its text.
+void DriveControl(frmMain& window, const QString& name, const QString& value)
 {
-    QObject* control = window.findChild<QObject*>(name);
-    if (!control) qFatal("no control named %s", qPrintable(name));
+    QObject* control = Control<QObject>(window, name);
     if (auto* button = qobject_cast<QPushButton*>(control))
         button->click();
+    else if (auto* box = qobject_cast<QLineEdit*>(control))
+        box->setText(value);
+    else if (auto* overview = qobject_cast<QPlainTextEdit*>(control))
+        overview->setPlainText(value);
     else if (control->metaObject()->indexOfProperty("value") >= 0)
-        control->setProperty("value", value);
+        control->setProperty("value", value.toInt());
     else if (control->metaObject()->indexOfProperty("checked") >= 0)
-        control->setProperty("checked", value != 0 || qobject_cast<QRadioButton*>(control));
+        control->setProperty("checked", value.toInt() != 0 || qobject_cast<QRadioButton*>(control));
     else
         qFatal("cannot drive %s", qPrintable(name));
 }
@@ -32,20 +39,21 @@ QString Observe(const frmMain& window, const QString& name, const QString& aspec
     if (aspect == QLatin1String("colour"))
         return control->palette().color(QPalette::WindowText) == QColor(255, 0, 0) ? QStringLiteral("red") : QStringLiteral("black");
     QByteArray property = aspect == QLatin1String("min") ? "minimum" : aspect == QLatin1String("max") ? "maximum" : aspect.toLatin1();
-    for (const char* shown : {"value", "checked", "text"})
+    for (const char* shown : {"value", "checked", "text", "plainText"})
         if (property.isEmpty() && control->property(shown).isValid()) property = shown;
     const QVariant value = control->property(property);
     return value.typeId() == QMetaType::Bool ? QString::number(value.toBool()) : value.toString();
 }
 
-// The payload totals a check may name, as numbers.
-std::optional<double> Total(const frmMain& w, const QString& name)
+// The payload totals of the design a check may name, as numbers.
+std::optional<double> Total(const frmMain& window, const QString& name)
 {
+    const DesignState& s = window.design().State();
     const std::pair<const char*, double> totals[] = {
-        {"PayloadTonnage", w.PayloadTonnage.toDouble()}, {"PayloadCost", w.PayloadCost.toDouble()},
-        {"EnergyWeaponTonnage", w.EnergyWeaponTonnage.toDouble()}, {"TurretWeaponTonnage", w.TurretWeaponTonnage.toDouble()},
-        {"CASETonnage", w.CASETonnage.toDouble()}, {"PayloadHeat", w.PayloadHeat}, {"ItemsUsed", w.ItemsUsed},
-        {"PayloadCount", w.PayloadCount}};
+        {"PayloadTonnage", s.PayloadTonnage.toDouble()}, {"PayloadCost", s.PayloadCost.toDouble()},
+        {"EnergyWeaponTonnage", s.EnergyWeaponTonnage.toDouble()}, {"TurretWeaponTonnage", s.TurretWeaponTonnage.toDouble()},
+        {"CASETonnage", s.CASETonnage.toDouble()}, {"PayloadHeat", s.PayloadHeat}, {"ItemsUsed", s.ItemsUsed},
+        {"PayloadCount", s.PayloadCount}};
     for (const auto& [total, value] : totals)
         if (name == QLatin1String(total)) return value;
     return std::nullopt;
@@ -59,13 +67,13 @@ void Drive(frmMain& window, const QStringList& steps)
         const QString name = step.section(QLatin1Char('='), 0, 0);
         const QString value = step.section(QLatin1Char('='), 1);
         if (name == QLatin1String("weapon"))
-            Browse(window.cmdNextWeapon, window.datWeapons, window.lblName, value);
+            Browse(window, "cmdNextWeapon", "datWeapons", "lblName", value);
         else if (name == QLatin1String("ammo"))
-            Browse(window.cmdAmmoNext, window.datAmmo, window.lblAmmoType, value);
+            Browse(window, "cmdAmmoNext", "datAmmo", "lblAmmoType", value);
         else if (name == QLatin1String("line"))
-            window.lstPayload->setCurrentRow(value.toInt());
+            Control<QListWidget>(window, QStringLiteral("lstPayload"))->setCurrentRow(value.toInt());
         else
-            DriveControl(window, name, value.toInt());
+            DriveControl(window, name, value);
     }
 }
 
@@ -90,4 +98,14 @@ QString FirstFailure(const frmMain& window, const QStringList& checks)
 QStringList OnTracked50(const QStringList& steps)
 {
     return QStringList{"optMotiveType_1", "vsbMass=50"} + steps;
+}
+
+void TestCatalogue::Attach(frmMain& window) const
+{
+    window.OpenCatalogue(path());
+}
+
+void UseTestCatalogue(frmMain& window)
+{
+    StandardCatalogue().Attach(window);
 }

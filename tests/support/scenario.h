@@ -2,17 +2,42 @@
 // A user's session as data: steps that drive controls by name, and checks of what the window
 // shows and holds afterwards.
 //   steps:  "vsbMass=50" sets a spinner, "chkTurret=1" ticks a box, "optMotiveType_3" chooses an
-//           option, "cmdAllocateArmor" presses a button, "weapon=LRM 5" / "ammo=Cargo" browses
-//           to a catalogue row with "Next", "line=2" selects line 2 of the payload list.
+//           option, "cmdAllocateArmor" presses a button, "txtVehicleName=Kestrel" types over a
+//           text box, "weapon=LRM 5" / "ammo=Cargo" browses to a catalogue row with "Next",
+//           "line=2" selects line 2 of the payload list.
 //   checks: "lblCost=20,570" a label's text, "vsbCruise=4" a spinner's value, "lblItemsFree:red"
 //           or ":black" its colour, "vsbHeatSinks.min=14" / ".max=2" a bound,
 //           "vsbTurretArmor.enabled=0" or any other property, "PayloadCost=260000" a payload total
-//           (period decimals); a control that is not there shows "<no control>".
+//           of the design (period decimals); a control that is not there shows "<no control>".
+#include "support/testcatalogue.h"
 #include "support/toolkit.h"
+
+// The window's control of that name; a test that names a control the window lacks stops.
+template <class T>
+T* Control(const frmMain& window, const QString& name)
+{
+    T* control = window.findChild<T*>(name);
+    if (!control) qFatal("no control named %s", qPrintable(name));
+    return control;
+}
+
+inline QString Text(const frmMain& window, const QString& label) { return Control<QLabel>(window, label)->text(); }
+
+// A menu command given as a user gives it.
+inline void Trigger(const frmMain& window, const QString& command) { Control<QAction>(window, command)->trigger(); }
 
 void Drive(frmMain& window, const QStringList& steps);
 // Returns the first check that fails, as "check (got ...)", or an empty text.
 QString FirstFailure(const frmMain& window, const QStringList& checks);
+
+// Opens the standard test catalogue, made once per test program, in the window.
+void UseTestCatalogue(frmMain& window);
+
+// A fresh window over the standard test catalogue.
+struct CatalogueWindow {
+    frmMain window;
+    CatalogueWindow() { UseTestCatalogue(window); }
+};
 
 // The steps after those that make a 50-ton tracked vehicle with an I.C.E. engine (15 item
 // slots), the base of most payload sessions.

@@ -3,6 +3,8 @@
 // and type-ahead find rows. A window that opens a catalogue that is missing, empty, not a
 // database, or short of a table or a field says once in plain words which file it looked for,
 // where and what is wrong, offers nothing to browse or add, and the design can still be edited.
+// An add the payload refuses (a full table, a row without a name or without a price) is told in
+// a message box over the window and in the status bar, and changes nothing.
 #include "support/testsupport.h"
 
 namespace {
@@ -86,6 +88,28 @@ const struct { const char* name; const char* bytes; bool folder; QStringList sta
     {"The table \"ISWeapons\" has no field \"Cost\".", nullptr, false,
      {"CREATE TABLE ISWeapons (Type, Class, Tons, Heat)", "INSERT INTO ISWeapons VALUES ('PPC', 'Energy', 7, 10)",
       "CREATE TABLE ISAmmo (Type, Class, ShotsPerTon, Cost)"}},
+};
+
+// Adds the payload refuses, over catalogues of their own (none: the standard one), and the
+// message box's text; an empty text: the add is taken and no box comes up.
+const QString Full = QStringLiteral("The payload is full: it holds 100 items. Remove an item before adding another.");
+const QString Nameless = QStringLiteral("This row of the equipment catalogue has no name and cannot be added.");
+const struct {
+    const char* name;
+    QList<CatalogueWeapon> weapons;
+    QList<CatalogueAmmo> ammo;
+    QStringList steps;
+    int items;
+    QString told;
+} Refusals[] = {
+    {"full payload, a weapon", {}, {}, QStringList(100, "cmdAmmoAdd") + QStringList{"weapon=LRM 5", "cmdAdd"}, 100, Full},
+    {"full payload, ammunition", {}, {}, QStringList(101, "cmdAmmoAdd"), 100, Full},
+    {"weapon without a name", {{"", "Energy", 1, 3, 40000}}, {{"Cargo", "Cargo", 0, 1000}}, {"cmdAdd"}, 0, Nameless},
+    {"ammunition without a name", {{"TAG", "Electronics", 1, std::nullopt, 50000}}, {{"", "Missile", 24, 30000}},
+     {"cmdAmmoAdd"}, 0, Nameless},
+    {"ammunition without a price", {{"TAG", "Electronics", 1, std::nullopt, 50000}}, {{"Ammo-LRM 5", "Missile", 24, std::nullopt}},
+     {"cmdAmmoAdd"}, 0, "\"Ammo-LRM 5\" has no price per ton and cannot be added."},
+    {"taken", {}, {}, {"cmdAmmoAdd", "weapon=LRM 5", "cmdAdd"}, 2, ""},
 };
 
 }  // namespace
@@ -181,7 +205,7 @@ private slots:
                 Drive(window, {step});
         }
         QCOMPARE(FirstFailure(window, c.checks), QString());
-        if (c.tip) QCOMPARE(window.lblName->toolTip(), QString::fromUtf8(c.tip));
+        if (c.tip) QCOMPARE(Control<QLabel>(window, "lblName")->toolTip(), QString::fromUtf8(c.tip));
     }
 
     void opensAFaultyCatalogue_data() { AddCases(Faults); }
@@ -201,17 +225,17 @@ private slots:
         for (const QString& statement : statements) QVERIFY(QSqlQuery(db).exec(statement));
         frmMain window;
         window.show();
-        window.datWeapons->setDatabaseName(catalogue);
-        window.datAmmo->setDatabaseName(catalogue);
-        window.OpenCatalogue();
-        for (auto handler : {&frmMain::cmdNextWeapon_Click, &frmMain::cmdPreviousWeapon_Click, &frmMain::cmdAdd_Click,
-                             &frmMain::cmdAmmoNext_Click, &frmMain::cmdAmmoPrevious_Click, &frmMain::cmdAmmoAdd_Click})
-            (window.*handler)();  // run from code, as their buttons are off
+        window.OpenCatalogue(catalogue);
+        for (const char* button : {"cmdPreviousWeapon", "cmdNextWeapon", "cmdAdd", "cmdAmmoPrevious", "cmdAmmoNext", "cmdAmmoAdd"}) {
+            auto* command = Control<QPushButton>(window, button);
+            QVERIFY2(!command->isEnabled(), button);
+            emit command->clicked();  // as if the button were on
+        }
         QVERIFY(UseRowMenu(window, QStringLiteral("fraAddWeapons")).isEmpty());
-        QTest::keyClicks(window.cmdNextWeapon, QStringLiteral("la"));
+        QTest::keyClicks(Control<QPushButton>(window, "cmdNextWeapon"), QStringLiteral("la"));
         Drive(window, {"vsbMass=20"});
         QCOMPARE(Text(window, QStringLiteral("lblName")), QString());
-        QCOMPARE(int(window.PayloadCount), 0);
+        QCOMPARE(int(window.design().State().PayloadCount), 0);
         QCOMPARE(Text(window, QStringLiteral("lblMass")), QStringLiteral("20"));
         QTRY_VERIFY(window.findChild<QMessageBox*>());
         QApplication::processEvents();
@@ -222,6 +246,28 @@ private slots:
                  QStringLiteral("The equipment catalogue could not be read, so no weapons, equipment, ammunition or cargo can be "
                                 "added. The rest of the design can still be edited.  It looked for the file \"ISWeapons.mdb\" in "
                                 "the folder \"%1\". %2").arg(QDir::toNativeSeparators(dir.path()), QString::fromLatin1(reason)));
+    }
+
+    // The box comes up over the window without waiting for an answer; the status bar says the
+    // same. The payload keeps what it had.
+    void payloadRefusals_data() { AddCases(Refusals); }
+    void payloadRefusals()
+    {
+        const auto& [name, weapons, ammo, steps, items, told] = CaseOf(Refusals);
+        const TestCatalogue own(weapons, ammo);
+        frmMain window;
+        (weapons.isEmpty() ? StandardCatalogue() : own).Attach(window);
+        window.show();
+        Drive(window, steps);
+        QCOMPARE(int(window.design().State().PayloadCount), items);
+        QCOMPARE(PayloadLines(window).size(), items + 1);
+        const auto* box = window.findChild<QMessageBox*>("msgPayloadNotice");
+        QCOMPARE(box ? box->text() : QString(), told);
+        QCOMPARE(window.statusBar()->currentMessage(), told);
+        if (told.isEmpty()) return;
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->parentWidget(), &window);
+        QCOMPARE(window.findChildren<QMessageBox*>().size(), 1);
     }
 
 private:

@@ -87,7 +87,7 @@ private slots:
                 seen << (box->Image1->pixmap().size() == QSize(213, 251) ? "213x251" : "another size");
                 box->cmdOK->click();
             });
-            window.mnuHelpAbout->trigger();
+            Trigger(window, "mnuHelpAbout");
             QCOMPARE(seen, QStringList({"About Tarnwell", "Tarnwell", "Version 1.1.0", "xx-xx-xx-xx", "213x251"}));
             QVERIFY2(window.findChildren<frmAbout*>().isEmpty(), "closed but kept: the next opening would not load");
         }

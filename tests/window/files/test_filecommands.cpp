@@ -1,0 +1,427 @@
+// The File menu's design commands: New, Open, Save and Save As through their dialogs, what the
+// dialogs offer and what cancelling leaves, the file a design gives and the window after a round
+// trip, broken files and full disks after which the window stays in step and the file is closed.
+// The toolkit's own dialog: it opens a read-only design, refuses to save a name it could not
+// save, and starts where the user may write. A design file named on the command line or dropped
+// on the window opens as File > Open opens it; any other drag is refused.
+#include "support/testsupport.h"
+
+#include "core/files/suggestedname.h"
+#include "core/start/commandline.h"
+#include "window/files/savefiledialog.h"
+
+namespace {
+
+constexpr int FirstRecord = 24;  // line of the tracked design's first record, from 0
+
+// The tracked design's file cut to its first `keep` lines, with `tail` after them.
+QByteArray Cut(int keep, const QByteArray& tail = {})
+{
+    return FileBytes(DesignLines("tracked").mid(0, keep)) + tail;
+}
+
+// Broken files opened in a window: the payload lines listed and the line where reading stopped.
+const struct {
+    const char* name;
+    QByteArray bytes;  // a null array: no file at all
+    int items, stopLine;
+} BrokenFiles[] = {
+    {"missing file", QByteArray(), 0, 1},
+    {"cut after the cruise speed", Cut(5), 0, 6},
+    {"cut inside the third record", Cut(FirstRecord + 2, "\"Missile\",\"SR"), 2, FirstRecord + 3},
+};
+
+const struct { const char* name; bool save, accept; } ToolkitDialogs[] = {{"save, answered", true, true}, {"open, cancelled", false, false}};
+
+// Open through the toolkit's dialog: the design file, read-only, in a folder that may be
+// read-only too.
+const struct { const char* name; bool lockedFolder; } ReadOnlyDesigns[] = {{"read-only file", false}, {"read-only folder too", true}};
+
+const struct { const char* name; bool save; const char *typed, *suggested, *current; } Cancelled[] = {
+    {"save as, untitled", true, "Insert Name and Designation", "InsertNameandDesignation.edt", ""},
+    {"save as, titled", true, " Patrol  Car 3 ", "PatrolCar3.edt", "Other Name.edt"},  // current: the design file before
+    {"open", false, "Patrol Car 3", "PatrolCar3.edt", "Other Name.edt"}};
+
+// The save dialog's refusals, in the toolkit's words.
+const struct { const char *name, *typed, *said; } Refusals[] = {
+    {"missing folder", "missing/tank.edt", "Directory not found."},
+    {"read-only folder", "locked/tank.edt", "You don't have permission to save in this location."},
+    {"read-only file", "kept.edt", "This file is set to read-only."},
+};
+
+// Beside the names the commands suggest: every character a file name may not hold, and letters
+// beyond ASCII.
+const struct { const char *name, *vehicle, *extension, *suggested; } Suggested[] = {
+    {"every refused", "a/b\\c:d*e?f\"g<h>i|j\tk\x7f", "", "abcdefghijk"},
+    {"letters kept", "Müller-Panzer Ä", ".edt", "Müller-PanzerÄ.edt"},
+};
+
+// Where the first dialog starts: the program folder when it is writable, else read-only.
+const struct { const char *name, *start; } StartFolders[] = {
+    {"writable", "program"}, {"read-only", "home/Documents"}, {"read-only, no documents", "home"}};
+
+// Arguments after the program's name; exit code -1: the window starts with the design named.
+const struct { const char* name; QStringList arguments; int exitCode; QString said{}, design{}; } CommandLines[] = {
+    {"a file, toolkit options", {"-platform", "offscreen", "-reverse", "Tank 1.edt"}, -1, "",
+     QDir::toNativeSeparators(QDir::current().absoluteFilePath("Tank 1.edt"))},
+    {"help", {"--help"}, 0, "Usage: tarnwell [options] [FILE]"},
+    {"version", {"--version"}, 0, "tarnwell "},
+    {"unknown option", {"--frobnicate"}, 2, "frobnicate"},
+    {"two files", {"a.edt", "b.edt"}, 2, "\"b.edt\""},
+};
+
+// Drags `paths` over the control named `target` (the window when empty) as files, or else as
+// text only, and drops them there; whether the drag was taken.
+bool Drop(frmMain& window, const QString& target, const QStringList& paths, bool asFiles = true)
+{
+    QWidget* over = target.isEmpty() ? &window : Control<QWidget>(window, target);
+    if (auto* overview = qobject_cast<QPlainTextEdit*>(over)) over = overview->viewport();
+    QMimeData data;
+    data.setText(paths.join(u'\n'));
+    QList<QUrl> urls;
+    for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+    if (asFiles) data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    return QApplication::sendEvent(over, &enter) && enter.isAccepted() && QApplication::sendEvent(over, &drop);
+}
+
+// Drags the window refuses, whatever they are dropped on: names of files in the test's folder.
+const struct { const char* name; const char* target; QStringList files; bool asFiles = true; } RefusedDrops[] = {
+    {"a design's name as text", "", {"kestrel.edt"}, false},
+    {"a file of another kind", "", {"notes.txt"}},
+    {"a file of another kind on the name box", "txtVehicleName", {"notes.txt"}},
+    {"two designs", "", {"kestrel.edt", "tracked.edt"}},
+    {"two designs on the name box", "txtVehicleName", {"kestrel.edt", "tracked.edt"}},
+    {"two designs on the overview", "txtOverview", {"kestrel.edt", "tracked.edt"}},
+    {"a design and another file", "", {"kestrel.edt", "notes.txt"}},
+};
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        // Where the toolkit's file dialog would keep its history, had it the chance.
+        QVERIFY(config_.isValid());
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+    }
+
+    // The toolkit's dialog as the chooser sets it up, answered or cancelled; it keeps no history.
+    void toolkitDialog_data() { AddCases(ToolkitDialogs); }
+    void toolkitDialog()
+    {
+        const auto& [name, save, accept] = CaseOf(ToolkitDialogs);
+        QTemporaryDir dir;
+        const FileRequest request{save, QString(), {"Editor files (*.edt)", "All files (*)"}, dir.path(), "Patrol.edt", save};
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            seen << (dialog->acceptMode() == QFileDialog::AcceptSave ? "save" : "open") << dialog->directory().path()
+                 << dialog->selectedFiles() << dialog->nameFilters() << dialog->selectedNameFilter()
+                 << (dialog->testOption(QFileDialog::DontConfirmOverwrite) ? "replaces" : "asks") << dialog->defaultSuffix();
+            accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+        });
+        const QString chosen = DialogChooser().Choose(nullptr, request);
+        QCOMPARE(seen, (QStringList{save ? "save" : "open", dir.path(), dir.filePath("Patrol.edt"), "Editor files (*.edt)",
+                                    "All files (*)", "Editor files (*.edt)", save ? "asks" : "replaces", ""}));
+        QCOMPARE(chosen, accept ? dir.filePath("Patrol.edt") : QString());
+        QVERIFY(!QFile::exists(config_.filePath(QStringLiteral("QtProject.conf"))));
+    }
+
+    // File > Open in the toolkit's dialog, the read-only design chosen and Open pressed: no
+    // message, the dialog closes and the design opens.
+    void openDialogTakesAReadOnlyDesign_data() { AddCases(ReadOnlyDesigns); }
+    void openDialogTakesAReadOnlyDesign()
+    {
+        const auto& [name, lockedFolder] = CaseOf(ReadOnlyDesigns);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kept.edt"));
+        WriteBytes(path, FileBytes(DesignLines("tracked")));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        if (lockedFolder) QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        CatalogueWindow session;
+        frmMain& w = session.window;
+        QString message;
+        bool stayedOpen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            dialog->selectFile(path);
+            // A message box the Open button brings up, answered; the dialog gone, nothing is.
+            QTimer::singleShot(0, dialog, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    message = box->text();
+                    box->accept();
+                }
+            });
+            static_cast<QDialog*>(dialog)->accept();  // as the Open button does
+            stayedOpen = dialog->isVisible();
+            if (stayedOpen) dialog->reject();
+        });
+        Trigger(w, "mnuFileOpen");
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!stayedOpen);
+        QCOMPARE(message, QString());
+        QCOMPARE(w.design().State().DesignFileName, path);
+        QCOMPARE(FirstFailure(w, {"txtVehicleName=Müller-Panzer Ä", "vsbMass=60", "PayloadCount=8"}), QString());
+    }
+
+    // The dialog says why and stays open; the corrected name is taken.
+    void saveDialogRefuses_data() { AddCases(Refusals); }
+    void saveDialogRefuses()
+    {
+        const auto& [name, typed, said] = CaseOf(Refusals);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("locked"));
+        QVERIFY(QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner));
+        WriteBytes(dir.filePath("kept.edt"), "x");
+        QVERIFY(QFile::setPermissions(dir.filePath("kept.edt"), QFile::ReadOwner));
+        SaveCheckingFileDialog dialog(nullptr, QString(), dir.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.show();
+        dialog.selectFile(dir.filePath(typed));
+        const auto message = AnswerMessageBox(QMessageBox::Ok);
+        dialog.accept();
+        QVERIFY2(message->contains(said), qPrintable(*message));
+        QVERIFY(dialog.isVisible());
+        dialog.selectFile(dir.filePath("tank.edt"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.selectedFiles(), QStringList{dir.filePath("tank.edt")});
+        QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void suggestedName_data() { AddCases(Suggested); }
+    void suggestedName()
+    {
+        const auto& [name, vehicle, extension, suggested] = CaseOf(Suggested);
+        QCOMPARE(SuggestedFileName(QString::fromUtf8(vehicle), extension), QString::fromUtf8(suggested));
+    }
+
+    // A program folder the user may not write to gives way to the documents folder, or the home
+    // folder without one; once a file is chosen, the next dialog starts beside it.
+    void startFolder_data() { AddCases(StartFolders); }
+    void startFolder()
+    {
+        const QString start = QString::fromLatin1(CaseOf(StartFolders).start);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(start == "home" ? "home" : "home/Documents"));
+        QVERIFY(QDir(dir.path()).mkdir("program"));
+        if (start != "program") QFile::setPermissions(dir.filePath("program"), QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", dir.filePath("home").toLocal8Bit());
+        frmMain w;
+        FileDialog(w).setInitDir(dir.filePath("program"));
+        Chooser(w).Answer(dir.filePath("home/tank.edt")).Cancel();
+        Trigger(w, "mnuFileSaveAs");
+        Trigger(w, "mnuFileOpen");
+        qputenv("HOME", home);
+        QCOMPARE(QDir(Chooser(w).asked[0].folder), QDir(dir.filePath(start)));
+        QCOMPARE(QDir(Chooser(w).asked[1].folder), QDir(dir.filePath("home")));
+    }
+
+    // The dialog as each command sets it up, cancelled: nothing changes and nothing is written.
+    void dialogsCancelled_data() { AddCases(Cancelled); }
+    void dialogsCancelled()
+    {
+        const auto& [name, save, typed, suggested, current] = CaseOf(Cancelled);
+        QTemporaryDir dir, before;
+        frmMain w;
+        BuildTrackedDesign(w);
+        const QString currentPath = *current ? before.filePath(current) : QString();
+        if (*current) Answered(w, "mnuFileSaveAs", currentPath);
+        Drive(w, {QStringLiteral("txtVehicleName=") + typed});
+        FileDialog(w).setInitDir(dir.path());
+        const QStringList snapshot = DesignSnapshot(w);
+        const FileRequest seen = Answered(w, save ? "mnuFileSaveAs" : "mnuFileOpen", QString());
+        QCOMPARE(seen.save, save);
+        QCOMPARE(seen.name, QString::fromLatin1(suggested));
+        QCOMPARE(seen.filters, (QStringList{"Editor files (*.edt)", "All files (*)"}));
+        QCOMPARE(seen.asksBeforeReplacing, save);
+        QCOMPARE(FileDialog(w).filter(), QStringLiteral("Editor files (*.edt)|*.edt|All files (*.*)|*.*"));
+        QCOMPARE(w.design().State().DesignFileName, currentPath);
+        QCOMPARE(DesignSnapshot(w), snapshot);
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // Save on an untitled design asks like Save As and takes a name without an extension as
+    // typed; then it writes without asking.
+    // Characters beyond the code page are written as "?", a double quote as a typographic one.
+    void saveUntitledThenTitled()
+    {
+        QTemporaryDir dir;
+        frmMain w;
+        Drive(w, {"txtVehicleName=Say \"Hi\" € ☃ 𝄞 Ł"});
+        const QString path = dir.filePath(QStringLiteral("first"));
+        QVERIFY(Answered(w, "mnuFileSave", path).save);
+        QList<QByteArray> lines = DesignLines("new");
+        lines[0] = "\"Say \x93Hi\x94 \x80 ? ? ?\"";
+        QCOMPARE(ReadBytes(path), FileBytes(lines));
+
+        Drive(w, {"vsbMass=7"});
+        Trigger(w, "mnuFileSave");
+        QCOMPARE(Chooser(w).asked.size(), 1);
+        QCOMPARE(ReadBytes(path).split('\n').at(3), QByteArray("7\r"));
+    }
+
+    // Opening a name that does not exist clears the payload, keeps every other input, and a
+    // later Save creates the file. New then gives the window of a program just started: the
+    // boxes give back their slots, tonnage and price, and no heat sinks are left.
+    void unknownNameThenNew()
+    {
+        QTemporaryDir dir;
+        frmMain w, fresh;
+        BuildTrackedDesign(w);
+        const QString path = dir.filePath(QStringLiteral("new-one.edt"));
+        Open(w, path);
+        QCOMPARE(w.design().State().DesignFileName, path);
+        QCOMPARE(PayloadLines(w).size(), 1);
+        QCOMPARE(FirstFailure(w, {"txtVehicleName=Müller-Panzer Ä", "vsbMass=60"}), QString());
+        QCOMPARE(DesignConsistencyFailure(w), QString());
+        Trigger(w, "mnuFileSave");
+        QVERIFY(QFile::exists(path));
+
+        UseTestCatalogue(fresh);
+        Trigger(w, "mnuFileNew");
+        QCOMPARE(DesignSnapshot(w), DesignSnapshot(fresh));
+        QCOMPARE(w.design().State().DesignFileName, QString());
+        QCOMPARE(FirstFailure(w, {"vsbHeatSinks=0"}), QString());
+    }
+
+    // Saved through Save As, then opened in a window whose CASE, Ferro-Fibrous and Artemis IV
+    // boxes are ticked already: the file written by hand, and the same window.
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("design");
+        for (const char* design : {"new", "tracked"}) QTest::newRow(design) << design;
+    }
+    void roundTrip()
+    {
+        QFETCH(QString, design);
+        QTemporaryDir dir;
+        frmMain w, other;
+        if (design == "tracked") BuildTrackedDesign(w);
+        const QString path = dir.filePath(QStringLiteral("design.edt"));
+        Answered(w, "mnuFileSaveAs", path);
+        QCOMPARE(ReadBytes(path).split('\n'), FileBytes(DesignLines(qPrintable(design))).split('\n'));
+        UseTestCatalogue(other);
+        Drive(other, {"chkCASE=1", "chkFerroFibrous=1", "chkArtemisLRM=1"});
+        Open(other, path);
+        QCOMPARE(DesignSnapshot(other), DesignSnapshot(w));
+        QCOMPARE(other.design().State().DesignFileName, path);
+        QCOMPARE(DesignConsistencyFailure(other), QString());
+    }
+
+    // Each file opened in a window; the controls agree with the design as far as reading went.
+    void brokenFile_data() { AddCases(BrokenFiles); }
+    void brokenFile()
+    {
+        const auto& [name, bytes, items, stopLine] = CaseOf(BrokenFiles);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("broken.edt"));
+        if (!bytes.isNull()) WriteBytes(path, bytes);
+        frmMain w;
+        BuildTrackedDesign(w);
+        Open(w, path);
+        QCOMPARE(w.design().State().DesignFileName, path);
+        QVERIFY(!FileIsOpen(path));
+        QCOMPARE(PayloadLines(w).size() - 1, items);
+        QCOMPARE(w.design().DesignFileStopLine(), stopLine);
+        QCOMPARE(InputConsistencyFailure(w), QString());
+    }
+
+    // Save As to a folder that is not there writes nothing; a disk that takes only the first
+    // kilobyte leaves exactly that much of the design. The design stays as it was.
+    void writeFailures()
+    {
+        QTemporaryDir dir;
+        frmMain w;
+        BuildTrackedDesign(w);
+        const QStringList before = DesignSnapshot(w);
+        const QString nowhere = dir.filePath(QStringLiteral("no-such-folder/design.edt"));
+        Answered(w, "mnuFileSaveAs", nowhere);
+        QCOMPARE(w.design().State().DesignFileName, nowhere);
+        const QString cut = dir.filePath(QStringLiteral("cut.edt"));
+        WithFileSizeLimit(1000, [&] { Answered(w, "mnuFileSaveAs", cut); });
+        QVERIFY(!FileIsOpen(cut));
+        QCOMPARE(ReadBytes(cut), FileBytes(DesignLines("tracked")).left(1000));
+        QCOMPARE(DesignSnapshot(w), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"cut.edt"});
+    }
+
+    void commandLine_data() { AddCases(CommandLines); }
+    void commandLine()
+    {
+        const auto& [name, arguments, exitCode, said, design] = CaseOf(CommandLines);
+        const StartRequest request = ReadCommandLine(QStringList{"tarnwell"} + arguments);
+        QCOMPARE(request.exitCode.value_or(-1), exitCode);
+        QVERIFY2((request.output + request.errors).contains(said), qPrintable(request.output + request.errors));
+        QCOMPARE(request.errors.isEmpty(), request.exitCode.value_or(0) != 2);
+        QCOMPARE(request.designFile, design);
+    }
+
+    // A design, or a name that does not exist, opened from the command line or dropped on the
+    // window or on a text box gives the window that File > Open gives.
+    void opensAsFileOpen_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("exists");
+        for (const char* way : {"command line", "drop on window", "drop on name box", "drop on overview"})
+            for (const bool exists : {true, false})
+                QTest::addRow("%s, %s", way, exists ? "saved design" : "missing file") << way << exists;
+    }
+    void opensAsFileOpen()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kestrel.edt"));
+        if (exists) {
+            frmMain saved;
+            BuildVTOLDesign(saved);
+            Answered(saved, "mnuFileSaveAs", path);
+        }
+        frmMain menu, other;
+        BuildTrackedDesign(menu);
+        BuildTrackedDesign(other);
+        Open(menu, path);
+        if (way == "command line")
+            other.OpenDesignFile(ReadCommandLine({"tarnwell", path}).designFile);
+        else
+            QVERIFY(Drop(other, way == "drop on window" ? "" : way == "drop on name box" ? "txtVehicleName" : "txtOverview", {path}));
+        QCOMPARE(other.design().State().DesignFileName, menu.design().State().DesignFileName);
+        QCOMPARE(DesignSnapshot(other), DesignSnapshot(menu));
+    }
+
+    // Refused: the drag is not taken, and the design and its file stay as they were.
+    void refusedDrops_data() { AddCases(RefusedDrops); }
+    void refusedDrops()
+    {
+        const auto& [name, target, files, asFiles] = CaseOf(RefusedDrops);
+        QTemporaryDir dir;
+        frmMain saved;
+        BuildVTOLDesign(saved);
+        Answered(saved, "mnuFileSaveAs", dir.filePath("kestrel.edt"));
+        WriteBytes(dir.filePath("tracked.edt"), FileBytes(DesignLines("tracked")));
+        WriteBytes(dir.filePath("notes.txt"), "notes\n");
+        frmMain w;
+        BuildTrackedDesign(w);
+        const QStringList before = DesignSnapshot(w);
+        QStringList paths;
+        for (const QString& file : files) paths << dir.filePath(file);
+        QVERIFY(!Drop(w, QString::fromLatin1(target), paths, asFiles));
+        QCOMPARE(DesignSnapshot(w), before);
+        QCOMPARE(w.design().State().DesignFileName, QString());
+    }
+
+private:
+    QTemporaryDir config_;
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "test_filecommands.moc"
