@@ -1,5 +1,6 @@
 // tarnwell-readout as a user runs it: one process over 1,000 design files, for plain pages and
 // for record sheets. The counter gives pages a second.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>

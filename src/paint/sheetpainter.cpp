@@ -1,12 +1,29 @@
 #include "paint/sheetpainter.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace {
+// The sheet's own fonts, from the library's resources: DejaVu Sans's Latin glyphs without
+// hinting, which a PDF embeds quickly. Characters they lack come from the system's fonts.
+static const QString& FontFamily()
+{
+    static const QString family = [] {
+        Q_INIT_RESOURCE(fonts);
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/TarnwellSans.ttf"));
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/TarnwellSans-Bold.ttf"));
+        return QStringLiteral("Tarnwell Sans");
+    }();
+    return family;
+}
 
-const QString FontFamily = QStringLiteral("DejaVu Sans");
+void LoadSheetFonts()
+{
+    FontFamily();
+}
+
+namespace {
 constexpr double SmallestPoints = 3.5;
 const QColor Ink(0x20, 0x20, 0x20);
 const QColor TitleBarColor(0x3a, 0x3a, 0x3a);
@@ -35,7 +52,10 @@ QPen Pen(const Scale& mm, double width, const QColor& color = Ink)
 // The text in its rectangle, smaller where it would not fit.
 void DrawText(QPainter& p, const Scale& mm, const SheetText& t, const QColor& color = Ink)
 {
-    QFont font(FontFamily);
+    QFont font(FontFamily());
+    // Outlines only: hinting, which a page of vectors does not use, would run the font's own
+    // programs for every size the text is tried at.
+    font.setHintingPreference(QFont::PreferNoHinting);
     font.setBold(t.bold);
     double points = t.points;
     const QRectF rect = mm(t.rect);

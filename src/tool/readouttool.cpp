@@ -4,12 +4,18 @@
 #include <QDir>
 #include <QMap>
 #include <QTextStream>
+#include <QThread>
+#include <algorithm>
+#include <atomic>
 #include <optional>
+#include <thread>
+#include <vector>
 
 #include "core/export/readoutfile.h"
 #include "core/payload/rowset.h"
 #include "core/sheet/designsheet.h"
 #include "paint/sheetfile.h"
+#include "paint/sheetpainter.h"
 #include "tool/readoutpages.h"
 
 namespace {
@@ -138,10 +144,25 @@ int RunBatch(const Batch& batch)
         Report(QStringLiteral("cannot create the folder \"%1\"").arg(QDir::toNativeSeparators(batch.folder)));
         return ReadoutToolFailed;
     }
+    // The designs are independent: one worker per processor takes the next design until none is
+    // left. The failures are told afterwards in the order the files were given.
+    if (batch.style->write == WriteSheet) LoadSheetFonts();
+    QList<QString> failures(batch.designs.size());
+    std::atomic<qsizetype> next = 0;
+    const auto work = [&] {
+        for (qsizetype i = next++; i < batch.designs.size(); i = next++) {
+            const QString& design = batch.designs[i];
+            failures[i] = WriteDesignReadout(design, ReadoutPagePath(batch.folder, design, QLatin1String(batch.style->extension)),
+                                             batch.style->write);
+        }
+    };
+    const qsizetype workers = std::clamp<qsizetype>(QThread::idealThreadCount(), 1, batch.designs.size());
+    std::vector<std::thread> threads;
+    for (qsizetype i = 1; i < workers; ++i) threads.emplace_back(work);
+    work();
+    for (std::thread& thread : threads) thread.join();
     int exitCode = ReadoutToolDone;
-    for (const QString& design : batch.designs) {
-        const QString failure = WriteDesignReadout(design, ReadoutPagePath(batch.folder, design, QLatin1String(batch.style->extension)),
-                                                   batch.style->write);
+    for (const QString& failure : failures) {
         if (failure.isEmpty()) continue;
         Report(failure);
         exitCode = ReadoutToolFailed;
