@@ -48,6 +48,8 @@ void Design::UseCatalogue(RowSet* weapons, RowSet* ammo)
 {
     datWeapons = weapons;
     datAmmo = ammo;
+    battleValues_ = weapons && ammo ? BattleValueTable(*weapons, *ammo) : BattleValueTable();
+    CalcBattleValue();
 }
 
 void Design::Move(Spinner& spinner, int value)

@@ -14,6 +14,7 @@
 #include <array>
 #include <functional>
 
+#include "core/battlevalue/battlevaluetable.h"
 #include "core/payload/payloaditem.h"
 #include "core/rules/options.h"
 #include "core/values/currency.h"
@@ -114,6 +115,7 @@ struct DesignState {
     Int16 HeatSinks;
     Int16 FreeHeatSinks;
     Currency Cost;
+    int BattleValue = 0;  // for a crew of gunnery 4 and driving 5
     QStringList DesignNotes;  // the design check's notes after the last recalculation
 };
 
@@ -130,6 +132,9 @@ public:
     void UseCatalogue(RowSet* weapons, RowSet* ammo);
     const RowSet* Weapons() const { return datWeapons; }
     const RowSet* Ammo() const { return datAmmo; }
+    // The catalogue's battle value figures, read when the catalogue is attached; empty without
+    // one, when only armor, structure, tonnage and speed count.
+    const BattleValueTable& BattleValues() const { return battleValues_; }
 
     // ---- inputs: each runs its control's step when the value changes ------------------------
     void SetVehicleName(const QString& text) { s_.txtVehicleName = text; }
@@ -162,6 +167,7 @@ public:
     void CalcHeatSinks();
     void CalcPowerAmps();
     Currency CalcCost() const;
+    void CalcBattleValue();
     void CalcTonnage();
     void CheckDesign();
 
@@ -240,6 +246,7 @@ private:
     DesignState s_;
     RowSet* datWeapons = nullptr;
     RowSet* datAmmo = nullptr;
+    BattleValueTable battleValues_;
     int updateDepth_ = 0;  // runs of UpdateDesign under way
     int stopLine_ = 0;
     QStringList notices_;

@@ -1,5 +1,6 @@
 // The recalculation chain: every derived figure, step by step, in a fixed order.
 #include "core/design/design.h"
+#include "core/battlevalue/battlevalue.h"
 #include "core/rules/designcheck.h"
 
 void Design::UpdateDesign()
@@ -21,6 +22,7 @@ void Design::UpdateDesign()
     UpdateHeatSinks();
     CalcPowerAmps();
     s_.Cost = CalcCost();
+    CalcBattleValue();
     CalcTonnage();
     if (nesting.depth == 1) CheckDesign();
 }
@@ -32,4 +34,9 @@ void Design::CheckDesign()
                                   .armorPointsRemaining = s_.ArmorPointsRemaining,
                                   .tonnageRemaining = s_.TonnageRemaining,
                                   .itemsFree = s_.ItemsFree});
+}
+
+void Design::CalcBattleValue()
+{
+    s_.BattleValue = RateBattleValue(s_, battleValues_).value;
 }

@@ -104,15 +104,19 @@ void Head(Page& page, const SheetDesign& s, const QRectF& area)
     const QRectF data = page.Frame(QRectF(area.left(), top, area.width() - CrewWidth - SectionGap, HeadHeight), u"Vehicle Data"_s);
     const QString engine = Caption(d.engine);
     const QString price = d.cost ? FixedText(*d.cost, 0) + u" C-bills"_s : u"\u2013"_s;
-    const QString lines[2][4] = {
+    constexpr int DataRows = 5;
+    const QString lines[2][DataRows] = {
         {u"Technology Base: Inner Sphere Level 2"_s, u"Movement Type: "_s + Caption(d.motive),
-         u"Tonnage: "_s + WholeText(d.mass) + u" tons"_s, (u"Engine: "_s + WholeText(d.engineRating) + u' ' + engine).trimmed()},
+         u"Tonnage: "_s + WholeText(d.mass) + u" tons"_s, (u"Engine: "_s + WholeText(d.engineRating) + u' ' + engine).trimmed(), {}},
         {u"Cruise MP: "_s + WholeText(d.cruiseMP), u"Flank MP: "_s + WholeText(d.flankMP),
-         u"Armor: "_s + d.armorTypeName + (d.caseFitted ? u" with CASE"_s : QString()), u"Cost: "_s + price},
+         u"Armor: "_s + d.armorTypeName + (d.caseFitted ? u" with CASE"_s : QString()), u"Cost: "_s + price,
+         u"Battle Value: "_s + FixedText(s.battleValue, 0)},
     };
     const double half = data.width() / 2;
+    const double row = std::min(RowHeight, data.height() / DataRows);
     for (int c = 0; c < 2; ++c)
-        for (int r = 0; r < 4; ++r) page.Text(QRectF(data.left() + c * (half + 1), data.top() + r * RowHeight, half - 1, RowHeight), lines[c][r]);
+        for (int r = 0; r < DataRows; ++r)
+            if (!lines[c][r].isEmpty()) page.Text(QRectF(data.left() + c * (half + 1), data.top() + r * row, half - 1, row), lines[c][r]);
 
     const QRectF crew = page.Frame(QRectF(area.right() - CrewWidth, top, CrewWidth, HeadHeight), u"Crew"_s);
     const double half2 = crew.width() / 2;

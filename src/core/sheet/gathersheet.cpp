@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "core/battlevalue/battlevalue.h"
 #include "core/design/design.h"
 #include "core/export/gatherreadout.h"
 #include "core/payload/rowset.h"
@@ -33,6 +34,8 @@ SheetDesign GatherSheet(const Design& design, const RowSet& weapons, const RowSe
         const QVariant shots = ammo.FieldWhere(QStringLiteral("Type"), item.name, QStringLiteral("ShotsPerTon"));
         if (!shots.isNull()) s.shotsPerTon.insert(item.name, shots.toInt());
     }
+    s.battleValue = design.Weapons() ? design.State().BattleValue
+                                     : RateBattleValue(design.State(), BattleValueTable(weapons, ammo)).value;
     const QString fileName = design.State().DesignFileName;
     s.source = fileName.isEmpty() ? s.readout.name : QFileInfo(fileName).fileName();
     return s;

@@ -1,6 +1,7 @@
 #pragma once
 // What a record sheet shows of a design: the readout's figures, the catalogue's damage and
-// ranges of each item and the shots per ton of each ammunition, and the name the foot gives.
+// ranges of each item and the shots per ton of each ammunition, the battle value, and the name
+// the foot gives.
 #include <QHash>
 #include <QString>
 #include <optional>
@@ -22,4 +23,6 @@ struct SheetDesign {
     QHash<QString, int> shotsPerTon;
     // The design file's name, or the vehicle's name for a design never saved.
     QString source;
+    // For a crew of gunnery 4 and driving 5.
+    int battleValue = 0;
 };

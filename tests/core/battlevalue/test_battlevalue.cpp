@@ -4,7 +4,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QtTest>
 #include <functional>
 #include <numeric>
 #include <optional>
@@ -15,6 +14,7 @@
 #include "core/payload/rowset.h"
 #include "core/sheet/buildsheet.h"
 #include "core/sheet/gathersheet.h"
+#include "support/designdriver.h"
 
 namespace {
 
@@ -101,8 +101,6 @@ const DesignCase Heavy{"heavy tracked, Gauss rifle in the turret", Motive::Track
 
 const DesignCase Designs[] = {
     WorkedExample,
-    {"worked example without Artemis IV", Motive::Tracked, 40, 4, true, false, false, false, {30, 20, 20, 14, 26},
-     WorkedExample.payload, 329.4, 222.88, 552},
     {"worked example with SRM Artemis IV only", Motive::Tracked, 40, 4, true, false, true, false, {30, 20, 20, 14, 26},
      WorkedExample.payload, 329.4, 231.616, 561},
     // Front 90 x 1.2 = 108 outweighs the rear's 59 + 46 = 105 only with Artemis IV. Ammunition
@@ -111,6 +109,9 @@ const DesignCase Designs[] = {
      {{"LRM 10", Front}, {"SRM 6", Rear}, {"Medium Laser", Rear}, {"LRM 5", Turret}, {"Ammo-LRM 10", Body, 2}, {"Ammo-LRM 5", Body, 8},
       {"Ammo-SRM 6", Body, 5}},
      467.1, 346.5, 814},
+    // 45 x 1.2 = 54 is less than 123: the launcher counts 27.
+    {"rear-facing launcher with Artemis IV", Motive::Tracked, 40, 4, false, false, false, true, {20, 15, 15, 10, 0},
+     {{"Large Laser", Front}, {"LRM 5", Rear}}, 187.92, 190.4, 378},
     {"hover, more rear than front firepower", Motive::Hover, 30, 8, false, false, false, false, {20, 15, 15, 25, 0},
      {{"Medium Laser", Front}, {"Large Laser", Rear}, {"SRM 2", Left}, {"Ammo-SRM 2", Body, 1}}, 201.39, 349.65, 551},
     {"hover, front and rear alike", Motive::Hover, 30, 8, false, false, false, false, {20, 15, 15, 25, 0},
@@ -131,8 +132,6 @@ const DesignCase Designs[] = {
       {"Ammo-LB 10-X AC Cluster", Body, 2}},
      246.24, 294.56, 541},
     {"ferro-fibrous armor", Motive::Wheeled, 25, 6, false, true, false, false, {20, 16, 16, 12, 0},
-     {{"Medium Laser", Front}, {"Small Laser", Rear}}, 185.12, 94.5, 280},
-    {"standard armor, the same points", Motive::Wheeled, 25, 6, false, false, false, false, {20, 16, 16, 12, 0},
      {{"Medium Laser", Front}, {"Small Laser", Rear}}, 185.12, 94.5, 280},
     {"no armor and no weapons", Motive::Hover, 1, 1, false, false, false, false, {}, {}, 4.2, 0.325, 5},
     {"a half rounds up", Motive::Tracked, 10, 4, false, false, false, false, {7}, {{"Medium Laser", Front}}, 25.38, 57.12, 83},
@@ -180,6 +179,12 @@ const struct BreakdownCase {
       "Medium Laser (Front): 46", "Medium Laser (Rear), rear-facing: 46 x 0.5 = 23", "Tonnage: 30 tons / 2 = 15",
       "Speed factor for flank MP 12: 84 x 1.89 = 158.76", "Defensive 201.39 + offensive 158.76 = 360.15",
       "Battle value: 360.15, rounded 360"}},
+    {"VTOL", "VTOL with rotor armor", false,
+     {"Armor: 36 points x 2.5 = 90", "Internal structure: 10 points in 5 locations x 1.5 = 15", "Movement type VTOL: 105 x 0.7 = 73.5",
+      "Target movement modifier 5 (flank MP 15): 73.5 x 1.5 = 110.25", "Machine Gun (Front): 5", "Machine Gun (Front): 5",
+      "SRM 4 (Front): 39", "Ammunition for Machine Gun: 0.5 tons x 1 = 0.5, at most 10: 0.5",
+      "Ammunition for SRM 4: 1 ton x 5 = 5, at most 39: 5", "Tonnage: 20 tons / 2 = 10", "Speed factor for flank MP 15: 64.5 x 2.3 = 148.35",
+      "Defensive 110.25 + offensive 148.35 = 258.6", "Battle value: 258.6, rounded 259"}},
     {"capped ammunition", "ammunition over its cap", false,
      {"Armor: 60 points x 2.5 = 150", "Internal structure: 16 points in 4 locations x 1.5 = 24", "Anti-Missile System (Rear): 32",
       "Ammunition for Anti-Missile System: 4 tons x 11 = 44, at most 32: 32", "Movement type Tracked: 238 x 0.9 = 214.2",
@@ -187,13 +192,6 @@ const struct BreakdownCase {
       "Ammunition for LB 10-X AC: 9 tons x 19 = 171, at most 148: 148", "Ammunition for LRM 10: 2 tons x 11 = 22, at most 0: 0",
       "Tonnage: 40 tons / 2 = 20", "Speed factor for flank MP 6: 316 x 1.12 = 353.92",
       "Defensive 257.04 + offensive 353.92 = 610.96", "Battle value: 610.96, rounded 611"}},
-    {"AMS and ECM", "wheeled with AMS and ECM", false,
-     {"Armor: 130 points x 2.5 = 325", "Internal structure: 25 points in 5 locations x 1.5 = 37.5", "Anti-Missile System (Front): 32",
-      "Guardian ECM Suite (Body): 61", "Ammunition for Anti-Missile System: 2 tons x 11 = 22, at most 32: 22",
-      "Movement type Wheeled: 477.5 x 0.8 = 382", "Target movement modifier 3 (flank MP 8): 382 x 1.3 = 496.6",
-      "AC/10 (Turret): 123", "Medium Laser (Front): 46", "Ammunition for AC/10: 2 tons x 15 = 30, at most 123: 30",
-      "Tonnage: 50 tons / 2 = 25", "Speed factor for flank MP 8: 224 x 1.37 = 306.88", "Defensive 496.6 + offensive 306.88 = 803.48",
-      "Battle value: 803.48, rounded 803"}},
 };
 
 // The worked example changed afterwards: every change recalculates the battle value.
@@ -242,8 +240,8 @@ const struct EntryCase {
 // A catalogue of the user's own, with rows the built one does not have.
 const QStringList OwnCatalogue = {
     "CREATE TABLE ISWeapons (Type, Class, Tons, Heat, Cost, BV, BVRole)",
-    "INSERT INTO ISWeapons VALUES ('Foo', 'Ballistic', 1, NULL, 1000, 10, 'Offensive')",
     "INSERT INTO ISWeapons VALUES ('Foo Bar', 'Ballistic', 1, NULL, 1000, 20.5, 'offensive')",
+    "INSERT INTO ISWeapons VALUES ('Foo', 'Ballistic', 1, NULL, 1000, 10, 'Offensive')",
     "INSERT INTO ISWeapons VALUES ('Screen', 'Electronics', 1, NULL, 1000, 7, 'DEFENSIVE')",
     "INSERT INTO ISWeapons VALUES ('Gadget', 'Electronics', 1, NULL, 1000, 50, 'weapon')",
     "INSERT INTO ISWeapons VALUES ('Bare', 'Ballistic', 1, NULL, 1000, NULL, 'offensive')",
@@ -302,14 +300,12 @@ const struct CrewCase {
 class BattleValueTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void ratesDesigns_data() { AddCases(Designs); }
     void ratesDesigns()
     {
-        QFETCH(int, row);
-        const DesignCase& c = Designs[row];
+        const DesignCase& c = CaseOf(Designs);
         Catalogue catalogue;
         Design design;
         Build(design, catalogue, c);
@@ -326,10 +322,10 @@ private slots:
     void breakdownAddsUp_data() { AddCases(Designs); }
     void breakdownAddsUp()
     {
-        QFETCH(int, row);
+        const DesignCase& c = CaseOf(Designs);
         Catalogue catalogue;
         Design design;
-        Build(design, catalogue, Designs[row]);
+        Build(design, catalogue, c);
         const QList<BattleValueStep> steps = BattleValueBreakdown(design.State(), design.BattleValues());
         double sum = 0;
         double defensive = 0;
@@ -355,18 +351,17 @@ private slots:
         }
         QVERIFY(!steps.isEmpty());
         QCOMPARE(steps.constLast().kind, BattleValueStepKind::Rounded);
-        QCOMPARE(steps.constLast().result, double(Designs[row].value));
+        QCOMPARE(steps.constLast().result, double(c.value));
     }
 
     void breakdownLines_data() { AddCases(Breakdowns); }
     void breakdownLines()
     {
-        QFETCH(int, row);
-        const BreakdownCase& c = Breakdowns[row];
+        const BreakdownCase& c = CaseOf(Breakdowns);
         Catalogue catalogue;
         Design design;
         Build(design, catalogue, DesignNamed(c.design));
-        if (c.german) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const LocaleScope settings(c.german);
         QStringList lines;
         for (const BattleValueStep& step : BattleValueBreakdown(design.State(), design.BattleValues())) lines << BattleValueStepText(step);
         QCOMPARE(lines, c.lines);
@@ -375,12 +370,12 @@ private slots:
     void recalculates_data() { AddCases(Changes); }
     void recalculates()
     {
-        QFETCH(int, row);
+        const ChangeCase& c = CaseOf(Changes);
         Catalogue catalogue;
         Design design;
         Build(design, catalogue, WorkedExample);
-        Changes[row].change(design);
-        QCOMPARE(design.State().BattleValue, Changes[row].value);
+        c.change(design);
+        QCOMPARE(design.State().BattleValue, c.value);
     }
 
     // Without a catalogue only armor, structure, tonnage and speed count: 329.4 + 20 x 1.12.
@@ -399,8 +394,7 @@ private slots:
     void crew_data() { AddCases(Crews); }
     void crew()
     {
-        QFETCH(int, row);
-        const CrewCase& c = Crews[row];
+        const CrewCase& c = CaseOf(Crews);
         QCOMPARE(CrewMultiplier(c.gunnery, c.driving), c.multiplier);
         QCOMPARE(CrewBattleValue(c.value, c.gunnery, c.driving), c.crewValue);
     }
@@ -408,15 +402,13 @@ private slots:
     void builtCatalogueEntries_data() { AddCases(Entries); }
     void builtCatalogueEntries()
     {
-        QFETCH(int, row);
         Catalogue catalogue;
-        CheckEntry(BattleValueTable(catalogue.weapons, catalogue.ammo), Entries[row]);
+        CheckEntry(BattleValueTable(catalogue.weapons, catalogue.ammo), CaseOf(Entries));
     }
 
     void ownCatalogueEntries_data() { AddCases(OwnEntries); }
     void ownCatalogueEntries()
     {
-        QFETCH(int, row);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("own.mdb"));
         {
@@ -430,8 +422,39 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("own"));
         Catalogue catalogue(path);
         const BattleValueTable table(catalogue.weapons, catalogue.ammo);
-        CheckEntry(table, OwnEntries[row]);
+        CheckEntry(table, CaseOf(OwnEntries));
         QVERIFY(!table.Find(QStringLiteral("Medium Laser")));
+    }
+
+    // The table remembers each record until its name or its location is another text, also
+    // one changed in place or of the same length.
+    void remembersRecordsUntilTheyChange()
+    {
+        Catalogue catalogue;
+        const BattleValueTable table(catalogue.weapons, catalogue.ammo);
+        std::array<PayloadItem, 3> items;
+        items[1].Name = QStringLiteral("SRM 4");
+        items[1].Location = QStringLiteral("Front");
+        items[2].Name = QStringLiteral("Thing");
+        items[2].Location = QStringLiteral("Rear");
+        RatedRecord rated[3];
+        const auto rate = [&] {
+            table.Rate(items.data(), 2, rated);
+            return QStringLiteral("%1 %2 %3 %4")
+                .arg(rated[1].entry ? rated[1].entry->figure / OneMillionth : -1)
+                .arg(int(rated[1].facing))
+                .arg(rated[2].entry ? rated[2].entry->figure / OneMillionth : -1)
+                .arg(int(rated[2].facing));
+        };
+        QCOMPARE(rate(), QStringLiteral("39 1 -1 2"));
+        items[1].Name = QStringLiteral("SRM 6");
+        QCOMPARE(rate(), QStringLiteral("59 1 -1 2"));
+        items[1].Name[4] = u'2';
+        QCOMPARE(rate(), QStringLiteral("21 1 -1 2"));
+        items[1].Location = QStringLiteral("Rear");
+        QCOMPARE(rate(), QStringLiteral("21 2 -1 2"));
+        items[2].Location.replace(0, 4, QStringLiteral("Left"));
+        QCOMPARE(rate(), QStringLiteral("21 2 -1 0"));
     }
 
     // A catalogue without the battle value fields rates every item at nothing.
@@ -494,7 +517,7 @@ private slots:
         QFETCH(bool, heavy);
         QFETCH(bool, german);
         QFETCH(QString, text);
-        if (german) QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const LocaleScope settings(german);
         Catalogue catalogue;
         Design design;
         Build(design, catalogue, heavy ? Heavy : WorkedExample);
@@ -520,15 +543,6 @@ private slots:
         read.Open(path);
         QCOMPARE(read.State().BattleValue, 352);
         QCOMPARE(GatherSheet(read, catalogue.weapons, catalogue.ammo).battleValue, 572);
-    }
-
-private:
-    template <class Table>
-    static void AddCases(const Table& table)
-    {
-        QTest::addColumn<int>("row");
-        int row = 0;
-        for (const auto& c : table) QTest::newRow(c.name) << row++;
     }
 };
 
