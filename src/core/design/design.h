@@ -59,6 +59,10 @@ struct DesignState {
     Spinner vsbRearArmor{0, 2000, 0};
     Spinner vsbTurretArmor{0, 2000, 0};
     Spinner vsbAddTonnage{1, 100, 1};  // whole tons, or half tons while its top is 200
+    // The crew's skills, for its battle value; not part of the design file, and back at 4 and 5
+    // with every new or opened design.
+    Spinner vsbGunnery{0, 8, 4};
+    Spinner vsbDriving{0, 8, 5};
     Box chkTurret;
     Box chkFerroFibrous;
     Box chkCASE;
@@ -230,6 +234,7 @@ private:
     void Bound(Spinner& spinner, int minimum, int maximum);
     void Tick(Box& box, bool checked);
     void Refuse(const QString& text) { notices_ << text; }
+    void ResetCrew();
     bool RefusePayloadWhenFull();
     bool RefuseUnnamedRow(const QString& name);
     void ApplyTonnageStep();

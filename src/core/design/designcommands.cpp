@@ -18,6 +18,7 @@ void Design::New()
     for (QString* text : {&s_.txtManufacturer, &s_.txtCommSystem, &s_.txtTargetingSystem, &s_.txtOverview})
         text->clear();
     s_.DesignFileName.clear();
+    ResetCrew();
 }
 
 void Design::Open(const QString& path)
@@ -25,4 +26,11 @@ void Design::Open(const QString& path)
     s_.DesignFileName = path;
     cmdClearAll_Click();
     ReadDesignFile(path);
+    ResetCrew();
+}
+
+void Design::ResetCrew()
+{
+    Move(s_.vsbGunnery, 4);
+    Move(s_.vsbDriving, 5);
 }

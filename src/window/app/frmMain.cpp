@@ -33,6 +33,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     SSTab1->addTab(CreateEquipmentPage(), QStringLiteral("Add Ammo && Equipment"));
     SSTab1->addTab(CreateSpecificationsPage(), QStringLiteral("Specifications"));
     SSTab1->addTab(CreateDisplayPage(), QStringLiteral("Display Equipment"));
+    SSTab1->addTab(CreateBattleValuePage(), QStringLiteral("Battle Value"));
     halves->addWidget(SSTab1, 5);
     setCentralWidget(central);
     CreateDesignCheck();

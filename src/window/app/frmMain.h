@@ -78,6 +78,7 @@ private:
     void ShowInputs();
     void ShowPayloadList();
     void ShowDesignCheck();
+    void ShowBattleValue();
     void ShowDesignNotes();
     void ShowWeaponFigures();
 
@@ -102,6 +103,7 @@ private:
     QWidget* CreateEquipmentPage();
     QWidget* CreateSpecificationsPage();
     QWidget* CreateDisplayPage();
+    QWidget* CreateBattleValuePage();
     void ConnectHandlers();
     void AcceptDesignDrops();
     void CreateDesignCheck();
@@ -162,6 +164,7 @@ private:
     QLabel* lblHeatSinkTonnage = nullptr;
     QLabel* lblPowerAmplifiers = nullptr;
     QLabel* lblCost = nullptr;
+    QLabel* lblBattleValue = nullptr;
 
     QTabWidget* SSTab1 = nullptr;
     QGroupBox* Frame3 = nullptr;
@@ -220,6 +223,13 @@ private:
     QPlainTextEdit* txtOverview = nullptr;
 
     QListWidget* lstPayload = nullptr;
+
+    QListWidget* lstBattleValue = nullptr;
+    QLabel* lblGunnery = nullptr;
+    QScrollBar* vsbGunnery = nullptr;
+    QLabel* lblDriving = nullptr;
+    QScrollBar* vsbDriving = nullptr;
+    QLabel* lblCrewBattleValue = nullptr;
     QPushButton* cmdRemove = nullptr;
     QPushButton* cmdClearAll = nullptr;
 

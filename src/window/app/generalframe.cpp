@@ -92,6 +92,7 @@ void frmMain::CreateGeneralFrame()
     lblHeatSinkTonnage = value("lblHeatSinkTonnage");
     lblPowerAmplifiers = value("lblPowerAmplifiers");
     lblCost = value("lblCost");
+    lblBattleValue = value("lblBattleValue");
 
     struct Row {
         const char* caption;
@@ -121,6 +122,9 @@ void frmMain::CreateGeneralFrame()
     }
     grid->addWidget(MakeCaption(QStringLiteral("Cost:"), Frame4), line, 0);
     grid->addWidget(lblCost, line, 1, 1, 3);
+    ++line;
+    grid->addWidget(MakeCaption(QStringLiteral("Battle Value:"), Frame4), line, 0);
+    grid->addWidget(lblBattleValue, line, 1, 1, 3);
     grid->setRowStretch(line + 1, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);

@@ -24,6 +24,8 @@ std::span<const frmMain::SpinnerInput> frmMain::SpinnerInputs()
         {&frmMain::vsbRearArmor, &frmMain::lblRearArmor, &DesignState::vsbRearArmor},
         {&frmMain::vsbTurretArmor, &frmMain::lblTurretArmor, &DesignState::vsbTurretArmor},
         {&frmMain::vsbAddTonnage, &frmMain::lblAddTonnage, &DesignState::vsbAddTonnage},
+        {&frmMain::vsbGunnery, &frmMain::lblGunnery, &DesignState::vsbGunnery},
+        {&frmMain::vsbDriving, &frmMain::lblDriving, &DesignState::vsbDriving},
     };
     return inputs;
 }

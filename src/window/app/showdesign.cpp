@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "core/battlevalue/battlevalue.h"
 #include "core/payload/addtonnage.h"
 #include "core/payload/payloadline.h"
 #include "core/rules/designcheck.h"
@@ -54,6 +55,7 @@ void frmMain::ShowDesign()
     ShowFigures();
     ShowPayloadList();
     ShowDesignCheck();
+    ShowBattleValue();
     showing_ = wasShowing;
 }
 
@@ -112,6 +114,26 @@ void frmMain::ShowFigures()
     SetLabelText(lblTonnageRemaining, FixedText(s.TonnageRemaining, 1));
     SetWarningColour(lblTonnageRemaining, s.TonnageOver);
     SetLabelText(lblAddTonnage, AddTonnageText(s.vsbAddTonnage.value, s.vsbAddTonnage.maximum));
+    SetLabelText(lblBattleValue, FixedText(s.BattleValue, 0));
+}
+
+// The breakdown line by line, and the battle value for the crew's skills.
+void frmMain::ShowBattleValue()
+{
+    const DesignState& s = design_.State();
+    QStringList lines;
+    for (const BattleValueStep& step : BattleValueBreakdown(s, design_.BattleValues())) lines << BattleValueStepText(step);
+    for (int k = 0; k < lines.size(); ++k) {
+        if (k >= lstBattleValue->count())
+            lstBattleValue->addItem(lines[k]);
+        else if (lstBattleValue->item(k)->text() != lines[k])
+            lstBattleValue->item(k)->setText(lines[k]);
+    }
+    while (lstBattleValue->count() > lines.size()) delete lstBattleValue->takeItem(lstBattleValue->count() - 1);
+    SetLabelText(lblGunnery, PlainDigits(s.vsbGunnery.value));
+    SetLabelText(lblDriving, PlainDigits(s.vsbDriving.value));
+    const std::optional<int> crew = CrewBattleValue(s.BattleValue, s.vsbGunnery.value, s.vsbDriving.value);
+    SetLabelText(lblCrewBattleValue, crew ? FixedText(*crew, 0) : QString());
 }
 
 // The header line, then one line per record; the design's selection.
