@@ -162,6 +162,8 @@ void SetInput(Design& design, const QString& name, const QString& text)
     if (name == QLatin1String("optLocation")) return design.SetLocation(value);
     if (name == QLatin1String("weapon") || name == QLatin1String("ammo")) return Browse(design, name == QLatin1String("weapon"), text);
     if (name == QLatin1String("line")) return design.SelectLine(value);
+    if (name == QLatin1String("weaponRow") || name == QLatin1String("ammoRow"))
+        return design.BrowseToRow(name == QLatin1String("weaponRow"), value);
     for (const Named<Spinner>& row : Spinners)
         if (name == QLatin1String(row.name)) return design.SetSpinner(row.member, value);
     if (name == QLatin1String("vsbAddTonnage")) return design.SetSpinner(&DesignState::vsbAddTonnage, value);

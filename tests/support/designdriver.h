@@ -16,7 +16,8 @@
 //   "optEngineType=1" and "optLocation=4" choose an option, "cmdAdd", "cmdAmmoAdd",
 //   "cmdRemove", "cmdClearAll", "cmdAllocateArmor", "cmdNextWeapon", "cmdPreviousWeapon",
 //   "cmdAmmoNext" and "cmdAmmoPrevious" give a command, "weapon=LRM 5" and "ammo=Cargo" press
-//   the browser's Next until its row has that name, "line=2" selects payload line 2.
+//   the browser's Next until its row has that name, "weaponRow=3" and "ammoRow=1" go straight
+//   to a row (from 0), "line=2" selects payload line 2.
 void Drive(Design& design, const QStringList& steps);
 
 // An input or figure by its name: "vsbMass" (the value), "vsbMass.min", ".max", ".enabled",

@@ -26,6 +26,8 @@ const struct { const char* name; QStringList steps, checks; } Scenarios[] = {
     // The minimum is 0.2 x 50 = 10 tons: at 7, 350 - 235 = 115 weighs 8; at 8, 165 weighs 12.
     {"hover ice 50 at 5 rises to 8", {"vsbMass=50", "vsbCruise=5"},
      {"vsbCruise=8", "CruiseMP=8", "FlankMP=12", "EngineRating=165", "EngineTonnage=12", "SuspensionFactor=235"}},
+    // 8 x 20 - 85 = 75 weighs 4, the minimum itself: enough.
+    {"hover engine at its minimum", {"vsbMass=20"}, {"vsbCruise=8", "EngineRating=75", "EngineTonnage=4"}},
     {"hover minimum springs back", {"vsbMass=50", "vsbCruise=5", "vsbCruise=7"}, {"vsbCruise=8", "EngineRating=165"}},
     // Fusion XL weighs 0.75 of the base: 265 (14.0) weighs 10.5, 215 at 9 only 7.
     {"hover fusion xl 50 from 1 ends at 10", {"optEngineType=2", "vsbMass=50"},

@@ -96,6 +96,48 @@ const struct { const char* name; int style; bool german; const char* moment; } D
     {"tracked_plain_german", 0, true, "05.12.2026 21:03:07"},
 };
 
+// What the readout takes from a design, as "name=value".
+QStringList Gathered(const ReadoutDesign& d)
+{
+    QStringList figures = {
+        "motive=" + QString::number(int(d.motive.value_or(Motive(-1)))), "engine=" + QString::number(int(d.engine.value_or(Engine(-1)))),
+        QStringLiteral("mass=%1 rating=%2 cruise=%3 flank=%4").arg(d.mass).arg(d.engineRating).arg(d.cruiseMP).arg(d.flankMP),
+        QStringLiteral("engine tons=%1 structure=%2 control=%3 lift=%4 turret=%5 amplifiers=%6")
+            .arg(d.engineTonnage.toDouble()).arg(d.structureTonnage.toDouble()).arg(d.controlTonnage.toDouble())
+            .arg(d.liftTonnage.toDouble()).arg(d.turretTonnage.toDouble()).arg(d.powerAmpTonnage.toDouble()),
+        QStringLiteral("sinks=%1 weighing %2").arg(d.heatSinks).arg(d.heatSinkTonnage),
+        QStringLiteral("armor=%1 %2 tons, %3 points").arg(d.armorTypeName).arg(d.armorTonnage.toDouble()).arg(d.armorFactor.toDouble()),
+        QStringLiteral("front=%1 left=%2 right=%3 rear=%4 turret=%5")
+            .arg(d.frontArmor).arg(d.leftArmor).arg(d.rightArmor).arg(d.rearArmor).arg(d.turretArmor),
+        QStringLiteral("CASE=%1 turret fitted=%2").arg(d.caseFitted).arg(d.turretFitted),
+        QStringList{d.name, d.manufacturer, d.commSystem, d.targetingSystem, d.overview}.join(u'|')};
+    for (const ReadoutItem& item : d.payload)
+        figures << QStringLiteral("%1|%2|%3|%4").arg(item.name).arg(item.heat).arg(item.tons.toDouble()).arg(item.location);
+    return figures;
+}
+
+// Designs built as a user builds them, and what their readout shows.
+const struct { const char* name; QStringList steps, gathered; } GatheredDesigns[] = {
+    // 200 weighs 8.5 and half of it rounded up to the half ton, 4.5.
+    {"tracked, fusion, turret, CASE, every side its own points",
+     {"optMotiveType=1", "optEngineType=1", "vsbMass=50", "vsbCruise=4", "chkTurret=1", "chkCASE=1", "vsbArmorTonnage=20",
+      "vsbFrontArmor=40", "vsbLeftArmor=35", "vsbRightArmor=30", "vsbRearArmor=25", "vsbTurretArmor=20", "weapon=LRM 5",
+      "optLocation=4", "cmdAdd", "weapon=Medium Laser", "optLocation=1", "cmdAdd"},
+     {"motive=1", "engine=1", "mass=50 rating=200 cruise=4 flank=6",
+      "engine tons=13 structure=5 control=2.5 lift=0 turret=0.5 amplifiers=0", "sinks=10 weighing 0",
+      "armor=Standard 10 tons, 160 points", "front=40 left=35 right=30 rear=25 turret=20", "CASE=1 turret fitted=1",
+      "Insert Name and Designation||||", "LRM 5|2|2|Turret", "Medium Laser|3|1|Rear"}},
+    // 8 x 20 - 95 = 65 for a VTOL of 20 tons; an I.C.E. weighs twice 2.0, with 0.1 of
+    // amplifiers for the laser.
+    {"VTOL, I.C.E., rotor, Ferro-Fibrous",
+     {"optMotiveType=3", "vsbMass=20", "vsbCruise=8", "chkFerroFibrous=1", "vsbArmorTonnage=4", "vsbTurretArmor=2",
+      "vsbRearArmor=3", "weapon=Medium Laser", "cmdAdd"},
+     {"motive=3", "engine=0", "mass=20 rating=65 cruise=8 flank=12",
+      "engine tons=4 structure=2 control=1 lift=2 turret=0 amplifiers=0.1", "sinks=3 weighing 3",
+      "armor=Ferro Fibrous 2 tons, 36 points", "front=0 left=0 right=0 rear=3 turret=2", "CASE=0 turret fitted=0",
+      "Insert Name and Designation||||", "Medium Laser|3|1|Front"}},
+};
+
 }  // namespace
 
 class ReadoutTest : public QObject {
@@ -131,6 +173,15 @@ private slots:
         QCOMPARE(when, QString::fromLatin1(moment));
         QCOMPARE(PageBytes(ReadoutLines(GatherReadout(design), ReadoutStyle(style), when)).split('\n'),
                  Golden(QString::fromLatin1(name)).split('\n'));
+    }
+
+    void gathered_data() { AddCases(GatheredDesigns); }
+    void gathered()
+    {
+        const auto& [name, steps, gathered] = CaseOf(GatheredDesigns);
+        CatalogueDesign bench;
+        Drive(bench.design, steps);
+        QCOMPARE(Gathered(GatherReadout(bench.design)), gathered);
     }
 
     // The file holds the page with the moment it was written; a file that cannot be written

@@ -10,6 +10,7 @@
 namespace {
 
 constexpr int FirstRecord = 24;  // line of the tracked design's first record, from 0
+constexpr int NoWhole = 40000;   // beyond 16 bits: no whole number read
 enum Kind { Empty, Tracked, VTOL };
 
 QByteArray ReadBytes(const QString& path)
@@ -128,6 +129,8 @@ const QList<BrokenFile>& BrokenFiles()
         {"engine type without a button", Edited({{2, "-1"}}), 0, 3, {"optMotiveType=1", "optEngineType=0"}},
         {"mass beyond 16 bits", Edited({{3, "99999"}}), 0, 4, {"vsbMass=1"}},
         {"fewer heat sinks than the engine brings", Edited({{5, "9"}}), 0, 6, {"vsbCruise=4", "vsbHeatSinks=10"}},
+        {"every side its own points", Edited({{12, "41"}, {13, "31"}, {14, "29"}, {15, "19"}, {16, "24"}}), 8, 0,
+         {"vsbFrontArmor=41", "vsbRightArmor=31", "vsbLeftArmor=29", "vsbRearArmor=19", "vsbTurretArmor=24"}},
         {"front armor 2001", Edited({{12, "2001"}}), 0, 13, {"vsbArmorTonnage=20", "vsbFrontArmor=0"}},
         // The disabled inputs: the rotor takes 2 points at most, a VTOL's turret box stays
         // clear, and armor needs a turret.
@@ -224,6 +227,31 @@ private slots:
         QFETCH(QString, text);
         QVERIFY(!ParseFileInteger(text));
         QVERIFY(!ParseFileCurrency(text));
+    }
+
+    // The forms they take: an amount in ten-thousandths, beyond four decimals rounded with
+    // halves to even, and the whole number it gives (halves to even), or none past 16 bits.
+    void numberRead_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("units");
+        QTest::addColumn<int>("whole");
+        const struct { const char* text; qint64 units; int whole; } forms[] = {
+            {".5", 5000, 0},          {"-.5", -5000, 0},        {"5.", 50000, 5},        {"+3", 30000, 3},
+            {"2.5", 25000, 2},        {"3.5", 35000, 4},        {"-2.5", -25000, -2},    {"007", 70000, 7},
+            {"1.00005", 10000, 1},    {"1.00015", 10002, 1},    {"1.000051", 10001, 1},  {"-1.00015", -10002, -1},
+            {"32767.4", 327674000, 32767}, {"32767.5", 327675000, NoWhole},
+        };
+        for (const auto& form : forms) QTest::newRow(form.text) << QString::fromLatin1(form.text) << form.units << form.whole;
+    }
+    void numberRead()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, whole);
+        QFETCH(qint64, units);
+        QCOMPARE(ParseFileCurrency(text).value_or(Currency::fromUnits(-1)).units(), units);
+        const std::optional<Int16> read = ParseFileInteger(text);
+        QCOMPARE(read ? int(*read) : NoWhole, whole);
     }
 
     // Each file opened in a fresh design; the totals are rebuilt unless reading stopped among
