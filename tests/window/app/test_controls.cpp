@@ -58,8 +58,10 @@ void CheckRows(const frmMain& window, const QWidget* frame, const QString& rows)
     }
 }
 
-// The tracked design of the file tests opened over a window that showed a VTOL: every control
-// of the design as it must then show. Each control of the design has its row.
+// The tracked design of the file tests opened over a window that showed another design: every
+// control of the design as it must then show. Each control of the design has its row. The test
+// catalogue rates no weapon, so the battle value is that of the armor, the structure and the
+// tonnage alone; a design opened gets the usual crew back.
 const char* const TrackedShown[] = {
     "txtVehicleName=Müller-Panzer Ä", "txtManufacturer=Hallberg Werke", "txtCommSystem=Skylink 9",
     "txtTargetingSystem=Falke TT-2", "txtOverview=Line one\nLine two, with a comma\n\nLast line: Größe",
@@ -79,19 +81,26 @@ const char* const TrackedShown[] = {
     "chkCASE=1", "chkArtemisSRM=1", "chkArtemisLRM=1", "lblPayloadTonnage=18.0",
     "optLocation_0=1", "optLocation_1=0", "optLocation_2=0", "optLocation_3=0", "optLocation_4=0", "optLocation_4.enabled=1",
     "vsbAddTonnage=1", "vsbAddTonnage.max=100", "lblAddTonnage=1",
+    "lblBattleValue=474", "vsbGunnery=4", "lblGunnery=4", "vsbDriving=5", "lblDriving=5", "lblCrewBattleValue=474",
+    "lstBattleValue.count=8",
 };
 
 // The browsers' figures of the catalogue's current rows, and the status bar's notice.
 const QStringList NotOfTheDesign = {"lblClass", "lblName", "lblWeight", "lblHeat", "lblWeaponCost", "lblAmmoClass",
                                     "lblAmmoType", "lblAmmoShotsPerTon", "lblAmmoCost", "lblCatalogueNotice"};
 
-// A control's change and what the design holds after it, by the design's names.
+// A control's change and what the design holds after it, by the design's names; and what the
+// window shows then, where the change is more than the control's own value.
 const struct {
     const char* name;
-    QStringList steps, design;
+    QStringList steps, design, shown{};
 } Changes[] = {
     {"spinner", {"vsbMass=40"}, {"vsbMass=40", "Mass=40"}},
-    {"spinner whose top the design lowers", {"vsbMass=45", "optMotiveType_3"}, {"vsbMass=30", "vsbMass.max=30", "Mass=30"}},
+    {"spinner whose top the design lowers", {"vsbMass=45", "optMotiveType_3"}, {"vsbMass=30", "vsbMass.max=30", "Mass=30"},
+     {"vsbMass=30", "vsbMass.max=30", "lblMass=30"}},
+    {"a VTOL", {"chkTurret=1", "optMotiveType_3"}, {"chkTurret=0", "chkTurret.enabled=0", "vsbTurretArmor.max=2"},
+     {"chkTurret=0", "chkTurret.enabled=0", "lblTurret=Rotor:", "vsbTurretArmor.max=2", "vsbTurretArmor.enabled=1",
+      "optLocation_4.enabled=0"}},
     {"box", {"chkCASE=1"}, {"chkCASE=1", "CASETonnage=0.5"}},
     {"box cleared", {"chkCASE=1", "chkCASE=0"}, {"chkCASE=0", "CASETonnage=0"}},
     {"movement option", {"optMotiveType_2"}, {"optMotiveType=2", "MotiveType=2"}},
@@ -104,8 +113,14 @@ const struct {
     {"overview", {"txtOverview=One\n\nTwo"}, {"txtOverview=One\n\nTwo"}},
     {"ammunition tonnage", {"vsbAddTonnage=7"}, {"vsbAddTonnage=7"}},
     {"add", OnTracked50({"weapon=LRM 5", "cmdAdd"}), {"PayloadCount=1", "PayloadTonnage=2"}},
-    {"line chosen", OnTracked50({"weapon=LRM 5", "cmdAdd", "weapon=SRM 2", "cmdAdd", "line=1"}),
-     {"SelectedLine=1", "PayloadCount=2"}},
+    {"line chosen, kept through a change", OnTracked50({"weapon=LRM 5", "cmdAdd", "weapon=SRM 2", "cmdAdd", "line=2", "chkCASE=1"}),
+     {"SelectedLine=2", "PayloadCount=2"}, {"lstPayload.currentRow=2"}},
+    {"items free at 0", QStringList(5, "cmdAdd"), {"ItemsFree=0"}, {"lblItemsFree=0", "lblItemsFree:black"}},
+    {"items free below 0", QStringList(6, "cmdAdd"), {"ItemsFree=-1"}, {"lblItemsFree=-1", "lblItemsFree:red"}},
+    {"armor points all placed", OnTracked50({"vsbArmorTonnage=2", "vsbFrontArmor=16"}), {"ArmorPointsRemaining=0"},
+     {"lblArmorPointsRemaining=0", "lblArmorPointsRemaining:black"}},
+    {"armor points over", OnTracked50({"vsbArmorTonnage=2", "vsbFrontArmor=17"}), {"ArmorPointsRemaining=-1"},
+     {"lblArmorPointsRemaining=-1", "lblArmorPointsRemaining:red"}},
     {"remove", OnTracked50({"weapon=LRM 5", "cmdAdd", "weapon=SRM 2", "cmdAdd", "line=1", "cmdRemove"}),
      {"PayloadCount=1", "PayloadTonnage=1"}},
     {"clear all", OnTracked50({"weapon=LRM 5", "cmdAdd", "cmdAdd", "cmdClearAll"}), {"PayloadCount=0"}},
@@ -147,7 +162,7 @@ private slots:
         auto* tabs = Control<QTabWidget>(window, "SSTab1");
         QStringList pages;
         for (int page = 0; page < tabs->count(); ++page) pages << tabs->tabText(page);
-        QCOMPARE(pages, (QStringList{"Armor", "Add Ammo && Equipment", "Specifications", "Display Equipment"}));
+        QCOMPARE(pages, (QStringList{"Armor", "Add Ammo && Equipment", "Specifications", "Display Equipment", "Battle Value"}));
         QVERIFY(Control<QWidget>(window, "fraAddAmmo")->isHidden());
         const QFont font = Control<QListWidget>(window, "lstPayload")->font();  // fixed pitch
         QCOMPARE(font.pointSizeF(), 8.25);
@@ -200,16 +215,26 @@ private slots:
     }
 
     // A design changed under the controls, as a file opened from the command line changes it.
+    // The design before: a VTOL (no turret box, a rotor), or a tracked vehicle without a turret
+    // (turret armor off).
     void showsTheDesign_data()
     {
         QTest::addColumn<QString>("check");
-        for (const char* check : TrackedShown) QTest::newRow(check) << QString::fromUtf8(check);
+        QTest::addColumn<bool>("fromVTOL");
+        for (const bool fromVTOL : {true, false})
+            for (const char* check : TrackedShown)
+                QTest::addRow("%s, from %s", check, fromVTOL ? "a VTOL" : "no turret") << QString::fromUtf8(check) << fromVTOL;
     }
     void showsTheDesign()
     {
         QFETCH(QString, check);
+        QFETCH(bool, fromVTOL);
         CatalogueWindow session;
-        BuildVTOLDesign(session.window);
+        if (fromVTOL)
+            BuildVTOLDesign(session.window);
+        else
+            Drive(session.window, OnTracked50({"vsbArmorTonnage=4", "vsbFrontArmor=8"}));
+        Drive(session.window, {"vsbGunnery=2", "vsbDriving=3"});
         session.window.OpenDesignFile(QFINDTESTDATA("core/files/designs/tracked.edt"));
         QCOMPARE(FirstFailure(session.window, {check}), QString());
     }
@@ -233,10 +258,30 @@ private slots:
     void changesReachTheDesign_data() { AddCases(Changes); }
     void changesReachTheDesign()
     {
-        const auto& [name, steps, design] = CaseOf(Changes);
+        const auto& [name, steps, design, shown] = CaseOf(Changes);
         CatalogueWindow session;
         Drive(session.window, steps);
         QCOMPARE(FirstFailure(session.window.design(), design), QString());
+        QCOMPARE(FirstFailure(session.window, shown), QString());
+    }
+
+    // A line unselected with Ctrl and a click keeps the focus frame but is no line chosen: Remove
+    // then removes nothing.
+    void removeNeedsASelectedLine()
+    {
+        CatalogueWindow session;
+        frmMain& w = session.window;
+        Control<QTabWidget>(w, "SSTab1")->setCurrentIndex(3);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Drive(w, OnTracked50({"weapon=LRM 5", "cmdAdd", "weapon=SRM 2", "cmdAdd", "line=1"}));
+        auto* list = Control<QListWidget>(w, "lstPayload");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualItemRect(list->item(1)).center());
+        QCOMPARE(list->currentRow(), 1);
+        QVERIFY(!list->item(1)->isSelected());
+        QCOMPARE(w.design().State().SelectedLine, -1);
+        Drive(w, {"cmdRemove"});
+        QCOMPARE(PayloadLines(w).size(), 3);
     }
 
     // A handler runs when, and only when, its control's value really changes, from code as well;

@@ -7,28 +7,30 @@
 
 namespace {
 
-// A value typed over a spinner, opened by Enter on the spinner or a double click on its label and
-// finished with `finish`: the label afterwards and the changes the spinner reported.
+// A value typed over a spinner, opened by a key on the spinner (Return or the keypad's Enter) or,
+// without one, a double click on its label, and finished with `finish`: the label afterwards and
+// the changes the spinner reported.
+constexpr Qt::Key Click = Qt::Key_unknown;
 const struct {
     const char* name;
     bool german;
     const char* spinner;
-    bool byEnter;
+    Qt::Key opens;
     const char* typed;
     Qt::Key finish;
     const char* label;
     int changes;
 } Typed[] = {
-    {"mass", false, "vsbMass", false, "50", Qt::Key_Return, "50", 1},
-    {"armor tons", false, "vsbArmorTonnage", true, "12.5", Qt::Key_Enter, "12.5", 1},
-    {"armor tons, German", true, "vsbArmorTonnage", false, "12,5", Qt::Key_Return, "12,5", 1},
-    {"above the top", false, "vsbCruise", true, "250", Qt::Key_Return, "100", 1},
-    {"cargo half tons", false, "vsbAddTonnage", true, "2.5", Qt::Key_Return, "2.5", 1},
-    {"escape", false, "vsbFrontArmor", false, "40", Qt::Key_Escape, "0", 0},
-    {"no number", false, "vsbFrontArmor", true, "forty", Qt::Key_Return, "0", 0},
-    {"grouped, nearest", false, "vsbFrontArmor", true, "1,600.5", Qt::Key_Return, "1601", 1},
-    {"grouped, German", true, "vsbRearArmor", true, "1.600", Qt::Key_Return, "1600", 1},
-    {"below the bottom", false, "vsbMass", true, "-4", Qt::Key_Return, "1", 0},
+    {"mass", false, "vsbMass", Click, "50", Qt::Key_Return, "50", 1},
+    {"armor tons", false, "vsbArmorTonnage", Qt::Key_Enter, "12.5", Qt::Key_Enter, "12.5", 1},
+    {"armor tons, German", true, "vsbArmorTonnage", Click, "12,5", Qt::Key_Return, "12,5", 1},
+    {"above the top", false, "vsbCruise", Qt::Key_Return, "250", Qt::Key_Return, "100", 1},
+    {"cargo half tons", false, "vsbAddTonnage", Qt::Key_Return, "2.5", Qt::Key_Return, "2.5", 1},
+    {"escape", false, "vsbFrontArmor", Click, "40", Qt::Key_Escape, "0", 0},
+    {"no number", false, "vsbFrontArmor", Qt::Key_Return, "forty", Qt::Key_Return, "0", 0},
+    {"grouped, nearest", false, "vsbFrontArmor", Qt::Key_Return, "1,600.5", Qt::Key_Return, "1601", 1},
+    {"grouped, German", true, "vsbRearArmor", Qt::Key_Enter, "1.600", Qt::Key_Return, "1600", 1},
+    {"below the bottom", false, "vsbMass", Qt::Key_Return, "-4", Qt::Key_Return, "1", 0},
 };
 
 const struct { const char *name, *weapon, *ammo; bool fires; } Fires[] = {
@@ -110,8 +112,8 @@ private slots:
         auto* bar = Control<QScrollBar>(session.window, c.spinner);
         QLabel* label = Control<QLabel>(session.window, QStringLiteral("lbl") + (c.spinner + 3));
         QSignalSpy changes(bar, &QScrollBar::valueChanged);
-        if (c.byEnter)
-            QTest::keyClick(bar, Qt::Key_Return);
+        if (c.opens != Click)
+            QTest::keyClick(bar, c.opens);
         else
             QTest::mouseDClick(label, Qt::LeftButton);
         auto* editor = Control<QLineEdit>(session.window, "txtSpinnerValue");
@@ -137,17 +139,20 @@ private slots:
         CatalogueWindow session;
         frmMain& w = session.window;
         Drive(w, OnTracked50({"vsbArmorTonnage=20"}));
-        QCOMPARE(FirstFailure(w, {"vsbTurretArmor.enabled=0"}), QString());
+        QCOMPARE(FirstFailure(w, {"vsbTurretArmor.enabled=0", "lblTurretArmor.enabled=0", "optLocation_4.enabled=0"}), QString());
         if (byEnter)
             QTest::keyClick(Control<QScrollBar>(w, "vsbTurretArmor"), Qt::Key_Return);
         else
             QTest::mouseDClick(Control<QLabel>(w, "lblTurretArmor"), Qt::LeftButton);
-        if (auto* editor = w.findChild<QLineEdit*>("txtSpinnerValue"); editor && editor->isVisible()) {
+        auto* editor = w.findChild<QLineEdit*>("txtSpinnerValue");
+        const bool editorOpened = editor && !editor->isHidden();
+        if (editorOpened) {
             QTest::keyClicks(editor, "40");
             QTest::keyClick(editor, Qt::Key_Return);
         }
         QCOMPARE(FirstFailure(w, {"lblTurretArmor=0", "vsbTurretArmor=0", "lblArmorPointsUsed=0"}), QString());
         QCOMPARE(w.design().State().vsbTurretArmor.value, 0);
+        QVERIFY(!editorOpened);
     }
 
     void firesAmmunition_data() { AddCases(Fires); }

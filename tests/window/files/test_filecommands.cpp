@@ -398,6 +398,21 @@ private slots:
         QCOMPARE(DesignSnapshot(other), DesignSnapshot(menu));
     }
 
+    // Plain text still drops into a text box, and the design takes it as typed.
+    void textDropsIntoATextBox_data()
+    {
+        QTest::addColumn<QString>("box");
+        for (const char* box : {"txtVehicleName", "txtOverview"}) QTest::newRow(box) << box;
+    }
+    void textDropsIntoATextBox()
+    {
+        QFETCH(QString, box);
+        frmMain w;
+        Drive(w, {box + "="});
+        QVERIFY(Drop(w, box, {"Kestrel"}, false));
+        QCOMPARE(FirstFailure(w.design(), {box + "=Kestrel"}), QString());
+    }
+
     // Refused: the drag is not taken, and the design and its file stay as they were.
     void refusedDrops_data() { AddCases(RefusedDrops); }
     void refusedDrops()
