@@ -4,6 +4,7 @@
 // must agree as far as the reading went, and the file must be closed; anything else aborts, so
 // that libFuzzer keeps the input. No window is involved, and nothing outlives an input.
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -83,7 +84,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     static QCoreApplication* application = new QCoreApplication(argc, argv);
     Q_UNUSED(application);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    folder = new QTemporaryDir;
+    // In memory where the system offers it: the input is written and read again every time.
+    folder = QDir(QStringLiteral("/dev/shm")).exists() ? new QTemporaryDir(QStringLiteral("/dev/shm/fuzz_readdesign-XXXXXX"))
+                                                       : new QTemporaryDir;
     if (!folder->isValid()) Fail(QStringLiteral("no temporary folder"));
     inputPath = folder->filePath(QStringLiteral("input.edt"));
     freeAtStart = LowestFreeDescriptor();

@@ -253,6 +253,10 @@ private:
     RowSet* datAmmo = nullptr;
     BattleValueTable battleValues_;
     int updateDepth_ = 0;  // runs of UpdateDesign under way
+    // Counts the changes of the payload records; the notes on the payload are of `notedPayload_`.
+    int payloadVersion_ = 0;
+    int notedPayload_ = -1;
+    QStringList payloadNotes_;
     int stopLine_ = 0;
     QStringList notices_;
     std::function<void(const Spinner&)> spinnerWatcher_;

@@ -11,6 +11,7 @@ bool Design::AppendPayloadItem()
     s_.PayloadCount += 1;
     s_.PayloadItems[s_.PayloadCount] = s_.CurrentItem;
     s_.PayloadLines << FormatPayloadLine(s_.CurrentItem);
+    ++payloadVersion_;
     return true;
 }
 
@@ -22,6 +23,7 @@ void Design::RemovePayloadRecord(int index)
     s_.PayloadItems[s_.PayloadCount] = PayloadItem();
     if (index >= 1 && index <= s_.PayloadLines.size()) s_.PayloadLines.removeAt(index - 1);
     s_.SelectedLine = -1;
+    ++payloadVersion_;
     s_.PayloadCount -= 1;
 }
 

@@ -22,18 +22,24 @@ void Design::UpdateDesign()
     UpdateHeatSinks();
     CalcPowerAmps();
     s_.Cost = CalcCost();
-    CalcBattleValue();
+    // Like the notes, the battle value is the outermost run's: the runs nested in it come
+    // before its cost, so it sees their figures.
+    if (nesting.depth == 1) CalcBattleValue();
     CalcTonnage();
     if (nesting.depth == 1) CheckDesign();
 }
 
+// The payload's notes change only with the payload, so they are kept until it changes.
 void Design::CheckDesign()
 {
-    s_.DesignNotes = DesignNotes({.items = std::span(s_.PayloadItems).subspan(1),
-                                  .armorTonnage = s_.ArmorTonnage,
-                                  .armorPointsRemaining = s_.ArmorPointsRemaining,
-                                  .tonnageRemaining = s_.TonnageRemaining,
-                                  .itemsFree = s_.ItemsFree});
+    if (notedPayload_ != payloadVersion_) {
+        payloadNotes_ = PayloadNotes(std::span(s_.PayloadItems).subspan(1));
+        notedPayload_ = payloadVersion_;
+    }
+    s_.DesignNotes = payloadNotes_ + BudgetNotes({.armorTonnage = s_.ArmorTonnage,
+                                                  .armorPointsRemaining = s_.ArmorPointsRemaining,
+                                                  .tonnageRemaining = s_.TonnageRemaining,
+                                                  .itemsFree = s_.ItemsFree});
 }
 
 void Design::CalcBattleValue()

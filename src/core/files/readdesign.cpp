@@ -95,6 +95,7 @@ public:
             s_.CurrentItem = *record;
             const QString line = FormatPayloadLine(s_.CurrentItem);
             s_.PayloadItems[i] = s_.CurrentItem;
+            ++d_.payloadVersion_;
             if (s_.CurrentItem.isEmpty())
                 payloadEnded = true;
             else

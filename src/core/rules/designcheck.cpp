@@ -55,11 +55,18 @@ bool FiresAmmunition(const QString& weaponName, const QString& ammoName)
     return fired.size() == weaponName.size() || fired[weaponName.size()] == u' ';
 }
 
-QStringList DesignNotes(const DesignFacts& facts)
+QStringList PayloadNotes(std::span<const PayloadItem> items)
 {
+    const DesignFacts facts{.items = items};
     QStringList notes;
     NoteUnfiredAmmunition(facts, notes);
     NoteLoneArtemis(facts, notes);
+    return notes;
+}
+
+QStringList BudgetNotes(const DesignFacts& facts)
+{
+    QStringList notes;
     if (facts.armorTonnage == Currency())
         notes << QStringLiteral("No armor");
     else if (facts.armorPointsRemaining > 0)
@@ -68,6 +75,11 @@ QStringList DesignNotes(const DesignFacts& facts)
         notes << QStringLiteral("Tonnage over by %1 tons").arg(FixedText(Currency() - facts.tonnageRemaining, 1));
     if (facts.itemsFree < 0) notes << QStringLiteral("Item slots over by %1").arg(FixedText(-facts.itemsFree, 0));
     return notes;
+}
+
+QStringList DesignNotes(const DesignFacts& facts)
+{
+    return PayloadNotes(facts.items) + BudgetNotes(facts);
 }
 
 QString DesignCheckSummary(const QStringList& notes)

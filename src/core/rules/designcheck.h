@@ -24,6 +24,10 @@ bool FiresAmmunition(const QString& weaponName, const QString& ammoName);
 
 // The notes, in a fixed order; empty for a design without any.
 QStringList DesignNotes(const DesignFacts& facts);
+// The notes on the payload alone (ammunition no weapon fires, Artemis IV without launchers),
+// then those on the budgets: DesignNotes is the one list after the other.
+QStringList PayloadNotes(std::span<const PayloadItem> items);
+QStringList BudgetNotes(const DesignFacts& facts);
 
 // "Design check: no notes", "Design check: 1 note", "Design check: 3 notes".
 QString DesignCheckSummary(const QStringList& notes);
