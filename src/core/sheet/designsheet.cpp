@@ -10,3 +10,8 @@ SheetModel DesignSheet(const Design& design, const RowSet& weapons, const RowSet
 {
     return BuildSheet(GatherSheet(design, weapons, ammo), PaperOf(QLocale().territory()));
 }
+
+QList<SheetModel> DesignSheetPages(const Design& design, const RowSet& weapons, const RowSet& ammo)
+{
+    return {DesignSheet(design, weapons, ammo)};
+}
