@@ -7,7 +7,7 @@ QStringList PayloadLines(const frmMain& window);
 // An amount as its ten-thousandths, exact.
 QString Units(Currency c);
 
-// The first way in which the payload table, its list and the running totals are out of step,
-// or an empty text. Each line shows its record, the records past the count are empty, and each
-// total is the sum of its field over the records (with CASE and Ferro-Fibrous armor beside).
+// The first way in which the payload list, the boxes beside it and the design's payload are out
+// of step, or an empty text: the list shows the design's lines under its header, and the design
+// keeps its table and totals in step (PayloadInvariantFailure of the design).
 QString PayloadInvariantFailure(const frmMain& window);
