@@ -9,75 +9,35 @@ struct Named {
     const char* name;
     Member DesignState::*member;
 };
+#define NAMED(member) {#member, &DesignState::member}
 
-// The inputs and figures by name, as the design holds them; the first four groups are what a
-// design file holds or sets.
+// The inputs and figures by name, as the design holds them: the spinners, boxes, options and
+// texts (but for the armor type's name) are what a design file holds.
 const Named<Spinner> Spinners[] = {
-    {"vsbMass", &DesignState::vsbMass},           {"vsbCruise", &DesignState::vsbCruise},
-    {"vsbHeatSinks", &DesignState::vsbHeatSinks}, {"vsbArmorTonnage", &DesignState::vsbArmorTonnage},
-    {"vsbFrontArmor", &DesignState::vsbFrontArmor}, {"vsbLeftArmor", &DesignState::vsbLeftArmor},
-    {"vsbRightArmor", &DesignState::vsbRightArmor}, {"vsbRearArmor", &DesignState::vsbRearArmor},
-    {"vsbTurretArmor", &DesignState::vsbTurretArmor},
+    NAMED(vsbMass), NAMED(vsbCruise), NAMED(vsbHeatSinks), NAMED(vsbArmorTonnage),
+    NAMED(vsbFrontArmor), NAMED(vsbLeftArmor), NAMED(vsbRightArmor), NAMED(vsbRearArmor), NAMED(vsbTurretArmor),
 };
-const Named<Box> Boxes[] = {
-    {"chkTurret", &DesignState::chkTurret},         {"chkFerroFibrous", &DesignState::chkFerroFibrous},
-    {"chkCASE", &DesignState::chkCASE},             {"chkArtemisSRM", &DesignState::chkArtemisSRM},
-    {"chkArtemisLRM", &DesignState::chkArtemisLRM},
-};
-const Named<int> Options[] = {
-    {"optMotiveType", &DesignState::optMotiveType}, {"optEngineType", &DesignState::optEngineType},
-};
+const Named<Box> Boxes[] = {NAMED(chkTurret), NAMED(chkFerroFibrous), NAMED(chkCASE), NAMED(chkArtemisSRM), NAMED(chkArtemisLRM)};
+const Named<int> Options[] = {NAMED(optMotiveType), NAMED(optEngineType)};
 const Named<QString> Texts[] = {
-    {"txtVehicleName", &DesignState::txtVehicleName}, {"txtManufacturer", &DesignState::txtManufacturer},
-    {"txtCommSystem", &DesignState::txtCommSystem},   {"txtTargetingSystem", &DesignState::txtTargetingSystem},
-    {"txtOverview", &DesignState::txtOverview},       {"ArmorTypeName", &DesignState::ArmorTypeName},
+    NAMED(txtVehicleName), NAMED(txtManufacturer), NAMED(txtCommSystem), NAMED(txtTargetingSystem),
+    NAMED(txtOverview), NAMED(ArmorTypeName),
 };
 const Named<Int16> Counts[] = {
-    {"Mass", &DesignState::Mass},
-    {"MotiveType", &DesignState::MotiveType},
-    {"CruiseMP", &DesignState::CruiseMP},
-    {"EngineType", &DesignState::EngineType},
-    {"EngineRating", &DesignState::EngineRating},
-    {"EngineSlots", &DesignState::EngineSlots},
-    {"SuspensionFactor", &DesignState::SuspensionFactor},
-    {"ItemLimit", &DesignState::ItemLimit},
-    {"ItemsUsed", &DesignState::ItemsUsed},
-    {"ItemsFree", &DesignState::ItemsFree},
-    {"ArmorPointsUsed", &DesignState::ArmorPointsUsed},
-    {"ArmorPointsRemaining", &DesignState::ArmorPointsRemaining},
-    {"PayloadCount", &DesignState::PayloadCount},
-    {"PayloadHeat", &DesignState::PayloadHeat},
-    {"HeatSinksRequired", &DesignState::HeatSinksRequired},
-    {"HeatSinkTonnage", &DesignState::HeatSinkTonnage},
-    {"HeatSinks", &DesignState::HeatSinks},
-    {"FreeHeatSinks", &DesignState::FreeHeatSinks},
+    NAMED(Mass), NAMED(MotiveType), NAMED(CruiseMP), NAMED(EngineType), NAMED(EngineRating),
+    NAMED(EngineSlots), NAMED(SuspensionFactor), NAMED(ItemLimit), NAMED(ItemsUsed), NAMED(ItemsFree),
+    NAMED(ArmorPointsUsed), NAMED(ArmorPointsRemaining), NAMED(PayloadCount), NAMED(PayloadHeat), NAMED(HeatSinksRequired),
+    NAMED(HeatSinkTonnage), NAMED(HeatSinks), NAMED(FreeHeatSinks),
 };
 const Named<Currency> Amounts[] = {
-    {"TonnageUsed", &DesignState::TonnageUsed},
-    {"TonnageRemaining", &DesignState::TonnageRemaining},
-    {"ControlTonnage", &DesignState::ControlTonnage},
-    {"LiftTonnage", &DesignState::LiftTonnage},
-    {"StructureTonnage", &DesignState::StructureTonnage},
-    {"TurretTonnage", &DesignState::TurretTonnage},
-    {"FlankMP", &DesignState::FlankMP},
-    {"EngineTonnage", &DesignState::EngineTonnage},
-    {"ArmorTonnage", &DesignState::ArmorTonnage},
-    {"TotalArmorPoints", &DesignState::TotalArmorPoints},
-    {"PayloadTonnage", &DesignState::PayloadTonnage},
-    {"PowerAmpTonnage", &DesignState::PowerAmpTonnage},
-    {"EnergyWeaponTonnage", &DesignState::EnergyWeaponTonnage},
-    {"TurretWeaponTonnage", &DesignState::TurretWeaponTonnage},
-    {"CASETonnage", &DesignState::CASETonnage},
-    {"PayloadCost", &DesignState::PayloadCost},
-    {"Cost", &DesignState::Cost},
+    NAMED(TonnageUsed), NAMED(TonnageRemaining), NAMED(ControlTonnage), NAMED(LiftTonnage), NAMED(StructureTonnage),
+    NAMED(TurretTonnage), NAMED(FlankMP), NAMED(EngineTonnage), NAMED(ArmorTonnage), NAMED(TotalArmorPoints),
+    NAMED(PayloadTonnage), NAMED(PowerAmpTonnage), NAMED(EnergyWeaponTonnage), NAMED(TurretWeaponTonnage), NAMED(CASETonnage),
+    NAMED(PayloadCost), NAMED(Cost),
 };
-const Named<bool> Flags[] = {
-    {"TonnageOver", &DesignState::TonnageOver},
-    {"ArmorPointsOver", &DesignState::ArmorPointsOver},
-    {"turretLocationEnabled", &DesignState::turretLocationEnabled},
-};
+const Named<bool> Flags[] = {NAMED(TonnageOver), NAMED(ArmorPointsOver), NAMED(turretLocationEnabled)};
 // Read by name, but no part of the design a file gives.
-const Named<int> Choices[] = {{"optLocation", &DesignState::optLocation}, {"SelectedLine", &DesignState::SelectedLine}};
+const Named<int> Choices[] = {NAMED(optLocation), NAMED(SelectedLine)};
 
 // An amount written out exactly: its ten-thousandths with the point put in by hand.
 QString Exact(Currency amount)
