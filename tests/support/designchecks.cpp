@@ -30,7 +30,6 @@ int SpinnerValue(const frmMain& window, const char* name) { return Control<QScro
 
 QStringList DesignSnapshot(const frmMain& w)
 {
-    const DesignState& s = w.design().State();
     QStringList entries;
     for (const QWidget* control : w.findChildren<QWidget*>()) {
         if (!InTheDesign(control->objectName())) continue;
@@ -41,20 +40,8 @@ QStringList DesignSnapshot(const frmMain& w)
         entries << entry;
     }
     entries.sort();  // a tab page shown raises its frame among its siblings
-    for (const QString& line : PayloadLines(w)) entries << QStringLiteral("line=") + line;
-    for (int i = 0; i <= PayloadCapacity; ++i) {
-        const PayloadItem& r = s.PayloadItems[i];
-        entries << QStringList{QString::number(i), r.Class, r.Name, QString::number(r.Heat), Units(r.Tons), r.Location, Units(r.Cost),
-                               QString::number(r.Reserved)}.join(u'|');
-    }
-    entries << QStringList{QString::number(s.Mass), QString::number(s.MotiveType), QString::number(s.CruiseMP),
-                           QString::number(s.EngineType), QString::number(s.EngineRating), QString::number(s.EngineSlots),
-                           QString::number(s.FreeHeatSinks), QString::number(s.HeatSinks), QString::number(s.ItemsUsed),
-                           Units(s.ArmorTonnage), Units(s.TotalArmorPoints), s.ArmorTypeName, QString::number(s.PayloadCount),
-                           Units(s.PayloadTonnage), Units(s.PayloadCost), QString::number(s.PayloadHeat),
-                           Units(s.EnergyWeaponTonnage), Units(s.TurretWeaponTonnage), Units(s.CASETonnage),
-                           Units(s.TonnageUsed), Units(w.design().CalcCost())}.join(u'|');
-    return entries;
+    for (const QString& line : PayloadLines(w)) entries << QStringLiteral("shown line=") + line;
+    return entries + DesignFigures(w.design());
 }
 
 QString InputConsistencyFailure(const frmMain& w)

@@ -5,9 +5,9 @@
 #include "support/toolkit.h"
 
 // Every control of an input that a design file holds, every figure label (text and colour), the
-// payload lines, and the design's records, totals and figures, one "name=value" per entry. The
-// browsers, the mounting location and the ammunition tonnage stay out: a design file does not
-// touch them.
+// payload list's lines, and the design's inputs, figures and records (DesignFigures), one
+// "name=value" per entry. The browsers, the mounting location and the ammunition tonnage stay
+// out: a design file does not touch them.
 QStringList DesignSnapshot(const frmMain& window);
 
 // The first way in which the inputs are out of step: the design state against its controls and

@@ -7,8 +7,9 @@
 //           "line=2" selects line 2 of the payload list.
 //   checks: "lblCost=20,570" a label's text, "vsbCruise=4" a spinner's value, "lblItemsFree:red"
 //           or ":black" its colour, "vsbHeatSinks.min=14" / ".max=2" a bound,
-//           "vsbTurretArmor.enabled=0" or any other property, "PayloadCost=260000" a payload total
-//           of the design (period decimals); a control that is not there shows "<no control>".
+//           "vsbTurretArmor.enabled=0" or any other property; a name that is no control's, a
+//           figure of the design as Figure() writes it ("PayloadCost=260000"); a message box that
+//           is not there shows "<no control>".
 #include "support/testcatalogue.h"
 #include "support/toolkit.h"
 
