@@ -12,6 +12,9 @@ using PageWriter = std::function<bool(const Design& design, const QString& path)
 // extension><extension>.
 QString ReadoutPagePath(const QString& outputFolder, const QString& designPath, const QString& extension);
 
+// The report of a design file that cannot be read, and why.
+QString CannotRead(const QString& designPath, const QString& why);
+
 // Reads the design file as the Open command reads it and writes its page to `pagePath` with
 // `write`, as the export commands write it. Empty when the page is written; otherwise what went
 // wrong, naming the file. A file that cannot be read gives no page; a page that fails part of

@@ -14,6 +14,7 @@
 #include "core/export/readoutfile.h"
 #include "core/payload/rowset.h"
 #include "core/sheet/designsheet.h"
+#include "core/sheet/force.h"
 #include "paint/sheetfile.h"
 #include "paint/sheetpainter.h"
 #include "tool/readoutpages.h"
@@ -37,6 +38,10 @@ public:
     bool Write(const Design& design, const QString& path) const
     {
         return WriteSheetPdf(DesignSheet(design, weapons_, ammo_), path);
+    }
+    bool WriteForce(const Force& force, const QString& path) const
+    {
+        return WritePagesPdf(force.Pages(weapons_, ammo_), path, ForceTitle(path));
     }
 
 private:
@@ -94,6 +99,13 @@ const QString Description = QStringLiteral(
     "window. A file that cannot be read is reported with the line where reading stopped, and\n"
     "the other files are still written.\n"
     "\n"
+    "With --force FILE.pdf the designs are written together as one force instead, as File >\n"
+    "Export Force Sheets (PDF) writes them: a roster page with a row for each design (name,\n"
+    "movement type, tons, cruise and flank MP, armor points, battle value, cost) and the force's\n"
+    "totals, then each design's record sheet in the order given. A file that cannot be read is\n"
+    "reported and left out; the PDF holds the others, and none is written when no file can be\n"
+    "read. --force takes neither --style nor --out.\n"
+    "\n"
     "Exit codes:\n"
     "  0  every page was written\n"
     "  1  at least one file could not be read or its page not written\n"
@@ -136,6 +148,25 @@ QString SharedPage(const Batch& batch)
         designOfPage.insert(page, design);
     }
     return QString();
+}
+
+// The force's one PDF at `path` of the designs that can be read; each one that cannot is told.
+int RunForce(const QStringList& designs, const QString& path)
+{
+    LoadSheetFonts();
+    const Force force(designs);
+    for (const UnreadableDesign& file : force.unreadable()) Report(CannotRead(file.path, file.why));
+    const QString pdf = QDir::toNativeSeparators(path);
+    if (force.designs().empty()) {
+        Report(QStringLiteral("no design file could be read; \"%1\" was not written").arg(pdf));
+        return ReadoutToolFailed;
+    }
+    const SheetCatalogue catalogue;
+    if (!catalogue.WriteForce(force, path)) {
+        Report(QStringLiteral("cannot write \"%1\"").arg(pdf));
+        return ReadoutToolFailed;
+    }
+    return force.unreadable().isEmpty() ? ReadoutToolDone : ReadoutToolFailed;
 }
 
 int RunBatch(const Batch& batch)
@@ -189,8 +220,13 @@ int RunReadoutTool(const QStringList& arguments)
                                  QStringLiteral("The folder the pages go to (the current folder by default); "
                                                 "made if missing."),
                                  QStringLiteral("DIR"), QStringLiteral("."));
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   QStringLiteral("Writes the designs as one force to this PDF file: the roster, then "
+                                                  "each record sheet."),
+                                   QStringLiteral("FILE.pdf"));
     parser.addOption(style);
     parser.addOption(out);
+    parser.addOption(force);
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("The design files to read."),
                                  QStringLiteral("FILE..."));
 
@@ -202,6 +238,14 @@ int RunReadoutTool(const QStringList& arguments)
     if (parser.isSet(version)) {
         QTextStream(stdout) << ProgramName << ' ' << QCoreApplication::applicationVersion() << Qt::endl;
         return ReadoutToolDone;
+    }
+
+    if (parser.isSet(force)) {
+        if (parser.isSet(style)) return Misused(QStringLiteral("--force writes record sheets: it takes no --style"));
+        if (parser.value(force).isEmpty()) return Misused(QStringLiteral("--force needs the name of the PDF file to write"));
+        if (parser.positionalArguments().isEmpty()) return Misused(QStringLiteral("no design file given"));
+        if (parser.isSet(out)) return Misused(QStringLiteral("--force names its own file: it takes no --out"));
+        return RunForce(parser.positionalArguments(), parser.value(force));
     }
 
     Batch batch;

@@ -70,6 +70,23 @@ inline QString PdfText(const QString& path, const char* tool = "pdftotext")
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The text of page `page` (from 1) of the PDF file at `path`, as pdftotext lays it out, or what
+// went wrong.
+inline QString PdfPageText(const QString& path, int page)
+{
+    QProcess process;
+    process.start("pdftotext", {"-layout", "-f", QString::number(page), "-l", QString::number(page), path, "-"});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) return QStringLiteral("pdftotext failed on %1").arg(path);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// How many pages pdfinfo counts in the PDF file at `path`; -1 when it cannot tell.
+inline int PdfPageCount(const QString& path)
+{
+    const QRegularExpressionMatch pages = QRegularExpression("Pages: +(\\d+)").match(PdfText(path, "pdfinfo"));
+    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+}
+
 // A menu command as a user gives it, its file dialog answered with `path`: what the dialog was
 // asked to show.
 inline FileRequest Answered(frmMain& w, QAction* command, const QString& path)

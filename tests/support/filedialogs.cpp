@@ -2,14 +2,24 @@
 
 ScriptedChooser& ScriptedChooser::Answer(const QString& path)
 {
-    answers_ << path;
+    return Answer(path.isEmpty() ? QStringList() : QStringList{path});
+}
+
+ScriptedChooser& ScriptedChooser::Answer(const QStringList& paths)
+{
+    answers_ << paths;
     return *this;
 }
 
-QString ScriptedChooser::Choose(QWidget*, const FileRequest& request)
+QString ScriptedChooser::Choose(QWidget* owner, const FileRequest& request)
+{
+    return ChooseSeveral(owner, request).value(0);
+}
+
+QStringList ScriptedChooser::ChooseSeveral(QWidget*, const FileRequest& request)
 {
     asked << request;
-    return answers_.isEmpty() ? QString() : answers_.takeFirst();
+    return answers_.isEmpty() ? QStringList() : answers_.takeFirst();
 }
 
 CommonDialog& FileDialog(const frmMain& window)

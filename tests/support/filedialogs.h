@@ -10,14 +10,18 @@ class ScriptedChooser : public FileChooser {
 public:
     // The next request is answered with `path`; an empty path cancels it.
     ScriptedChooser& Answer(const QString& path);
+    // The next request is answered with all of `paths` where it takes several files, with the
+    // first where it takes one; none cancels it.
+    ScriptedChooser& Answer(const QStringList& paths);
     ScriptedChooser& Cancel() { return Answer(QString()); }
     // Requests with no answer queued are cancelled.
     QString Choose(QWidget* owner, const FileRequest& request) override;
+    QStringList ChooseSeveral(QWidget* owner, const FileRequest& request) override;
 
     QList<FileRequest> asked;
 
 private:
-    QList<QString> answers_;
+    QList<QStringList> answers_;
 };
 
 // The window's common dialog, as its commands leave it.

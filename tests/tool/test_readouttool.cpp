@@ -24,6 +24,11 @@ const struct { const char* name; QStringList arguments; const char* said; } Misu
     {"unknown option", {"--colour", "one/tracked.edt"}, "Unknown option 'colour'."},
     {"two designs, one page", {"one/tracked.edt", "two/tracked.edt"}, "would both be written to"},
     {"two designs, one page as sheets", {"--style", "sheet", "one/tracked.edt", "two/tracked.edt"}, "would both be written to"},
+    {"a force in a style", {"--force", "force.pdf", "--style", "sheet", "one/tracked.edt"}, "--force writes record sheets: it takes no --style"},
+    {"a force without a name", {"--force", "", "one/tracked.edt"}, "--force needs the name of the PDF file to write"},
+    {"a force of no design", {"--force", "force.pdf"}, "no design file given"},
+    {"a force into a folder", {"--force", "force.pdf", "one/tracked.edt"}, "--force names its own file: it takes no --out"},
+    {"a force with no file after it", {"one/tracked.edt", "--force"}, "Missing value after '--force'."},
 };
 
 }  // namespace
@@ -74,6 +79,77 @@ private slots:
             QCOMPARE(Readable(page), Readable(own));
         }
         QVERIFY(Readable(pages.filePath("tracked" + extension)).contains("LRM 10"));
+    }
+
+    // A force of the tracked design, a broken file, the new design, a missing file and the
+    // tracked design again: the two unreadable ones told and left out, the roster of the three
+    // others with their own sheets' figures and the sums of them, then their sheets in order as
+    // the single sheets are.
+    void forceAsOnePdf()
+    {
+        const QString pdf = folder_.filePath("force.pdf"), singles = folder_.filePath("singles"), missing = folder_.filePath("missing.edt");
+        QProcess tool;
+        tool.start(TARNWELL_READOUT_PROGRAM, {"--force", pdf, designs_[1], broken_, designs_[0], missing, designs_[1]});
+        QVERIFY(tool.waitForFinished(120000));
+        QCOMPARE(tool.exitCode(), 1);
+        const QString reports = tool.readAllStandardError();
+        QCOMPARE(reports, "tarnwell-readout: cannot read \"" + broken_ + "\": reading stopped at line 4\ntarnwell-readout: cannot read \"" +
+                              missing + "\": the file cannot be opened\n");
+        tool.start(TARNWELL_READOUT_PROGRAM, {"--style", "sheet", "--out", singles, designs_[0], designs_[1]});
+        QVERIFY(tool.waitForFinished(120000));
+        QCOMPARE(tool.exitCode(), 0);
+
+        QCOMPARE(PdfPageCount(pdf), 4);
+        const QString tracked = PdfText(singles + "/tracked.pdf"), fresh = PdfText(singles + "/new design.pdf");
+        QCOMPARE(PdfPageText(pdf, 2), tracked);
+        QCOMPARE(PdfPageText(pdf, 3), fresh);
+        QCOMPARE(PdfPageText(pdf, 4), tracked);
+        // Each design's battle value and cost as its sheet gives them.
+        const auto figure = [](const QString& sheet, const char* pattern) {
+            return QRegularExpression(QString::fromLatin1(pattern)).match(sheet).captured(1).remove(',').toLongLong();
+        };
+        const qlonglong trackedValue = figure(tracked, "Battle Value: ([\\d,]+)"), trackedCost = figure(tracked, "Cost: ([\\d,]+) C-bills");
+        const qlonglong freshValue = figure(fresh, "Battle Value: ([\\d,]+)"), freshCost = figure(fresh, "Cost: ([\\d,]+) C-bills");
+        QVERIFY(trackedValue > 0 && trackedCost > 0 && freshCost > 0);
+        const QLocale english(QLocale::English, QLocale::UnitedStates);
+        const QString roster = PdfPageText(pdf, 1);
+        const QString rows[] = {
+            "Müller-Panzer Ä +Tracked +60 +4 +6 +145 +" + english.toString(trackedValue) + " +" + english.toString(trackedCost) + "\n",
+            "Insert Name and Designation +Hover +1 +\\d+ +\\d+ +0 +" + english.toString(freshValue) + " +" + english.toString(freshCost) + "\n",
+            "Total: 3 units +121 +" + english.toString(2 * trackedValue + freshValue) + " +" + english.toString(2 * trackedCost + freshCost) + "\n",
+        };
+        for (const QString& row : rows) QVERIFY2(roster.contains(QRegularExpression(row)), qPrintable(row + " in\n" + roster));
+        QCOMPARE(roster.count("Müller-Panzer Ä"), 2);
+        QVERIFY(!roster.contains("Broken"));
+
+        // Nothing readable: no PDF.
+        const QString none = folder_.filePath("none.pdf");
+        tool.start(TARNWELL_READOUT_PROGRAM, {"--force", none, broken_, missing});
+        QVERIFY(tool.waitForFinished(120000));
+        QCOMPARE(tool.exitCode(), 1);
+        QVERIFY(tool.readAllStandardError().endsWith("tarnwell-readout: no design file could be read; \"" + none.toUtf8() + "\" was not written\n"));
+        QVERIFY(!QFile::exists(none));
+    }
+
+    // Thirteen units: the roster goes on to a second page before the first sheet; all read, so
+    // exit code 0.
+    void forceOfThirteen()
+    {
+        const QString pdf = folder_.filePath("company.pdf");
+        QProcess tool;
+        tool.start(TARNWELL_READOUT_PROGRAM, QStringList{"--force", pdf} + QStringList(13, designs_[1]));
+        QVERIFY(tool.waitForFinished(120000));
+        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(tool.readAllStandardError(), QByteArray());
+        QCOMPARE(PdfPageCount(pdf), 15);
+        const QString first = PdfPageText(pdf, 1), second = PdfPageText(pdf, 2);
+        QCOMPARE(first.count("Müller-Panzer Ä"), 12);
+        QVERIFY(!first.contains("Total:"));
+        QVERIFY(first.contains("Roster page 1 of 2"));
+        QCOMPARE(second.count("Müller-Panzer Ä"), 1);
+        QVERIFY(second.contains("Force Roster (continued)"));
+        QVERIFY(second.contains(QRegularExpression("Total: 13 units +780 +")));
+        QVERIFY(PdfPageText(pdf, 3).contains("Vehicle Record Sheet"));
     }
 
     // Exit code 2, the reason and where to look for help, and no page: the output folder is not

@@ -118,6 +118,7 @@ void frmMain::ConnectHandlers()
     onMenu(mnuFileExportHTML, &frmMain::mnuFileExportHTML_Click);
     onMenu(mnuFileExportHVN, &frmMain::mnuFileExportHVN_Click);
     onMenu(mnuFileExportSheet, &frmMain::mnuFileExportSheet_Click);
+    onMenu(mnuFileExportForce, &frmMain::mnuFileExportForce_Click);
     onMenu(mnuFilePrintSheet, &frmMain::mnuFilePrintSheet_Click);
     onMenu(mnuFileExit, &frmMain::mnuFileExit_Click);
     onMenu(mnuHelpAbout, &frmMain::mnuHelpAbout_Click);

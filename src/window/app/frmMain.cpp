@@ -75,6 +75,7 @@ void frmMain::CreateMenu()
     mnuFileExportHTML = action(mnuFile, "mnuFileExportHTML", "Export to &HTML");
     mnuFileExportHVN = action(mnuFile, "mnuFileExportHVN", "Export to &HVN HTML");
     mnuFileExportSheet = action(mnuFile, "mnuFileExportSheet", "Export Record Sheet (PDF)...");
+    mnuFileExportForce = action(mnuFile, "mnuFileExportForce", "Export Force Sheets (PDF)...");
     mnuFilePrintSheet = action(mnuFile, "mnuFilePrintSheet", "Print Record Sheet...");
     mnuFileBreak2 = separator(mnuFile, "mnuFileBreak2");
     mnuFileExit = action(mnuFile, "mnuFileExit", "E&xit");

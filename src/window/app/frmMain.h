@@ -94,6 +94,7 @@ private:
     void mnuFileExportHTML_Click();
     void mnuFileExportHVN_Click();
     void mnuFileExportSheet_Click();
+    void mnuFileExportForce_Click();
     void mnuFilePrintSheet_Click();
     void mnuHelpAbout_Click();
 
@@ -130,6 +131,7 @@ private:
     QAction* mnuFileExportHTML = nullptr;
     QAction* mnuFileExportHVN = nullptr;
     QAction* mnuFileExportSheet = nullptr;
+    QAction* mnuFileExportForce = nullptr;
     QAction* mnuFilePrintSheet = nullptr;
     QAction* mnuFileBreak2 = nullptr;
     QAction* mnuFileExit = nullptr;

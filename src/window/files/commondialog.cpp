@@ -47,7 +47,20 @@ bool CommonDialog::ShowSave()
     return Show(true);
 }
 
+bool CommonDialog::ShowOpenSeveral()
+{
+    FileRequest request = Request(false);
+    request.several = true;
+    return Take(chooser_->ChooseSeveral(owner_, request));
+}
+
 bool CommonDialog::Show(bool save)
+{
+    const QString chosen = chooser_->Choose(owner_, Request(save));
+    return Take(chosen.isEmpty() ? QStringList() : QStringList{chosen});
+}
+
+FileRequest CommonDialog::Request(bool save) const
 {
     FileRequest request;
     request.save = save;
@@ -55,11 +68,16 @@ bool CommonDialog::Show(bool save)
     request.folder = QFileInfo(fileName_).isAbsolute() ? QFileInfo(fileName_).absolutePath() : StartFolder();
     request.name = fileName_;
     request.asksBeforeReplacing = flags_ & OverwritePrompt;
-    const QString chosen = chooser_->Choose(owner_, request);
+    return request;
+}
+
+bool CommonDialog::Take(const QStringList& chosen)
+{
     if (chosen.isEmpty()) return false;
-    fileName_ = chosen;
+    fileNames_ = chosen;
+    fileName_ = chosen.first();
     lastInitDir_ = initDir_;
-    lastFolder_ = QDir::toNativeSeparators(QFileInfo(chosen).absolutePath());
+    lastFolder_ = QDir::toNativeSeparators(QFileInfo(fileName_).absolutePath());
     return true;
 }
 

@@ -33,6 +33,10 @@ public:
     // Show the dialog; true with fileName() holding the full path chosen, false on cancel.
     bool ShowOpen();
     bool ShowSave();
+    // The open dialog in which one or more files may be chosen: true with fileNames() holding
+    // their full paths (and fileName() the first), false on cancel.
+    bool ShowOpenSeveral();
+    QStringList fileNames() const { return fileNames_; }
 
     void setChooser(std::shared_ptr<FileChooser> chooser) { chooser_ = std::move(chooser); }
     FileChooser* chooser() const { return chooser_.get(); }
@@ -42,10 +46,14 @@ public:
 
 private:
     bool Show(bool save);
+    FileRequest Request(bool save) const;
+    // Takes the paths chosen; false when there are none.
+    bool Take(const QStringList& chosen);
     QString StartFolder() const;
 
     QWidget* owner_;
     QString fileName_;
+    QStringList fileNames_;
     QString filter_;
     QString initDir_;
     int flags_ = 0;

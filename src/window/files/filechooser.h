@@ -13,6 +13,7 @@ struct FileRequest {
     QString folder;                 // where the dialog starts
     QString name;                   // the file name field, bare or a full path
     bool asksBeforeReplacing = false;
+    bool several = false;           // the open dialog takes one or more existing files
 };
 
 class FileChooser {
@@ -20,10 +21,14 @@ public:
     virtual ~FileChooser() = default;
     // The full path chosen, or an empty text when the user cancels.
     virtual QString Choose(QWidget* owner, const FileRequest& request) = 0;
+    // The full paths chosen in an open dialog that takes several files, in the order chosen, or
+    // none when the user cancels. By default the one path that Choose gives.
+    virtual QStringList ChooseSeveral(QWidget* owner, const FileRequest& request);
 };
 
 // The toolkit's own file dialog, modal over `owner`.
 class DialogChooser : public FileChooser {
 public:
     QString Choose(QWidget* owner, const FileRequest& request) override;
+    QStringList ChooseSeveral(QWidget* owner, const FileRequest& request) override;
 };

@@ -1,0 +1,268 @@
+// File > Export Force Sheets (PDF) on the real window: design files chosen together in one
+// dialog, the PDF's name asked next, the PDF read back with pdftotext (the roster with each
+// design's figures as the window showed them and the sums of them, then each design's sheet as
+// the single-sheet export writes it), an unreadable file named afterwards, cancelling at either
+// dialog, nothing readable, a full disk; the design in the window never touched. The toolkit's
+// dialog taking several files.
+#include "support/testsupport.h"
+
+namespace {
+
+// A whole figure as the window shows it under English (United States) settings, read back.
+qlonglong Figure(const QString& text)
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates).toLongLong(text);
+}
+
+// Two designs as a user builds them over the program's catalogue.
+const QStringList HeavyTank = {"optMotiveType_1", "optEngineType_1", "vsbMass=60", "vsbCruise=4", "chkTurret=1", "vsbArmorTonnage=20",
+                               "vsbFrontArmor=40", "vsbLeftArmor=30", "vsbRightArmor=30", "vsbRearArmor=20", "vsbTurretArmor=25",
+                               "weapon=Medium Laser", "optLocation_0", "cmdAdd", "cmdAdd", "weapon=LRM 10", "optLocation_4", "cmdAdd",
+                               "cmdAddAmmo", "ammo=Ammo-LRM 10", "vsbAddTonnage=2", "cmdAmmoAdd", "txtVehicleName=Heavy Tank Mk 2"};
+const QStringList Kestrel = {"optMotiveType_3", "vsbMass=20", "vsbCruise=6", "vsbArmorTonnage=5", "vsbFrontArmor=10",
+                             "vsbLeftArmor=8", "vsbRightArmor=8", "vsbRearArmor=6", "vsbTurretArmor=2", "weapon=Machine Gun",
+                             "optLocation_0", "cmdAdd", "txtVehicleName=Kestrel VTOL"};
+
+// A design built in the window and saved: its file, and what the window showed of it.
+struct Saved {
+    QString path;
+    qlonglong cost, battleValue;
+};
+
+Saved BuildAndSave(frmMain& w, const QStringList& steps, const QString& path)
+{
+    Trigger(w, "mnuFileNew");
+    Drive(w, steps);
+    Answered(w, "mnuFileSaveAs", path);
+    return {path, Figure(Text(w, "lblCost")), Figure(Text(w, "lblBattleValue"))};
+}
+
+// The command given; the text of the message box it showed, answered with OK, or empty.
+QString Told(frmMain& w)
+{
+    QString text;
+    QTimer looking;
+    QObject::connect(&looking, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        looking.stop();
+        text = box->text();
+        QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+    });
+    looking.start(10);
+    Trigger(w, "mnuFileExportForce");
+    return text;
+}
+
+// The command given with both dialogs answered.
+QString Exported(frmMain& w, const QStringList& designs, const QString& pdf)
+{
+    Chooser(w).Answer(designs).Answer(pdf);
+    return Told(w);
+}
+
+// Ways to leave the command without a PDF: the answers to its dialogs, the requests it made.
+const struct { const char* name; QList<QStringList> answers; int requests; } Cancels[] = {
+    {"cancel at the design files", {{}}, 1},
+    {"cancel at the PDF", {{"one"}, {}}, 2},
+    {"cancel at the PDF after an unreadable file", {{"one", "broken"}, {}}, 2},
+};
+
+}  // namespace
+
+class ForceCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY(dir_.isValid());
+        heavy_ = BuildAndSave(designer_, HeavyTank, dir_.filePath("heavy.edt"));
+        kestrel_ = BuildAndSave(designer_, Kestrel, dir_.filePath("kestrel.edt"));
+        WriteBytes(broken_, "\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n");
+    }
+
+    // Next to the single record sheet in the File menu.
+    void menuItem()
+    {
+        frmMain w;
+        const QList<QAction*> items = Control<QMenu>(w, "mnuFile")->actions();
+        const qsizetype sheet = items.indexOf(Control<QAction>(w, "mnuFileExportSheet"));
+        QCOMPARE(items.value(sheet + 1)->objectName(), QStringLiteral("mnuFileExportForce"));
+        QCOMPARE(items.value(sheet + 1)->text(), QStringLiteral("Export Force Sheets (PDF)..."));
+    }
+
+    void forceThroughTheMenu_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::newRow("English (United States): Letter") << false;
+        QTest::newRow("German: A4") << true;
+    }
+
+    // The heavy tank, a broken file and the VTOL chosen; the window holds a design of its own
+    // that the command leaves as it is.
+    void forceThroughTheMenu()
+    {
+        QFETCH(bool, german);
+        const LocaleScope locale(german);
+        QTemporaryDir out;
+        frmMain w;
+        Drive(w, {"vsbMass=35", "txtVehicleName=Left Alone"});
+        const QStringList before = DesignSnapshot(w);
+        const QString pdf = out.filePath("Lance.pdf");
+        const QString told = Exported(w, {heavy_.path, broken_, kestrel_.path}, pdf);
+
+        const ScriptedChooser& chooser = Chooser(w);
+        QCOMPARE(chooser.asked.size(), 2);
+        const FileRequest designs = chooser.asked[0], target = chooser.asked[1];
+        QVERIFY(designs.several);
+        QVERIFY(!designs.save);
+        QCOMPARE(designs.filters, (QStringList{"Editor files (*.edt)", "All files (*)"}));
+        QVERIFY(target.save);
+        QVERIFY(!target.several);
+        QVERIFY(target.asksBeforeReplacing);
+        QCOMPARE(target.filters, QStringList{"PDF (*.pdf)"});
+        QCOMPARE(target.name, dir_.filePath("Force.pdf"));  // where the design files came from
+        QCOMPARE(QDir(target.folder), QDir(dir_.path()));
+        QCOMPARE(told, "These design files could not be read and were left out:\n\n\"" + broken_ + "\": reading stopped at line 4");
+
+        QCOMPARE(PdfPageCount(pdf), 3);
+        QVERIFY(PdfText(pdf, "pdfinfo").contains(german ? "(A4)" : "(letter)"));
+        const QString roster = PdfPageText(pdf, 1);
+        const QLocale settings;
+        const QString rows[] = {
+            "Heavy Tank Mk 2 +Tracked +60 +4 +6 +145 +" + settings.toString(heavy_.battleValue) + " +" + settings.toString(heavy_.cost) + "\n",
+            "Kestrel VTOL +VTOL +20 +6 +9 +34 +" + settings.toString(kestrel_.battleValue) + " +" + settings.toString(kestrel_.cost) + "\n",
+            "Total: 2 units +80 +" + settings.toString(heavy_.battleValue + kestrel_.battleValue) + " +" +
+                settings.toString(heavy_.cost + kestrel_.cost) + "\n",
+        };
+        for (const QString& row : rows)
+            QVERIFY2(roster.contains(QRegularExpression(QRegularExpression::escape(row).replace("\\ \\+", " +"))),
+                     qPrintable(row + " in\n" + roster));
+        QVERIFY(roster.contains("Force Roster"));
+        QVERIFY(!roster.contains("Broken"));
+        QVERIFY(heavy_.cost > 1'000'000 && kestrel_.battleValue > 0);  // the figures read back whole
+
+        // Each sheet as the single-sheet export writes it, in the order chosen.
+        frmMain single;
+        const Saved order[] = {heavy_, kestrel_};
+        for (int i = 0; i < 2; ++i) {
+            Open(single, order[i].path);
+            const QString sheet = out.filePath(QStringLiteral("single%1.pdf").arg(i));
+            Answered(single, "mnuFileExportSheet", sheet);
+            QCOMPARE(PdfPageText(pdf, i + 2), PdfText(sheet));
+        }
+        QCOMPARE(DesignSnapshot(w), before);
+        QCOMPARE(w.design().State().DesignFileName, QString());
+    }
+
+    // One design file given twice is two units.
+    void sameDesignTwice()
+    {
+        QTemporaryDir out;
+        frmMain w;
+        const QString pdf = out.filePath("pair.pdf");
+        QCOMPARE(Exported(w, {kestrel_.path, kestrel_.path}, pdf), QString());
+        QCOMPARE(PdfPageCount(pdf), 3);
+        QVERIFY(PdfPageText(pdf, 1).contains(QRegularExpression("Total: 2 units +40 +")));
+        QCOMPARE(PdfPageText(pdf, 2), PdfPageText(pdf, 3));
+    }
+
+    void cancelWritesNothing_data() { AddCases(Cancels); }
+    void cancelWritesNothing()
+    {
+        const auto& [name, answers, requests] = CaseOf(Cancels);
+        QTemporaryDir out;
+        frmMain w;
+        const QStringList before = DesignSnapshot(w);
+        ScriptedChooser& chooser = Chooser(w);
+        for (const QStringList& answer : answers) {
+            QStringList paths;
+            for (const QString& file : answer) paths << (file == "broken" ? broken_ : file == "one" ? kestrel_.path : file);
+            chooser.Answer(paths);
+        }
+        QCOMPARE(Told(w), QString());
+        QCOMPARE(chooser.asked.size(), requests);
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), (QStringList{"broken.edt", "heavy.edt", "kestrel.edt"}));
+        QCOMPARE(DesignSnapshot(w), before);
+    }
+
+    // No file can be read: said at once, no PDF asked for, none written.
+    void nothingReadable()
+    {
+        frmMain w;
+        const QString missing = dir_.filePath("missing.edt");
+        QCOMPARE(Exported(w, {broken_, missing}, dir_.filePath("none.pdf")),
+                 "None of the design files could be read, so no force sheets were written:\n\n\"" + broken_ +
+                     "\": reading stopped at line 4\n\"" + missing + "\": the file cannot be opened");
+        QCOMPARE(Chooser(w).asked.size(), 1);
+        QVERIFY(!QFile::exists(dir_.filePath("none.pdf")));
+    }
+
+    // A disk that fills up while writing: told, with the unreadable file, in one box; no file left.
+    void fullDisk()
+    {
+        QTemporaryDir out;
+        frmMain w;
+        const QString pdf = out.filePath("cut.pdf");
+        QString told;
+        WithFileSizeLimit(1000, [&] { told = Exported(w, {heavy_.path, broken_}, pdf); });
+        QCOMPARE(told, "The force sheets could not be written to \"" + pdf +
+                           "\".\n\nThese design files could not be read and were left out:\n\n\"" + broken_ +
+                           "\": reading stopped at line 4");
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // The toolkit's dialog in the mode that takes several existing files: two typed in and
+    // chosen, or cancelled; the window's common dialog keeps every one.
+    void toolkitDialogTakesSeveralFiles_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("chosen") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void toolkitDialogTakesSeveralFiles()
+    {
+        QFETCH(bool, accept);
+        FileRequest request;
+        request.filters = {"Editor files (*.edt)", "All files (*)"};
+        request.folder = dir_.path();
+        request.several = true;
+        QString mode;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            mode = dialog->fileMode() == QFileDialog::ExistingFiles ? "existing files" : "another mode";
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText("\"kestrel.edt\" \"heavy.edt\"");
+            accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
+        });
+        const QStringList chosen = DialogChooser().ChooseSeveral(nullptr, request);
+        QCOMPARE(mode, QStringLiteral("existing files"));
+        QCOMPARE(chosen, (accept ? QStringList{kestrel_.path, heavy_.path} : QStringList()));
+    }
+
+    // The common dialog asks for several files, keeps them all and starts the next dialog in
+    // their folder; a cancel keeps the last ones.
+    void commonDialogKeepsSeveralFiles()
+    {
+        frmMain w;
+        CommonDialog& dialog = FileDialog(w);
+        Chooser(w).Answer(QStringList{kestrel_.path, heavy_.path}).Cancel();
+        QVERIFY(dialog.ShowOpenSeveral());
+        QCOMPARE(dialog.fileNames(), (QStringList{kestrel_.path, heavy_.path}));
+        QCOMPARE(dialog.fileName(), kestrel_.path);
+        QVERIFY(Chooser(w).asked.constLast().several);
+        dialog.setFileName(QString());
+        QVERIFY(!dialog.ShowOpenSeveral());
+        QCOMPARE(dialog.fileNames(), (QStringList{kestrel_.path, heavy_.path}));
+        QCOMPARE(QDir(Chooser(w).asked.constLast().folder), QDir(dir_.path()));
+    }
+
+private:
+    QTemporaryDir dir_;
+    const QString broken_ = dir_.filePath("broken.edt");
+    frmMain designer_;
+    Saved heavy_, kestrel_;
+};
+
+QTEST_MAIN(ForceCommandsTest)
+#include "test_forcecommands.moc"
