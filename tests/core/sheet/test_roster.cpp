@@ -198,25 +198,6 @@ private slots:
         QVERIFY(names.last().top() > names[names.size() - 2].bottom());  // a gap before the totals
     }
 
-    void paper_data()
-    {
-        QTest::addColumn<int>("paper");
-        QTest::addColumn<QSizeF>("size");
-        QTest::newRow("Letter") << int(SheetPaper::Letter) << QSizeF(215.9, 279.4);
-        QTest::newRow("A4") << int(SheetPaper::A4) << QSizeF(210.0, 297.0);
-    }
-    void paper()
-    {
-        QFETCH(int, paper);
-        QFETCH(QSizeF, size);
-        const QList<SheetModel> pages = RosterPages(NamedRows(13), SheetPaper(paper));
-        for (const SheetModel& page : pages) {
-            QCOMPARE(int(page.paper), paper);
-            QCOMPARE(page.page, size);
-            QCOMPARE(page.title, QStringLiteral("Force Roster"));
-        }
-    }
-
     // Design files read as the Open command reads them, one given twice, a broken and a missing
     // one among them: the rows with the battle values worked by hand, the unreadable ones named,
     // and the pages: the roster, then each sheet in order.

@@ -156,18 +156,6 @@ private slots:
         QCOMPARE(w.design().State().DesignFileName, QString());
     }
 
-    // One design file given twice is two units.
-    void sameDesignTwice()
-    {
-        QTemporaryDir out;
-        frmMain w;
-        const QString pdf = out.filePath("pair.pdf");
-        QCOMPARE(Exported(w, {kestrel_.path, kestrel_.path}, pdf), QString());
-        QCOMPARE(PdfPageCount(pdf), 3);
-        QVERIFY(PdfPageText(pdf, 1).contains(QRegularExpression("Total: 2 units +40 +")));
-        QCOMPARE(PdfPageText(pdf, 2), PdfPageText(pdf, 3));
-    }
-
     void cancelWritesNothing_data() { AddCases(Cancels); }
     void cancelWritesNothing()
     {
