@@ -11,9 +11,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace readout {
 namespace {
 
-// Speeds in km/h from movement points.
-constexpr double KilometresPerHourPerMP = 10.6;
-
 const StyleParts& PartsOf(ReadoutStyle style)
 {
     return style == ReadoutStyle::Site ? SiteParts : PlainParts;

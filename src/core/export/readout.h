@@ -57,6 +57,9 @@ struct ReadoutDesign {
     std::optional<Currency> cost{};
 };
 
+// Speeds in km/h from movement points.
+inline constexpr double KilometresPerHourPerMP = 10.6;
+
 // The internal structure points of every location: a tenth of the mass, remainder dropped.
 int StructurePoints(const ReadoutDesign& design);
 
