@@ -103,10 +103,7 @@ const struct {
     QString told;
 } Refusals[] = {
     {"full payload, a weapon", {}, {}, QStringList(100, "cmdAmmoAdd") + QStringList{"weapon=LRM 5", "cmdAdd"}, 100, Full},
-    {"full payload, ammunition", {}, {}, QStringList(101, "cmdAmmoAdd"), 100, Full},
     {"weapon without a name", {{"", "Energy", 1, 3, 40000}}, {{"Cargo", "Cargo", 0, 1000}}, {"cmdAdd"}, 0, Nameless},
-    {"ammunition without a name", {{"TAG", "Electronics", 1, std::nullopt, 50000}}, {{"", "Missile", 24, 30000}},
-     {"cmdAmmoAdd"}, 0, Nameless},
     {"ammunition without a price", {{"TAG", "Electronics", 1, std::nullopt, 50000}}, {{"Ammo-LRM 5", "Missile", 24, std::nullopt}},
      {"cmdAmmoAdd"}, 0, "\"Ammo-LRM 5\" has no price per ton and cannot be added."},
     {"taken", {}, {}, {"cmdAmmoAdd", "weapon=LRM 5", "cmdAdd"}, 2, ""},
