@@ -36,17 +36,11 @@ private slots:
         QTest::newRow("engine 200 I.C.E.") << EngineWeight(200, Engine::ICE) << Tons(17);
         QTest::newRow("engine 200 Fusion") << EngineWeight(200, Engine::Fusion) << Tons(13);
         QTest::newRow("engine 200 Fusion XL") << EngineWeight(200, Engine::FusionXL) << Tons(6.5);
-        QTest::newRow("engine 400 I.C.E.") << EngineWeight(400, Engine::ICE) << Tons(105);
         QTest::newRow("engine 400 Fusion, 26.25 to 26.2 then up") << EngineWeight(400, Engine::Fusion) << Tons(79);
-        QTest::newRow("engine 380 Fusion XL") << EngineWeight(380, Engine::FusionXL) << Tons(31);
-        QTest::newRow("engine 165 I.C.E.") << EngineWeight(165, Engine::ICE) << Tons(12);
-        QTest::newRow("engine 265 Fusion XL") << EngineWeight(265, Engine::FusionXL) << Tons(10.5);
-        QTest::newRow("engine 215 Fusion") << EngineWeight(215, Engine::Fusion) << Tons(14.5);
         QTest::newRow("engine 10 Fusion") << EngineWeight(10, Engine::Fusion) << Tons(1);
         QTest::newRow("engine 27, in no row") << EngineWeight(27, Engine::ICE) << Tons(0);
         QTest::newRow("engine 405, in no row") << EngineWeight(405, Engine::ICE) << Tons(0);
         QTest::newRow("flank of 1") << FlankSpeed(1) << Tons(2);
-        QTest::newRow("flank of 4") << FlankSpeed(4) << Tons(6);
         QTest::newRow("flank of 5") << FlankSpeed(5) << Tons(8);
         QTest::newRow("lift, 1-ton Hover") << *LiftTonnage(Motive::Hover, 1) << Tons(0.5);
         QTest::newRow("lift, 30-ton VTOL") << *LiftTonnage(Motive::VTOL, 30) << Tons(3);
@@ -62,7 +56,6 @@ private slots:
         QTest::newRow("turret, empty") << TurretTonnage(true, 0) << Tons(0);
         QTest::newRow("turret, none fitted") << TurretTonnage(false, 7) << Tons(0);
         QTest::newRow("amplifiers, I.C.E. 7") << PowerAmpTonnage(Engine::ICE, 7) << Tons(0.7);
-        QTest::newRow("amplifiers, I.C.E. 13") << PowerAmpTonnage(Engine::ICE, 13) << Tons(1.3);
         QTest::newRow("amplifiers, I.C.E. 2.5: half a tenth up") << PowerAmpTonnage(Engine::ICE, Tons(2.5)) << Tons(0.3);
         QTest::newRow("amplifiers, Fusion 7") << PowerAmpTonnage(Engine::Fusion, 7) << Tons(0);
         QTest::newRow("amplifiers, Fusion XL 13") << PowerAmpTonnage(Engine::FusionXL, 13) << Tons(0);
@@ -170,10 +163,8 @@ private slots:
         const struct { int points; QList<int> none, turret, vtol; } rows[] = {
             {0, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}},
             {8, {2, 2, 2, 2, 0}, {4, 1, 1, 0, 2}, {3, 1, 1, 1, 2}},
-            {9, {2, 2, 2, 3, 0}, {5, 1, 1, 0, 2}, {4, 1, 1, 1, 2}},
             {18, {5, 4, 4, 5, 0}, {7, 3, 3, 1, 4}, {5, 4, 4, 3, 2}},
             {107, {32, 26, 26, 23, 0}, {29, 21, 21, 10, 26}, {32, 26, 26, 21, 2}},
-            {160, {48, 40, 40, 32, 0}, {40, 32, 32, 16, 40}, {49, 39, 39, 31, 2}},
             {1792, {537, 448, 448, 359, 0}, {449, 358, 358, 179, 448}, {538, 447, 447, 358, 2}},
         };
         const auto allocated = [](int points, bool rotor, bool turret) {
