@@ -11,7 +11,11 @@
 #include <thread>
 #include <vector>
 
+#include "core/battlevalue/battlevalue.h"
+#include "core/design/design.h"
+#include "core/export/gatherreadout.h"
 #include "core/export/readoutfile.h"
+#include "core/export/textreadout.h"
 #include "core/payload/rowset.h"
 #include "core/sheet/designsheet.h"
 #include "core/sheet/force.h"
@@ -23,8 +27,9 @@ namespace {
 
 const QString ProgramName = QStringLiteral("tarnwell-readout");
 
-// The equipment catalogue beside the program, read once for all the record sheets; a
-// catalogue that cannot be read leaves the sheets' damage and ranges as dashes.
+// The equipment catalogue beside the program, read once for all the record sheets and text
+// readouts; a catalogue that cannot be read leaves the sheets' damage and ranges as dashes and
+// rates no item.
 class SheetCatalogue {
 public:
     SheetCatalogue() : weapons_(QStringLiteral("ISWeapons"), nullptr), ammo_(QStringLiteral("ISAmmo"), nullptr)
@@ -34,6 +39,7 @@ public:
             rows->setDatabaseName(path);
             rows->Refresh();
         }
+        battleValues_ = BattleValueTable(weapons_, ammo_);
     }
     bool Write(const Design& design, const QString& path) const
     {
@@ -43,11 +49,25 @@ public:
     {
         return WritePagesPdf(force.Pages(weapons_, ammo_), path, ForceTitle(path));
     }
+    // As the window rates the design over this catalogue. A table rates on one thread at a
+    // time, so each design has a copy.
+    int BattleValue(const Design& design) const
+    {
+        const BattleValueTable own = battleValues_;
+        return RateBattleValue(design.State(), own).value;
+    }
 
 private:
     RowSet weapons_;
     RowSet ammo_;
+    BattleValueTable battleValues_;
 };
+
+const SheetCatalogue& Catalogue()
+{
+    static const SheetCatalogue catalogue;
+    return catalogue;
+}
 
 bool WritePlainPage(const Design& design, const QString& path)
 {
@@ -61,8 +81,15 @@ bool WriteSitePage(const Design& design, const QString& path)
 
 bool WriteSheet(const Design& design, const QString& path)
 {
-    static const SheetCatalogue catalogue;
-    return catalogue.Write(design, path);
+    return Catalogue().Write(design, path);
+}
+
+// Without a price the text is written without its cost line and counts as not written, as
+// the pages do.
+bool WriteText(const Design& design, const QString& path)
+{
+    const ReadoutDesign readout = GatherReadout(design);
+    return WriteTextFile(TextReadout(readout, Catalogue().BattleValue(design)), path) && readout.cost.has_value();
 }
 
 struct Style {
@@ -75,6 +102,7 @@ constexpr Style Styles[] = {
     {"plain", ".html", WritePlainPage},
     {"site", ".html", WriteSitePage},
     {"sheet", ".pdf", WriteSheet},
+    {"text", ".txt", WriteText},
 };
 
 const Style* StyleNamed(const QString& name)
@@ -86,14 +114,16 @@ const Style* StyleNamed(const QString& name)
 
 const QString Description = QStringLiteral(
     "Writes the technical readout or the record sheet of each design file (.edt) given, as the\n"
-    "window's File menu exports it: <folder>/<design file name without extension>.html, or .pdf\n"
-    "for a record sheet.\n"
+    "window's File menu exports it: <folder>/<design file name without extension>.html, .pdf\n"
+    "for a record sheet, or .txt for the readout as text.\n"
     "\n"
     "Styles:\n"
     "  plain  the plain page (File > Export to HTML)\n"
     "  site   the page styled for the Halvorn site (File > Export to HVN HTML)\n"
     "  sheet  the record sheet (File > Export Record Sheet (PDF)), on Letter or A4 paper as the\n"
     "         region uses\n"
+    "  text   the readout as plain text (File > Copy Readout as Text), in UTF-8 with the\n"
+    "         platform's line ends\n"
     "\n"
     "Numbers and the time of export follow the regional settings (LANG, LC_ALL), as in the\n"
     "window. A file that cannot be read is reported with the line where reading stopped, and\n"
@@ -214,8 +244,8 @@ int RunReadoutTool(const QStringList& arguments)
                                      QStringLiteral("Shows the program's version."));
     parser.addOption(version);
     const QCommandLineOption style({QStringLiteral("s"), QStringLiteral("style")},
-                                   QStringLiteral("The page style: plain (the default), site or sheet."),
-                                   QStringLiteral("plain|site|sheet"), QStringLiteral("plain"));
+                                   QStringLiteral("The page style: plain (the default), site, sheet or text."),
+                                   QStringLiteral("plain|site|sheet|text"), QStringLiteral("plain"));
     const QCommandLineOption out({QStringLiteral("o"), QStringLiteral("out")},
                                  QStringLiteral("The folder the pages go to (the current folder by default); "
                                                 "made if missing."),
@@ -250,7 +280,7 @@ int RunReadoutTool(const QStringList& arguments)
 
     Batch batch;
     batch.style = StyleNamed(parser.value(style));
-    if (!batch.style) return Misused(QStringLiteral("unknown style \"%1\": use plain, site or sheet").arg(parser.value(style)));
+    if (!batch.style) return Misused(QStringLiteral("unknown style \"%1\": use plain, site, sheet or text").arg(parser.value(style)));
     batch.folder = parser.value(out);
     batch.designs = parser.positionalArguments();
     if (batch.designs.isEmpty()) return Misused(QStringLiteral("no design file given"));

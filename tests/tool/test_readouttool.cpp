@@ -19,7 +19,7 @@ QString Readable(const QString& path)
 // Command lines the program refuses (after "--out <folder>"), with what it says on standard
 // error; "one/" and "two/" are folders that hold a copy of the tracked design each.
 const struct { const char* name; QStringList arguments; const char* said; } Misuses[] = {
-    {"unknown style", {"--style", "poster", "one/tracked.edt"}, "unknown style \"poster\": use plain, site or sheet"},
+    {"unknown style", {"--style", "poster", "one/tracked.edt"}, "unknown style \"poster\": use plain, site, sheet or text"},
     {"no file", {"--style", "sheet"}, "no design file given"},
     {"unknown option", {"--colour", "one/tracked.edt"}, "Unknown option 'colour'."},
     {"two designs, one page", {"one/tracked.edt", "two/tracked.edt"}, "would both be written to"},
@@ -150,6 +150,41 @@ private slots:
         QVERIFY(second.contains("Force Roster (continued)"));
         QVERIFY(second.contains(QRegularExpression("Total: 13 units +780 +")));
         QVERIFY(PdfPageText(pdf, 3).contains("Vehicle Record Sheet"));
+    }
+
+    // --style text: each design's text as Copy Readout as Text puts it on the clipboard of a
+    // window over the program's own catalogue, in UTF-8 with the platform's line ends. A text
+    // that cannot be written, where a folder has its name, is told and the others are written.
+    void textEqualsTheClipboard()
+    {
+        const QDir texts(folder_.filePath("texts"));
+        QVERIFY(texts.mkpath("new design.txt"));
+        QProcess tool;
+        tool.start(TARNWELL_READOUT_PROGRAM, {"--style", "text", "--out", texts.path(), designs_[0], designs_[1]});
+        QVERIFY(tool.waitForFinished(120000));
+        QCOMPARE(tool.exitCode(), 1);
+        QCOMPARE(QString(tool.readAllStandardError()), "tarnwell-readout: cannot write \"" + texts.filePath("new design.txt") + "\"\n");
+        QCOMPARE(texts.entryList(QDir::Files), QStringList{"tracked.txt"});
+        frmMain exporter;
+        Open(exporter, designs_[1]);
+        Trigger(exporter, "mnuFileCopyText");
+        QByteArray copied = QGuiApplication::clipboard()->text().toUtf8();
+#ifdef Q_OS_WIN
+        copied.replace("\n", "\r\n");
+#endif
+        const QByteArray written = ReadBytes(texts.filePath("tracked.txt"));
+        QCOMPARE(written.split('\n'), copied.split('\n'));
+        // The name in UTF-8, and the battle value with the program's figures for the weapons.
+        QVERIFY(written.contains("\nType:               M\xc3\xbcller-Panzer \xc3\x84"));
+        QVERIFY(written.contains("\nBattle Value:       771"));
+
+        QVERIFY(QDir(texts.filePath("new design.txt")).removeRecursively());
+        tool.start(TARNWELL_READOUT_PROGRAM, {"--style", "text", "--out", texts.path(), designs_[0]});
+        QVERIFY(tool.waitForFinished(120000));
+        QCOMPARE(tool.exitCode(), 0);
+        Open(exporter, designs_[0]);
+        Trigger(exporter, "mnuFileCopyText");
+        QCOMPARE(QString::fromUtf8(ReadBytes(texts.filePath("new design.txt"))).remove(u'\r'), QGuiApplication::clipboard()->text());
     }
 
     // Exit code 2, the reason and where to look for help, and no page: the output folder is not

@@ -36,7 +36,8 @@ void Design::CheckDesign()
         payloadNotes_ = PayloadNotes(std::span(s_.PayloadItems).subspan(1));
         notedPayload_ = payloadVersion_;
     }
-    s_.DesignNotes = payloadNotes_ + BudgetNotes({.armorTonnage = s_.ArmorTonnage,
+    s_.DesignNotes = payloadNotes_ + BudgetNotes({.items = {},
+                                                  .armorTonnage = s_.ArmorTonnage,
                                                   .armorPointsRemaining = s_.ArmorPointsRemaining,
                                                   .tonnageRemaining = s_.TonnageRemaining,
                                                   .itemsFree = s_.ItemsFree});

@@ -57,7 +57,8 @@ bool FiresAmmunition(const QString& weaponName, const QString& ammoName)
 
 QStringList PayloadNotes(std::span<const PayloadItem> items)
 {
-    const DesignFacts facts{.items = items};
+    DesignFacts facts;
+    facts.items = items;
     QStringList notes;
     NoteUnfiredAmmunition(facts, notes);
     NoteLoneArtemis(facts, notes);

@@ -117,6 +117,7 @@ void frmMain::ConnectHandlers()
     onMenu(mnuFileSaveAs, &frmMain::mnuFileSaveAs_Click);
     onMenu(mnuFileExportHTML, &frmMain::mnuFileExportHTML_Click);
     onMenu(mnuFileExportHVN, &frmMain::mnuFileExportHVN_Click);
+    onMenu(mnuFileCopyText, &frmMain::mnuFileCopyText_Click);
     onMenu(mnuFileExportSheet, &frmMain::mnuFileExportSheet_Click);
     onMenu(mnuFileExportForce, &frmMain::mnuFileExportForce_Click);
     onMenu(mnuFilePrintSheet, &frmMain::mnuFilePrintSheet_Click);

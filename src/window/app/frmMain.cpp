@@ -74,6 +74,7 @@ void frmMain::CreateMenu()
     mnuFileBreak1 = separator(mnuFile, "mnuFileBreak1");
     mnuFileExportHTML = action(mnuFile, "mnuFileExportHTML", "Export to &HTML");
     mnuFileExportHVN = action(mnuFile, "mnuFileExportHVN", "Export to &HVN HTML");
+    mnuFileCopyText = action(mnuFile, "mnuFileCopyText", "Copy Readout as Text");
     mnuFileExportSheet = action(mnuFile, "mnuFileExportSheet", "Export Record Sheet (PDF)...");
     mnuFileExportForce = action(mnuFile, "mnuFileExportForce", "Export Force Sheets (PDF)...");
     mnuFilePrintSheet = action(mnuFile, "mnuFilePrintSheet", "Print Record Sheet...");
@@ -94,4 +95,5 @@ void frmMain::CreateMenu()
     keys(mnuFileSave, QKeySequence::Save, "Ctrl+S");
     keys(mnuFileSaveAs, QKeySequence::SaveAs, "Ctrl+Shift+S");
     keys(mnuFileExit, QKeySequence::Quit, "Ctrl+Q");
+    mnuFileCopyText->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
 }

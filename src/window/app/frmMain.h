@@ -93,6 +93,7 @@ private:
     void mnuFileSaveAs_Click();
     void mnuFileExportHTML_Click();
     void mnuFileExportHVN_Click();
+    void mnuFileCopyText_Click();
     void mnuFileExportSheet_Click();
     void mnuFileExportForce_Click();
     void mnuFilePrintSheet_Click();
@@ -130,6 +131,7 @@ private:
     QAction* mnuFileBreak1 = nullptr;
     QAction* mnuFileExportHTML = nullptr;
     QAction* mnuFileExportHVN = nullptr;
+    QAction* mnuFileCopyText = nullptr;
     QAction* mnuFileExportSheet = nullptr;
     QAction* mnuFileExportForce = nullptr;
     QAction* mnuFilePrintSheet = nullptr;

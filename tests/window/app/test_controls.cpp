@@ -157,8 +157,9 @@ private slots:
         for (QAction* menu : window.menuBar()->actions())
             for (QAction* item : menu->menu()->actions()) menuItems << item->objectName();
         QCOMPARE(menuItems, (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileBreak1",
-                                         "mnuFileExportHTML", "mnuFileExportHVN", "mnuFileExportSheet", "mnuFilePrintSheet",
-                                         "mnuFileBreak2", "mnuFileExit", "mnuHelpAbout"}));
+                                         "mnuFileExportHTML", "mnuFileExportHVN", "mnuFileCopyText", "mnuFileExportSheet",
+                                         "mnuFileExportForce", "mnuFilePrintSheet", "mnuFileBreak2", "mnuFileExit",
+                                         "mnuHelpAbout"}));
         auto* tabs = Control<QTabWidget>(window, "SSTab1");
         QStringList pages;
         for (int page = 0; page < tabs->count(); ++page) pages << tabs->tabText(page);

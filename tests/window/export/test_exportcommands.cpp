@@ -1,7 +1,8 @@
-// Export to HTML, Export to HVN HTML and Export Record Sheet (PDF) on the real window: the save
-// dialog, replacing and cancelling, the pages of a design opened and renamed compared byte for
-// byte with pages written by hand, the sheet read back with pdftotext, regional settings, and a
-// disk that fills up after the dialog (a sheet is then told of and leaves no file).
+// Export to HTML, Export to HVN HTML, Export Record Sheet (PDF) and Copy Readout as Text on the
+// real window: the save dialog, replacing and cancelling, the pages of a design opened and
+// renamed compared byte for byte with pages written by hand, the sheet read back with pdftotext,
+// the clipboard's text against texts written by hand, regional settings, and a disk that fills
+// up after the dialog (a sheet is then told of and leaves no file).
 #include "support/testsupport.h"
 
 namespace {
@@ -13,6 +14,75 @@ const struct { const char* name; int style; bool german; QString moment, handWri
     {"tracked_plain", 0, false, UsMoment, "Generated on 12/5/2026 9:03:07 PM<BR>"},
     {"tracked_site", 1, false, UsMoment, "Generated on 12/5/2026 9:03:07 PM<BR>"},
     {"tracked_plain_german", 0, true, "Generated on \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d<BR>", "Generated on 05.12.2026 21:03:07<BR>"},
+};
+
+// A wheeled vehicle built in the window over the program's own catalogue. 5 x 40 - 20 gives a
+// rating of 180 (7 tons of engine and 3.5 of shielding); the SRM 4 in the turret needs half a
+// ton of it. Cost: (engine 180 x 5,000 x 40 / 75 + structure 40,000 + control 20,000 + armor
+// 50,000 + turret 2,500 + payload 60,000 + 5,000 + 27,000) x (1 + 40 / 200) = 821,400. Battle
+// value: (80 x 2.5 + 20 x 1.5) x 0.8 x 1.3 = 239.2, plus (39 + 5 + min(5, 39) + 40 / 2) x 1.37
+// = 94.53, 334 in all.
+const QStringList WheeledSteps = {
+    "optMotiveType_2", "optEngineType_1", "vsbMass=40", "vsbCruise=5", "chkTurret=1", "vsbArmorTonnage=10",
+    "vsbFrontArmor=24", "vsbRightArmor=16", "vsbLeftArmor=16", "vsbRearArmor=12", "vsbTurretArmor=12",
+    "weapon=SRM 4", "optLocation_4", "cmdAdd", "weapon=Machine Gun", "optLocation_0", "cmdAdd", "cmdAddAmmo",
+    "ammo=Ammo-SRM 4", "vsbAddTonnage=1", "cmdAmmoAdd", "txtVehicleName=Kettenhund Ü"};
+
+const struct { const char* name; bool german, keys; QStringList text; } ClipboardTexts[] = {
+    {"from the menu", false, false,
+     {"Vehicle Technical Readout",
+      "Type:               Kettenhund Ü",
+      "Technology Base:    Inner Sphere Level 2",
+      "Movement Type:      Wheeled",
+      "Tonnage:            40",
+      "Cruise MP:          5 (53.0 km/h)",
+      "Flank MP:           8 (85 km/h)",
+      "Engine:             180 Fusion, 10.5 tons",
+      "Internal Structure: Standard, 4 points per location, 4.0 tons",
+      "Heat Sinks:         10, 0 tons",
+      "Turret:             0.5 tons",
+      "Control Equipment:  2.0 tons",
+      "Lift Equipment:     0.0 tons",
+      "Power Amplifier:    0.0 tons",
+      "Armor:              Standard",
+      "Armor Factor:       80, 5.0 tons",
+      "Armor Value:        Front 24, Right 16, Left 16, Rear 12, Turret 12",
+      "",
+      "Weapons and Ammo  Location  Heat  Mass",
+      "----------------  --------  ----  ----",
+      "SRM 4             Turret       0   2.0",
+      "Machine Gun       Front        0   0.5",
+      "Ammo-SRM 4        Body         0   1.0",
+      "",
+      "Battle Value:       334",
+      "Vehicle Cost:       821,400"}},
+    {"by its keys, German", true, true,
+     {"Vehicle Technical Readout",
+      "Type:               Kettenhund Ü",
+      "Technology Base:    Inner Sphere Level 2",
+      "Movement Type:      Wheeled",
+      "Tonnage:            40",
+      "Cruise MP:          5 (53,0 km/h)",
+      "Flank MP:           8 (85 km/h)",
+      "Engine:             180 Fusion, 10,5 tons",
+      "Internal Structure: Standard, 4 points per location, 4,0 tons",
+      "Heat Sinks:         10, 0 tons",
+      "Turret:             0,5 tons",
+      "Control Equipment:  2,0 tons",
+      "Lift Equipment:     0,0 tons",
+      "Power Amplifier:    0,0 tons",
+      "Armor:              Standard",
+      "Armor Factor:       80, 5,0 tons",
+      "Armor Value:        Front 24, Right 16, Left 16, Rear 12, Turret 12",
+      "",
+      "Weapons and Ammo  Location  Heat  Mass",
+      "----------------  --------  ----  ----",
+      "SRM 4             Turret       0   2,0",
+      "Machine Gun       Front        0   0,5",
+      "Ammo-SRM 4        Body         0   1,0",
+      "",
+      "Battle Value:       334",
+      "Vehicle Cost:       821.400"}},
 };
 
 }  // namespace
@@ -65,6 +135,48 @@ private slots:
         QCOMPARE(ReadBytes(cut), page.left(1000));
         QCOMPARE(DesignSnapshot(w), before);
         QCOMPARE(w.design().State().DesignFileName, dir.filePath(QStringLiteral("tracked.edt")));
+    }
+
+    // The text on the clipboard in place of what was there, each line ended by a line feed; no
+    // dialog, and the design as it was. After File > New the clipboard gets the new design's.
+    void readoutAsText_data() { AddCases(ClipboardTexts); }
+    void readoutAsText()
+    {
+        const auto& [name, german, keys, text] = CaseOf(ClipboardTexts);
+        const LocaleScope locale(german);
+        frmMain w;  // over the program's own catalogue
+        Drive(w, WheeledSteps);
+        const QStringList before = DesignSnapshot(w);
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        if (keys) {
+            w.show();
+            QApplication::setActiveWindow(&w);
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QTest::keySequence(&w, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+        } else {
+            Trigger(w, "mnuFileCopyText");
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text().split(u'\n'), text + QStringList{""});
+        QVERIFY(Chooser(w).asked.isEmpty());
+        QCOMPARE(DesignSnapshot(w), before);
+
+        Trigger(w, "mnuFileNew");
+        Trigger(w, "mnuFileCopyText");
+        const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+        QCOMPARE(lines.value(1), QStringLiteral("Type:               Insert Name and Designation"));
+        QCOMPARE(lines.value(lines.size() - 3), QStringLiteral("Battle Value:       5"));
+    }
+
+    // Beside the other exports in the File menu, with its keys shown.
+    void readoutAsTextInTheMenu()
+    {
+        frmMain w;
+        auto* command = Control<QAction>(w, "mnuFileCopyText");
+        QCOMPARE(command->text(), QStringLiteral("Copy Readout as Text"));
+        QCOMPARE(command->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+        const QList<QAction*> items = Control<QMenu>(w, "mnuFile")->actions();
+        QCOMPARE(items.value(items.indexOf(command) - 1), Control<QAction>(w, "mnuFileExportHVN"));
+        QCOMPARE(items.value(items.indexOf(command) + 1), Control<QAction>(w, "mnuFileExportSheet"));
     }
 
     // The suggested name and filter, the figures and every weapon row with its ranges, Letter
