@@ -24,7 +24,6 @@ void LoadSheetFonts()
 }
 
 namespace {
-constexpr double SmallestPoints = 3.5;
 const QColor Ink(0x20, 0x20, 0x20);
 const QColor TitleBarColor(0x3a, 0x3a, 0x3a);
 const QColor HullColor(0xee, 0xee, 0xee);
@@ -49,7 +48,8 @@ QPen Pen(const Scale& mm, double width, const QColor& color = Ink)
     return pen;
 }
 
-// The text in its rectangle, smaller where it would not fit.
+// The text in its rectangle, smaller where it would not fit, but never below the sheet's
+// smallest text.
 void DrawText(QPainter& p, const Scale& mm, const SheetText& t, const QColor& color = Ink)
 {
     QFont font(FontFamily());
@@ -60,8 +60,8 @@ void DrawText(QPainter& p, const Scale& mm, const SheetText& t, const QColor& co
     double points = t.points;
     const QRectF rect = mm(t.rect);
     font.setPointSizeF(points);
-    while (points > SmallestPoints && QFontMetricsF(font, p.device()).horizontalAdvance(t.text) > rect.width()) {
-        points -= 0.25;
+    while (points > SmallestTextPoints && QFontMetricsF(font, p.device()).horizontalAdvance(t.text) > rect.width()) {
+        points = std::max(SmallestTextPoints, points - 0.25);
         font.setPointSizeF(points);
     }
     p.setFont(font);
@@ -95,8 +95,10 @@ void DrawBoxes(QPainter& p, const Scale& mm, const QList<QRectF>& boxes, BoxShap
 }
 
 // The hull seen from above, front up: its front corners cut away, the rear ones rounded less.
+// A page without the diagram has none.
 void DrawHull(QPainter& p, const Scale& mm, const SheetModel& m)
 {
+    if (m.hull.isEmpty()) return;
     const QRectF h = m.hull.adjusted(-1.5, -1.5, 1.5, 1.5);
     const double cut = std::min(8.0, h.width() / 6);
     const QPolygonF outline({QPointF(h.left() + cut, h.top()), QPointF(h.right() - cut, h.top()), QPointF(h.right(), h.top() + cut),
@@ -146,5 +148,7 @@ void PaintSheet(QPainter& p, const SheetModel& m)
     }
     for (const SheetBoxes& boxes : m.boxes)
         DrawBoxes(p, mm, boxes.boxes, boxes.shape, 3);
+    p.setPen(Pen(mm, 0.2));
+    for (const QLineF& blank : m.blanks) p.drawLine(QLineF(mm(blank.p1()), mm(blank.p2())));
     for (const SheetText& text : m.texts) DrawText(p, mm, text);
 }

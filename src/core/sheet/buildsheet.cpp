@@ -1,6 +1,6 @@
-// The page, top to bottom: the head with the vehicle's data and the crew, the inventory, the
-// armor diagram in whatever height is left, then critical damage beside the internal structure,
-// and the foot.
+// The first page, top to bottom: the head with the vehicle's data and the crew, the inventory,
+// the armor diagram in whatever height is left, then critical damage beside the internal
+// structure, and the foot. Pages after it continue the inventory under a head of their own.
 #include "core/sheet/buildsheet.h"
 
 #include <algorithm>
@@ -14,6 +14,7 @@
 #include "core/sheet/inventory.h"
 #include "core/sheet/paper.h"
 #include "core/sheet/sheetcaption.h"
+#include "core/sheet/sheetpage.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,60 +28,14 @@ QStringList SideWords()
     return words;
 }
 
-constexpr double TitleBar = 4.6;   // a frame's title bar
-constexpr double SectionGap = 3.0;
+constexpr double TitleLine = 9.0;  // the vehicle's name above the frames
 constexpr double HeadHeight = 23.0;
 constexpr double CrewWidth = 66.0;
 constexpr double BottomHeight = 33.0;
 constexpr double FootHeight = 4.0;
-constexpr double TextPoints = 8;
-constexpr double RowHeight = 3.7;
-constexpr double SmallestRow = 2.0;
-constexpr double PointsPerRowMillimetre = TextPoints / RowHeight;
-constexpr double TickBox = 3.0;
 constexpr double StructureBox = 2.4;
 
-// The inventory's columns: header and relative width.
-struct Column {
-    const char* header;
-    double weight;
-    Qt::Alignment align;
-};
-constexpr Column InventoryColumns[] = {
-    {"Qty", 6, Qt::AlignHCenter}, {"Type", 40, Qt::AlignLeft}, {"Loc", 11, Qt::AlignLeft},
-    {"Dmg", 13, Qt::AlignHCenter}, {"Min", 7, Qt::AlignHCenter}, {"Sht", 7, Qt::AlignHCenter},
-    {"Med", 7, Qt::AlignHCenter}, {"Lng", 7, Qt::AlignHCenter},
-};
-constexpr int ColumnCount = int(std::size(InventoryColumns));
-
-class Page {
-public:
-    explicit Page(SheetModel& model) : m_(model) {}
-
-    void Text(const QRectF& rect, const QString& text, double points = TextPoints, bool bold = false,
-              Qt::Alignment align = Qt::AlignLeft)
-    {
-        m_.texts.append({rect, text, points, bold, align | Qt::AlignVCenter});
-    }
-    // A frame with its title; the room inside, below the title bar.
-    QRectF Frame(const QRectF& rect, const QString& title)
-    {
-        m_.frames.append({rect, title});
-        return rect.adjusted(2, TitleBar + 0.8, -2, -1);
-    }
-    void Boxes(QList<QRectF> boxes, BoxShape shape) { m_.boxes.append({std::move(boxes), shape}); }
-    // A labelled tick box; returns the x after it.
-    double TickBox(double x, double y, const QString& caption)
-    {
-        Boxes({QRectF(x, y + (RowHeight - ::TickBox) / 2, ::TickBox, ::TickBox)}, BoxShape::Square);
-        const double width = caption.isEmpty() ? 0 : 1.6 * caption.size() + 1.5;
-        Text(QRectF(x + ::TickBox + 0.8, y, width, RowHeight), caption, 7);
-        return x + ::TickBox + 0.8 + width + 2.0;
-    }
-
-private:
-    SheetModel& m_;
-};
+const QString InventoryTitle = u"Weapons and Equipment Inventory"_s;
 
 Topside TopsideOf(const ReadoutDesign& d)
 {
@@ -95,12 +50,12 @@ QString Caption(const std::optional<Kind>& kind)
     return kind ? QLatin1String(OptionOf(*kind).caption) : QString();
 }
 
-void Head(Page& page, const SheetDesign& s, const QRectF& area)
+void Head(SheetPage& page, const SheetDesign& s, const QRectF& area)
 {
     const ReadoutDesign& d = s.readout;
     page.Text(QRectF(area.left(), area.top(), area.width() - 60, 8), d.name, 15, true);
     page.Text(QRectF(area.right() - 60, area.top(), 60, 8), u"Vehicle Record Sheet"_s, 9, true, Qt::AlignRight);
-    const double top = area.top() + 9;
+    const double top = area.top() + TitleLine;
     const QRectF data = page.Frame(QRectF(area.left(), top, area.width() - CrewWidth - SectionGap, HeadHeight), u"Vehicle Data"_s);
     const QString engine = Caption(d.engine);
     const QString price = d.cost ? FixedText(*d.cost, 0) + u" C-bills"_s : u"\u2013"_s;
@@ -134,47 +89,23 @@ void Head(Page& page, const SheetDesign& s, const QRectF& area)
     page.TickBox(crew.left() + 22.5, hits, u"+1"_s);
     page.Text(QRectF(crew.left() + half2 + 2, hits, 16, RowHeight), u"Driver Hit"_s, 7.5);
     page.TickBox(crew.left() + half2 + 18.5, hits, u"+2"_s);
+    const double name = crew.top() + 12.7;
+    page.Text(QRectF(crew.left(), name, 9, RowHeight), u"Name:"_s, 7.5);
+    page.Blank(crew.left() + 9.5, crew.right(), name + 3.2);
 }
 
-// The inventory's rows at `rowHeight`, in the frame `rect`.
-void Inventory(Page& page, const QList<InventoryRow>& rows, const QList<BinRow>& bins, const QRectF& rect, double rowHeight)
+// The head of a page that continues the sheet: the vehicle and the page.
+void ContinuedHead(SheetPage& page, const SheetDesign& s, const QRectF& area, int number, int count)
 {
-    const QRectF inner = page.Frame(rect, u"Weapons and Equipment Inventory"_s);
-    double total = 0;
-    for (const Column& c : InventoryColumns) total += c.weight;
-    double x[ColumnCount + 1];
-    x[0] = inner.left();
-    for (int i = 0; i < ColumnCount; ++i) x[i + 1] = x[i] + inner.width() * InventoryColumns[i].weight / total;
-    const double points = std::min(TextPoints, rowHeight * PointsPerRowMillimetre);
-    auto cell = [&](int from, int to, double y, const QString& text, Qt::Alignment align, bool bold = false) {
-        page.Text(QRectF(x[from], y, x[to] - x[from], rowHeight), text, points, bold, align);
-    };
-    double y = inner.top();
-    for (int i = 0; i < ColumnCount; ++i)
-        cell(i, i + 1, y, QLatin1String(InventoryColumns[i].header), InventoryColumns[i].align, true);
-    for (const InventoryRow& row : rows) {
-        y += rowHeight;
-        const QString texts[] = {row.quantity, row.type, row.location, row.damage, row.minimum, row.shortRange, row.mediumRange, row.longRange};
-        for (int i = 0; i < ColumnCount; ++i) cell(i, i + 1, y, texts[i], InventoryColumns[i].align);
-    }
-    if (bins.isEmpty()) return;
-    y += rowHeight;
-    cell(0, 2, y, u"Ammunition and Cargo"_s, Qt::AlignLeft, true);
-    cell(2, 3, y, u"Loc"_s, Qt::AlignLeft, true);
-    cell(3, 4, y, u"Tons"_s, Qt::AlignHCenter, true);
-    cell(4, 6, y, u"Shots"_s, Qt::AlignHCenter, true);
-    for (const BinRow& bin : bins) {
-        y += rowHeight;
-        cell(0, 2, y, bin.type, Qt::AlignLeft);
-        cell(2, 3, y, bin.location, Qt::AlignLeft);
-        cell(3, 4, y, bin.tons, Qt::AlignHCenter);
-        cell(4, 6, y, bin.shots, Qt::AlignHCenter);
-    }
+    page.Text(QRectF(area.left(), area.top(), area.width() - 60, 8), s.readout.name + u" (continued)"_s, 15, true);
+    page.Text(QRectF(area.right() - 60, area.top(), 60, 8), u"Page %1 of %2"_s.arg(WholeText(number), WholeText(count)), 9, true,
+              Qt::AlignRight);
 }
 
-double InventoryHeight(int lines, double rowHeight)
+void Foot(SheetPage& page, const SheetDesign& s, const QRectF& foot)
 {
-    return TitleBar + 0.8 + lines * rowHeight + 1.5;
+    page.Text(foot, u"Tarnwell"_s, 7);
+    page.Text(foot, s.source, 7, false, Qt::AlignRight);
 }
 
 ArmorPoints PointsOf(const ReadoutDesign& d, Topside topside)
@@ -209,7 +140,7 @@ double DiagramFrameNeed(const QRectF& widest, const ArmorPoints& points, Topside
     return high;
 }
 
-void Diagram(SheetModel& m, Page& page, const QRectF& frame, const ArmorPoints& points, Topside topside)
+void Diagram(SheetModel& m, SheetPage& page, const QRectF& frame, const ArmorPoints& points, Topside topside)
 {
     page.Frame(frame, u"Armor Diagram"_s);
     m.diagram = DiagramArea(frame);
@@ -220,7 +151,7 @@ void Diagram(SheetModel& m, Page& page, const QRectF& frame, const ArmorPoints& 
     m.armor = diagram.zones;
 }
 
-void CriticalDamage(Page& page, Topside topside, const QRectF& rect)
+void CriticalDamage(SheetPage& page, Topside topside, const QRectF& rect)
 {
     const QRectF inner = page.Frame(rect, u"Critical Damage"_s);
     const double labelWidth = 30;
@@ -238,13 +169,18 @@ void CriticalDamage(Page& page, Topside topside, const QRectF& rect)
     QStringList stabilizers = SideWords();
     if (topside == Topside::Turret) stabilizers << TopsideName(topside);
     line(u"Stabilizers"_s, stabilizers);
+    // A VTOL's rotor is no turret: nothing to lock.
+    if (topside == Topside::Rotor) {
+        line(u"Crew Stunned"_s, {QString()});
+        return;
+    }
     page.Text(QRectF(inner.left(), y, labelWidth, RowHeight), u"Turret Locked"_s);
     page.TickBox(inner.left() + labelWidth, y, QString());
     page.Text(QRectF(inner.left() + labelWidth + 12, y, 22, RowHeight), u"Crew Stunned"_s);
     page.TickBox(inner.left() + labelWidth + 34, y, QString());
 }
 
-void Structure(SheetModel& m, Page& page, const ReadoutDesign& d, Topside topside, const QRectF& rect)
+void Structure(SheetModel& m, SheetPage& page, const ReadoutDesign& d, Topside topside, const QRectF& rect)
 {
     const QRectF inner = page.Frame(rect, u"Internal Structure"_s);
     QStringList names = SideWords();
@@ -265,47 +201,115 @@ void Structure(SheetModel& m, Page& page, const ReadoutDesign& d, Topside topsid
     }
 }
 
-}  // namespace
-
-SheetModel BuildSheet(const SheetDesign& s, SheetPaper paper)
+// The inventory's frame title on page `number` of `count`.
+QString InventoryTitleOf(int number, int count)
 {
-    const ReadoutDesign& d = s.readout;
+    if (number == count) return number == 1 ? InventoryTitle : InventoryTitle + u" (continued)"_s;
+    return InventoryTitle + u" (continued on page %1)"_s.arg(WholeText(number + 1));
+}
+
+SheetModel NewPage(const SheetDesign& s, SheetPaper paper)
+{
     SheetModel m;
     m.paper = paper;
     m.page = PaperSize(paper);
     m.margin = SheetMargin;
-    m.title = d.name;
-    m.inventory = InventoryRows(s);
-    m.bins = BinRows(s);
-    Page page(m);
+    m.title = s.readout.name;
+    return m;
+}
 
-    const QRectF area(SheetMargin, SheetMargin, m.page.width() - 2 * SheetMargin, m.page.height() - 2 * SheetMargin);
+QRectF WritingArea(const SheetModel& m)
+{
+    return QRectF(SheetMargin, SheetMargin, m.page.width() - 2 * SheetMargin, m.page.height() - 2 * SheetMargin);
+}
+
+QRectF FootOf(const QRectF& area)
+{
+    return QRectF(area.left(), area.bottom() - FootHeight, area.width(), FootHeight);
+}
+
+// The room a continuation page leaves the inventory: below the head, above the foot.
+QRectF ContinuedRoom(const QRectF& area)
+{
+    const double top = area.top() + TitleLine;
+    return QRectF(area.left(), top, area.width(), FootOf(area).top() - 2 - top);
+}
+
+// A page after the first: the head and the foot, and the inventory's part in full-sized lines.
+SheetModel ContinuedPage(const SheetDesign& s, SheetPaper paper, const InventoryPart& part, int number, int count)
+{
+    SheetModel m = NewPage(s, paper);
+    m.inventory = part.rows;
+    m.bins = part.bins;
+    SheetPage page(m);
+    const QRectF area = WritingArea(m);
+    ContinuedHead(page, s, area, number, count);
+    Foot(page, s, FootOf(area));
+    const QRectF room = ContinuedRoom(area);
+    InventoryFrame(page, part, InventoryTitleOf(number, count),
+                   QRectF(room.topLeft(), QSizeF(room.width(), InventoryHeight(InventoryLines(part), RowHeight))), RowHeight);
+    return m;
+}
+
+}  // namespace
+
+// The inventory takes its rows' height unless the diagram needs the room to keep its boxes at
+// the smallest size; then its rows get lower, down to the lowest that holds the smallest text.
+// Where even those do not hold every line, the first page keeps as many as they hold, and the
+// rest follow on pages of their own in full-sized lines.
+QList<SheetModel> BuildSheetPages(const SheetDesign& s, SheetPaper paper)
+{
+    const ReadoutDesign& d = s.readout;
+    SheetModel m = NewPage(s, paper);
+    InventoryPart rest{InventoryRows(s), BinRows(s)};
+    SheetPage page(m);
+
+    const QRectF area = WritingArea(m);
     Head(page, s, area);
-    const double middleTop = area.top() + 9 + HeadHeight + SectionGap;
+    const double middleTop = area.top() + TitleLine + HeadHeight + SectionGap;
 
-    const QRectF foot(area.left(), area.bottom() - FootHeight, area.width(), FootHeight);
-    page.Text(foot, u"Tarnwell"_s, 7);
-    page.Text(foot, s.source, 7, false, Qt::AlignRight);
+    const QRectF foot = FootOf(area);
+    Foot(page, s, foot);
     const double bottomTop = foot.top() - 2 - BottomHeight;
     const Topside topside = TopsideOf(d);
     const double damageWidth = area.width() * 0.58;
     CriticalDamage(page, topside, QRectF(area.left(), bottomTop, damageWidth, BottomHeight));
     Structure(m, page, d, topside, QRectF(area.left() + damageWidth + SectionGap, bottomTop, area.width() - damageWidth - SectionGap, BottomHeight));
 
-    // The inventory takes its rows' height unless the diagram needs the room to keep its boxes
-    // at the smallest size; then its rows get lower, down to the lowest that stays readable.
     const double middleHeight = bottomTop - SectionGap - middleTop;
-    const int lines = 1 + int(m.inventory.size()) + (m.bins.isEmpty() ? 0 : 1 + int(m.bins.size()));
+    const int lines = InventoryLines(rest);
     const ArmorPoints points = PointsOf(d, topside);
     const QRectF middle(area.left(), middleTop, area.width(), middleHeight);
     double inventoryHeight = InventoryHeight(lines, RowHeight);
     if (!DiagramFits(middle, middleHeight - SectionGap - inventoryHeight, points, topside)) {
         const double room = middleHeight - SectionGap - DiagramFrameNeed(middle, points, topside);
-        inventoryHeight = std::min(std::max(room, InventoryHeight(lines, SmallestRow)), middleHeight - SectionGap - 30);
+        inventoryHeight = std::max(room, InventoryHeight(1, SmallestRow));
     }
-    const double rowHeight = std::min(RowHeight, (inventoryHeight - InventoryHeight(0, 0)) / lines);
-    Inventory(page, m.inventory, m.bins, QRectF(area.left(), middleTop, area.width(), inventoryHeight), rowHeight);
+    double rowHeight = std::min(RowHeight, (inventoryHeight - InventoryHeight(0, 0)) / lines);
+
+    QList<InventoryPart> parts;
+    if (rowHeight >= SmallestRow - 1e-9) {
+        parts.append(rest);
+    } else {
+        rowHeight = SmallestRow;
+        parts.append(TakeInventoryLines(rest, int((inventoryHeight - InventoryHeight(0, 0)) / SmallestRow + 1e-9)));
+        inventoryHeight = InventoryHeight(InventoryLines(parts.first()), SmallestRow);
+        const int perPage = int((ContinuedRoom(area).height() - InventoryHeight(0, 0)) / RowHeight);
+        while (!rest.IsEmpty()) parts.append(TakeInventoryLines(rest, perPage));
+    }
+    const int count = int(parts.size());
+    m.inventory = parts.first().rows;
+    m.bins = parts.first().bins;
+    InventoryFrame(page, parts.first(), InventoryTitleOf(1, count), QRectF(area.left(), middleTop, area.width(), inventoryHeight), rowHeight);
     const double diagramTop = middleTop + inventoryHeight + SectionGap;
     Diagram(m, page, QRectF(area.left(), diagramTop, area.width(), bottomTop - SectionGap - diagramTop), points, topside);
-    return m;
+
+    QList<SheetModel> pages{m};
+    for (int number = 2; number <= count; ++number) pages.append(ContinuedPage(s, paper, parts[number - 1], number, count));
+    return pages;
+}
+
+SheetModel BuildSheet(const SheetDesign& s, SheetPaper paper)
+{
+    return BuildSheetPages(s, paper).first();
 }

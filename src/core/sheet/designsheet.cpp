@@ -8,10 +8,10 @@
 
 SheetModel DesignSheet(const Design& design, const RowSet& weapons, const RowSet& ammo)
 {
-    return BuildSheet(GatherSheet(design, weapons, ammo), PaperOf(QLocale().territory()));
+    return DesignSheetPages(design, weapons, ammo).first();
 }
 
 QList<SheetModel> DesignSheetPages(const Design& design, const RowSet& weapons, const RowSet& ammo)
 {
-    return {DesignSheet(design, weapons, ammo)};
+    return BuildSheetPages(GatherSheet(design, weapons, ammo), PaperOf(QLocale().territory()));
 }

@@ -5,8 +5,8 @@
 class Design;
 class RowSet;
 
-// The page of the design on the paper of the user's region, with the catalogue's figures of
-// its items.
-SheetModel DesignSheet(const Design& design, const RowSet& weapons, const RowSet& ammo);
-// Every page of the design's sheet: one, or more where its inventory does not fit on one.
+// Every page of the design's sheet on the paper of the user's region, with the catalogue's
+// figures of its items: one, or more where its inventory does not fit on one.
 QList<SheetModel> DesignSheetPages(const Design& design, const RowSet& weapons, const RowSet& ammo);
+// The first page alone.
+SheetModel DesignSheet(const Design& design, const RowSet& weapons, const RowSet& ammo);

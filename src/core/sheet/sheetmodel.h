@@ -1,6 +1,7 @@
 #pragma once
-// A record sheet as plain data: everything on the one page with its place in millimetres from
-// the page's top left corner. The painter draws it as it is; it decides nothing.
+// A record sheet as plain data: everything on one page with its place in millimetres from the
+// page's top left corner. The painter draws it as it is; it decides nothing.
+#include <QLineF>
 #include <QList>
 #include <QPointF>
 #include <QRectF>
@@ -8,6 +9,10 @@
 #include <QString>
 
 enum class SheetPaper { Letter, A4 };
+
+// No text on a sheet is smaller: the builder lays out none smaller, the painter shrinks none
+// below it.
+constexpr double SmallestTextPoints = 7;
 
 struct SheetText {
     QRectF rect;
@@ -69,8 +74,11 @@ struct SheetModel {
     QList<SheetFrame> frames;
     QList<SheetText> texts;
     QList<SheetBoxes> boxes;
+    // Lines left blank to write on, such as the crew's name.
+    QList<QLineF> blanks;
 
-    // What the page says, for those who read it back.
+    // What the page says, for those who read it back: on a sheet of several pages, the lines of
+    // this page.
     QList<InventoryRow> inventory;
     QList<BinRow> bins;
 

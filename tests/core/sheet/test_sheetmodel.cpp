@@ -1,7 +1,8 @@
 // The record sheet model: armor boxes for every point count a zone can hold, the internal
 // structure boxes, the inventory of repeated weapons, ammunition, cargo, Artemis IV and CASE; and
 // the sheet of a design: its stabilizer boxes (a turret has one, a VTOL's rotor none), its zones,
-// its paper and the name at its foot.
+// its paper and the name at its foot; the Turret Locked box (none on a VTOL), the crew's name
+// line; and a long inventory on further pages, its text and boxes never below their smallest.
 #include "support/designdriver.h"
 
 #include "core/sheet/buildsheet.h"
@@ -104,6 +105,142 @@ const struct {
     {"a VTOL made from a tank with a turret", {"optMotiveType=1", "chkTurret=1", "vsbTurretArmor=30", "optMotiveType=3"},
      {"Front", "Left", "Right", "Rear"}, {"Front 0", "Left 0", "Right 0", "Rear 0", "Rotor 0"},
      {"Front", "Left", "Right", "Rear", "Rotor"}},
+};
+
+// Inventories of `rows` weapons ("Item 0", ...) and `bins` ammunition bins ("Ammo-Item 0", ...)
+// on a 100-ton tank, and the pages they fill: the rows and bins each page shows, and the size of
+// the first page's inventory text. Armor of 30, 15, 15, 10 and 15 points leaves the diagram its
+// lowest frame (30 mm), so the lines fit as worked out by hand: a line is 3.7 mm at 8 points and
+// 3.2375 mm at 7; the inventory frame adds 6.9 mm to its lines. On Letter the room between the
+// head and the diagram is 145.4 mm (its lines at 8 points need 6.9 + 3.7 per line beside a
+// frame of 30 mm); a page after the first holds 63 lines.
+const std::array<int, 5> LightArmor{30, 15, 15, 10, 15};
+const std::array<int, 5> FullArmor{2000, 2000, 2000, 2000, 2000};
+const struct {
+    const char* name;
+    SheetPaper paper;
+    int rows, bins;
+    std::array<int, 5> armor;
+    QList<int> rowsPerPage, binsPerPage;
+    double firstPoints;
+} Layouts[] = {
+    {"20 lines: 8 points", SheetPaper::Letter, 20, 0, LightArmor, {20}, {0}, 8},
+    // 41 lines in 145.4 - 6.9 mm: 3.3780 mm, 7.3039 points.
+    {"40 lines: smaller, on one page", SheetPaper::Letter, 40, 0, LightArmor, {40}, {0}, 7.3039},
+    // 42 lines of 3.2375 mm in 138.5 mm: the headers and 41 rows.
+    {"75 lines: a second page", SheetPaper::Letter, 75, 0, LightArmor, {41, 34}, {0, 0}, 7},
+    {"the bins after the rows on the second page", SheetPaper::Letter, 45, 5, LightArmor, {41, 4}, {0, 5}, 7},
+    {"the bins split between the pages", SheetPaper::Letter, 38, 6, LightArmor, {38, 0}, {2, 4}, 7},
+    // 43 lines: 3.2209 mm would be too low; a bins' header alone stays off the first page.
+    {"one line too many", SheetPaper::Letter, 40, 1, LightArmor, {40, 0}, {0, 1}, 7},
+    {"2,000 points everywhere: the diagram keeps the first page", SheetPaper::Letter, 100, 0, FullArmor, {0, 62, 38},
+     {0, 0, 0}, 7},
+};
+
+SheetDesign InventoryOf(int rows, int bins, std::array<int, 5> armor)
+{
+    SheetDesign design = SheetOf(Motive::Tracked, true, armor);
+    design.source = QStringLiteral("test.edt");
+    for (int i = 0; i < rows; ++i) design.readout.payload.append({QStringLiteral("Item %1").arg(i), 0, 1, "Front"});
+    for (int i = 0; i < bins; ++i) design.readout.payload.append({QStringLiteral("Ammo-Item %1").arg(i), 0, 1, "Body"});
+    return design;
+}
+
+// The texts inside the frame titled `title`.
+QList<SheetText> TextsIn(const SheetModel& sheet, const QString& title)
+{
+    const auto frame = std::find_if(sheet.frames.begin(), sheet.frames.end(), [&](const SheetFrame& f) { return f.title.startsWith(title); });
+    QList<SheetText> texts;
+    if (frame == sheet.frames.end()) return texts;
+    for (const SheetText& t : sheet.texts)
+        if (frame->rect.contains(t.rect)) texts << t;
+    return texts;
+}
+
+// The smallest box of the page: tick boxes, armor and internal structure.
+double SmallestBoxOf(const SheetModel& sheet)
+{
+    double smallest = 1000;
+    for (const SheetBoxes& row : sheet.boxes)
+        for (const QRectF& box : row.boxes) smallest = std::min({smallest, box.width(), box.height()});
+    for (const SheetZone& zone : sheet.armor + sheet.structure)
+        for (const QRectF& box : zone.boxes) smallest = std::min({smallest, box.width(), box.height()});
+    return smallest;
+}
+
+// The page's head and foot texts and its frames' titles, top to bottom.
+QStringList Outline(const SheetModel& sheet)
+{
+    QStringList outline;
+    for (const SheetText& t : sheet.texts)
+        if (t.rect.top() < sheet.margin + 1) outline << t.text;
+    QList<SheetFrame> frames = sheet.frames;
+    std::stable_sort(frames.begin(), frames.end(), [](const SheetFrame& a, const SheetFrame& b) { return a.rect.top() < b.rect.top(); });
+    for (const SheetFrame& f : frames) outline << f.title;
+    for (const SheetText& t : sheet.texts)
+        if (t.rect.bottom() > sheet.page.height() - sheet.margin - 1) outline << t.text;
+    return outline;
+}
+
+const QString Inventory = QStringLiteral("Weapons and Equipment Inventory");
+
+// The outline of each page of a sheet.
+const struct {
+    const char* name;
+    int rows;
+    std::array<int, 5> armor;
+    QList<QStringList> pages;
+} Continuations[] = {
+    {"one page", 20, LightArmor,
+     {{"Test", "Vehicle Record Sheet", "Vehicle Data", "Crew", Inventory, "Armor Diagram", "Critical Damage", "Internal Structure",
+       "Tarnwell", "test.edt"}}},
+    {"two pages", 75, LightArmor,
+     {{"Test", "Vehicle Record Sheet", "Vehicle Data", "Crew", Inventory + " (continued on page 2)", "Armor Diagram", "Critical Damage",
+       "Internal Structure", "Tarnwell", "test.edt"},
+      {"Test (continued)", "Page 2 of 2", Inventory + " (continued)", "Tarnwell", "test.edt"}}},
+    {"three pages", 100, FullArmor,
+     {{"Test", "Vehicle Record Sheet", "Vehicle Data", "Crew", Inventory + " (continued on page 2)", "Armor Diagram", "Critical Damage",
+       "Internal Structure", "Tarnwell", "test.edt"},
+      {"Test (continued)", "Page 2 of 3", Inventory + " (continued on page 3)", "Tarnwell", "test.edt"},
+      {"Test (continued)", "Page 3 of 3", Inventory + " (continued)", "Tarnwell", "test.edt"}}},
+};
+
+// The critical damage frame of a design: whether it has the Turret Locked line, and its boxes.
+const struct {
+    const char* name;
+    QStringList steps;
+    bool turretLocked;
+    int boxes;
+} DamageFrames[] = {
+    {"VTOL: its rotor is no turret", {"optMotiveType=3", "vsbMass=30"}, false, 13},
+    {"a VTOL made from a tank with a turret", {"optMotiveType=1", "chkTurret=1", "optMotiveType=3"}, false, 13},
+    {"tracked with a turret", {"optMotiveType=1", "vsbMass=60", "chkTurret=1"}, true, 15},
+    {"wheeled without a turret", {"optMotiveType=2", "vsbMass=40"}, true, 14},
+};
+
+// A 100-ton design with 75 payload lines, far over its slots: every weapon of the test catalogue
+// at every location, then 25 tons of ammunition a ton at a time; no armor. The probe always goes
+// in the body, so its five make one row: 46 rows and 25 bins, 73 lines that fill the first page
+// at 7 points (42 lines on Letter, 48 on A4) and continue on a second.
+QStringList SeventyFiveLines()
+{
+    QStringList steps{"optMotiveType=1", "vsbMass=100", "chkTurret=1"};
+    for (const char* weapon : {"Medium Laser", "LRM 5", "SRM 2", "Machine Gun", "Beagle Active Probe", "TAG", "Rocket Pod LRM",
+                               "LRM 10", "Large Laser", "Autocannon/5"})
+        for (int location = 0; location < 5; ++location)
+            steps << QStringLiteral("weapon=%1").arg(weapon) << QStringLiteral("optLocation=%1").arg(location) << "cmdAdd";
+    steps << "ammo=Ammo-LRM 5";
+    for (int bin = 0; bin < 25; ++bin) steps << "cmdAmmoAdd";
+    return steps;
+}
+
+const struct {
+    const char* name;
+    bool german;
+    QList<int> rowsPerPage, binsPerPage;
+} DesignPages[] = {
+    {"English (United States): Letter", false, {41, 5}, {0, 25}},
+    {"German (Germany): A4, the bins' header with its first bin on the second page", true, {46, 0}, {0, 25}},
 };
 
 }  // namespace
@@ -213,6 +350,123 @@ private slots:
         for (const SheetZone& zone : sheet.structure) locations << zone.name;
         QCOMPARE(zones, armor);
         QCOMPARE(locations, structure);
+    }
+
+    // The pages of inventories of 20, 40 and 75 lines and others: what each page holds, text of
+    // 7 points or more in lines no lower than they need, every box at 1.2 mm or more, every row
+    // once, in order, and 8 points on the pages after the first.
+    void pages_data() { AddCases(Layouts); }
+    void pages()
+    {
+        const auto& [name, paper, rows, bins, armor, rowsPerPage, binsPerPage, firstPoints] = CaseOf(Layouts);
+        const QList<SheetModel> pages = BuildSheetPages(InventoryOf(rows, bins, armor), paper);
+        QCOMPARE(pages.size(), rowsPerPage.size());
+        QList<int> gotRows, gotBins;
+        QStringList order, expectedOrder;
+        for (const SheetModel& page : pages) {
+            gotRows << int(page.inventory.size());
+            gotBins << int(page.bins.size());
+            for (const InventoryRow& row : page.inventory) order << row.type;
+        }
+        for (int i = 0; i < rows; ++i) expectedOrder << QStringLiteral("Item %1").arg(i);
+        QCOMPARE(gotRows, rowsPerPage);
+        QCOMPARE(gotBins, binsPerPage);
+        QCOMPARE(order, expectedOrder);
+        const QList<SheetText> inventory = TextsIn(pages.first(), Inventory);
+        QVERIFY(!inventory.isEmpty());
+        QVERIFY2(qAbs(inventory.first().points - firstPoints) < 1e-3, qPrintable(QString::number(inventory.first().points)));
+        for (const SheetModel& page : pages) {
+            for (const SheetText& t : page.texts)
+                QVERIFY2(t.points >= 7, qPrintable(QStringLiteral("\"%1\" at %2 points").arg(t.text).arg(t.points)));
+            for (const SheetText& t : TextsIn(page, Inventory))
+                QVERIFY2(t.rect.height() >= 3.2375 - Tolerance, qPrintable(QStringLiteral("\"%1\" in %2 mm").arg(t.text).arg(t.rect.height())));
+            QVERIFY2(SmallestBoxOf(page) >= 1.2 - Tolerance, qPrintable(QString::number(SmallestBoxOf(page))));
+            for (const SheetZone& zone : page.armor) QVERIFY2(ZoneFailure(zone).isEmpty(), qPrintable(ZoneFailure(zone)));
+        }
+        QCOMPARE(pages.first().armor.size(), 5);
+        // The pages after the first have room for full-sized lines.
+        for (qsizetype i = 1; i < pages.size(); ++i)
+            for (const SheetText& t : TextsIn(pages[i], Inventory))
+                QVERIFY2(qAbs(t.points - 8) < 1e-3 && qAbs(t.rect.height() - 3.7) < 1e-3, qPrintable(t.text));
+    }
+
+    // Each page's head, frames and foot: a page after the first names the vehicle and the page,
+    // and holds the inventory alone; the inventory's title tells where it goes on.
+    void continuedPages_data() { AddCases(Continuations); }
+    void continuedPages()
+    {
+        const auto& [name, rows, armor, outlines] = CaseOf(Continuations);
+        const QList<SheetModel> pages = BuildSheetPages(InventoryOf(rows, 0, armor), SheetPaper::Letter);
+        QList<QStringList> got;
+        for (const SheetModel& page : pages) got << Outline(page);
+        QCOMPARE(got, outlines);
+        for (qsizetype i = 1; i < pages.size(); ++i) {
+            QVERIFY(pages[i].hull.isEmpty());  // the painter draws no hull then
+            QCOMPARE(pages[i].title, QStringLiteral("Test"));
+        }
+    }
+
+    // The Turret Locked line and box only where there is a turret to lock; Crew Stunned keeps its
+    // box either way.
+    void turretLocked_data() { AddCases(DamageFrames); }
+    void turretLocked()
+    {
+        const auto& [name, steps, turretLocked, boxes] = CaseOf(DamageFrames);
+        CatalogueDesign bench;
+        Drive(bench.design, steps);
+        const SheetModel sheet = DesignSheet(bench.design, bench.weapons, bench.ammo);
+        QStringList damage;
+        for (const SheetText& t : TextsIn(sheet, QStringLiteral("Critical Damage"))) damage << t.text;
+        QCOMPARE(damage.contains(QStringLiteral("Turret Locked")), turretLocked);
+        QCOMPARE(damage.count(QStringLiteral("Crew Stunned")), 1);
+        QCOMPARE(DamageLine(sheet, QStringLiteral("Crew Stunned")).second, 1);
+        const auto frame = std::find_if(sheet.frames.begin(), sheet.frames.end(),
+                                        [](const SheetFrame& f) { return f.title == QLatin1String("Critical Damage"); });
+        QVERIFY(frame != sheet.frames.end());
+        int inFrame = 0;
+        for (const SheetBoxes& row : sheet.boxes)
+            for (const QRectF& box : row.boxes) inFrame += frame->rect.contains(box) ? 1 : 0;
+        QCOMPARE(inFrame, boxes);
+    }
+
+    // The crew block's "Name:" with a line to write on beside it, clear of the skills and hits.
+    void crewName()
+    {
+        const SheetModel sheet = BuildSheet(SheetOf(Motive::VTOL, false, {}), SheetPaper::Letter);
+        const auto crew = std::find_if(sheet.frames.begin(), sheet.frames.end(), [](const SheetFrame& f) { return f.title == QLatin1String("Crew"); });
+        QVERIFY(crew != sheet.frames.end());
+        const auto label = std::find_if(sheet.texts.begin(), sheet.texts.end(), [](const SheetText& t) { return t.text == QLatin1String("Name:"); });
+        QVERIFY(label != sheet.texts.end());
+        QVERIFY(crew->rect.contains(label->rect));
+        QCOMPARE(sheet.blanks.size(), 1);
+        const QLineF blank = sheet.blanks.first();
+        QVERIFY(blank.x1() >= label->rect.right() && blank.x2() - blank.x1() > 40 && crew->rect.contains(blank.p2()));
+        QVERIFY(blank.dy() == 0 && blank.y1() > label->rect.top() && blank.y1() <= label->rect.bottom());
+        const QRectF row(crew->rect.left(), label->rect.top(), crew->rect.width(), label->rect.height());
+        for (const SheetText& t : sheet.texts)
+            if (&t != &*label && !t.text.isEmpty()) QVERIFY2(!row.intersects(t.rect), qPrintable(t.text));
+        for (const SheetBoxes& boxes : sheet.boxes)
+            for (const QRectF& box : boxes.boxes) QVERIFY(!row.intersects(box));
+    }
+
+    // A design's pages on the paper of the user's region; the first of them is its sheet.
+    void designPages_data() { AddCases(DesignPages); }
+    void designPages()
+    {
+        const auto& [name, german, rowsPerPage, binsPerPage] = CaseOf(DesignPages);
+        const LocaleScope locale(german);
+        CatalogueDesign bench;
+        Drive(bench.design, SeventyFiveLines());
+        QCOMPARE(int(bench.design.State().PayloadCount), 75);
+        const QList<SheetModel> pages = DesignSheetPages(bench.design, bench.weapons, bench.ammo);
+        QList<int> gotRows, gotBins;
+        for (const SheetModel& page : pages) {
+            gotRows << int(page.inventory.size());
+            gotBins << int(page.bins.size());
+        }
+        QCOMPARE(gotRows, rowsPerPage);
+        QCOMPARE(gotBins, binsPerPage);
+        QCOMPARE(DesignSheet(bench.design, bench.weapons, bench.ammo), pages.first());
     }
 
     // Letter in the United States, A4 in Germany; the foot names the design file once there is
