@@ -43,7 +43,8 @@ public:
     }
     bool Write(const Design& design, const QString& path) const
     {
-        return WriteSheetPdf(DesignSheet(design, weapons_, ammo_), path);
+        const QList<SheetModel> pages = DesignSheetPages(design, weapons_, ammo_);
+        return WritePagesPdf(pages, path, pages.first().title);
     }
     bool WriteForce(const Force& force, const QString& path) const
     {

@@ -1,5 +1,6 @@
 // File > Export Record Sheet (PDF) and Print Record Sheet: the design's record sheet as a PDF
-// file or on a printer. Neither changes the design; a failure is told in a message box.
+// file or on a printer, every page of it. Neither changes the design; a failure is told in a
+// message box.
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -19,20 +20,21 @@ void frmMain::mnuFileExportSheet_Click()
     dlgCommon->setCancelError(true);
     if (!dlgCommon->ShowSave()) return;
     const QString path = dlgCommon->fileName();
-    if (!WriteSheetPdf(DesignSheet(design_, *datWeapons, *datAmmo), path))
+    const QList<SheetModel> pages = DesignSheetPages(design_, *datWeapons, *datAmmo);
+    if (!WritePagesPdf(pages, path, pages.first().title))
         QMessageBox::warning(this, QStringLiteral("Tarnwell"),
                              QStringLiteral("The record sheet could not be written to \"%1\".").arg(path));
 }
 
 void frmMain::mnuFilePrintSheet_Click()
 {
-    const SheetModel sheet = DesignSheet(design_, *datWeapons, *datAmmo);
+    const QList<SheetModel> pages = DesignSheetPages(design_, *datWeapons, *datAmmo);
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(SheetPageSize(sheet));
-    printer.setDocName(sheet.title);
+    printer.setPageSize(SheetPageSize(pages.first()));
+    printer.setDocName(pages.first().title);
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("dlgPrint"));
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!PrintSheet(sheet, printer))
+    if (!PrintSheet(pages, printer))
         QMessageBox::warning(this, QStringLiteral("Tarnwell"), QStringLiteral("The record sheet could not be printed."));
 }
