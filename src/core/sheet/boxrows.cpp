@@ -34,7 +34,10 @@ int BoxesPerRow(const BoxPitch& p, double width)
     // A group of five spans its boxes and four gaps; the next group starts one gap and one
     // group gap after it.
     const double groupPeriod = GroupSize * (p.size + p.gap) + p.groupGap;
-    const int groups = int(std::floor((width + p.gap + p.groupGap) / groupPeriod));
+    // No zone holds anywhere near this many groups in a row; a width taken as unbounded stops here
+    // rather than overflowing the count.
+    constexpr double MostGroups = 100000;
+    const int groups = int(std::min(std::floor((width + p.gap + p.groupGap) / groupPeriod), MostGroups));
     const double rest = width - groups * groupPeriod;
     // Rows of whole groups once a row holds one.
     if (groups > 0) return groups * GroupSize;
