@@ -23,63 +23,39 @@ const QStringList TrackedHead = {
     "Tonnage:            60",
 };
 
-const QStringList TrackedEnglish = TrackedHead + QStringList{
-    "Cruise MP:          4 (42.4 km/h)",
-    "Flank MP:           6 (64 km/h)",
-    "Engine:             240 Fusion, 17.5 tons",
-    "Internal Structure: Standard, 6 points per location, 6.0 tons",
-    "Heat Sinks:         16, 6 tons",
-    "Turret:             1.0 tons",
-    "Control Equipment:  3.0 tons",
-    "Lift Equipment:     0.0 tons",
-    "Power Amplifier:    0.0 tons",
-    "Armor:              Ferro Fibrous with CASE",
-    "Armor Factor:       179, 10.0 tons",
-    "Armor Value:        Front 40, Right 30, Left 30, Rear 20, Turret 25",
-    "",
-    "Weapons and Ammo     Location  Heat  Mass",
-    "-------------------  --------  ----  ----",
-    "Large Laser          Turret       8   5.0",
-    "LRM 10               Front        4   5.0",
-    "SRM 2                Turret       2   1.0",
-    "Beagle Active Probe  Body         0   1.5",
-    "Cargo                Body         0   0.5",
-    "Ammo-Autocannon/5    Body         0   3.0",
-    "Artemis IV - LRM     Front        0   1.0",
-    "Artemis IV - SRM     Turret       0   1.0",
-    "",
-    "Battle Value:       474",
-    "Vehicle Cost:       3,105,660",
-};
-
-const QStringList TrackedGerman = TrackedHead + QStringList{
-    "Cruise MP:          4 (42,4 km/h)",
-    "Flank MP:           6 (64 km/h)",
-    "Engine:             240 Fusion, 17,5 tons",
-    "Internal Structure: Standard, 6 points per location, 6,0 tons",
-    "Heat Sinks:         16, 6 tons",
-    "Turret:             1,0 tons",
-    "Control Equipment:  3,0 tons",
-    "Lift Equipment:     0,0 tons",
-    "Power Amplifier:    0,0 tons",
-    "Armor:              Ferro Fibrous with CASE",
-    "Armor Factor:       179, 10,0 tons",
-    "Armor Value:        Front 40, Right 30, Left 30, Rear 20, Turret 25",
-    "",
-    "Weapons and Ammo     Location  Heat  Mass",
-    "-------------------  --------  ----  ----",
-    "Large Laser          Turret       8   5,0",
-    "LRM 10               Front        4   5,0",
-    "SRM 2                Turret       2   1,0",
-    "Beagle Active Probe  Body         0   1,5",
-    "Cargo                Body         0   0,5",
-    "Ammo-Autocannon/5    Body         0   3,0",
-    "Artemis IV - LRM     Front        0   1,0",
-    "Artemis IV - SRM     Turret       0   1,0",
-    "",
-    "Battle Value:       474",
-    "Vehicle Cost:       3.105.660",
-};
+// The tracked design's text with the regional decimal point and thousands separator.
+QStringList Tracked(const QString& point, const QString& thousands)
+{
+    const auto figure = [&](const char* whole, const char* tenth) { return QString::fromLatin1(whole) + point + tenth; };
+    return TrackedHead + QStringList{
+        "Cruise MP:          4 (42" + point + "4 km/h)",
+        "Flank MP:           6 (64 km/h)",
+        "Engine:             240 Fusion, " + figure("17", "5") + " tons",
+        "Internal Structure: Standard, 6 points per location, " + figure("6", "0") + " tons",
+        "Heat Sinks:         16, 6 tons",
+        "Turret:             " + figure("1", "0") + " tons",
+        "Control Equipment:  " + figure("3", "0") + " tons",
+        "Lift Equipment:     " + figure("0", "0") + " tons",
+        "Power Amplifier:    " + figure("0", "0") + " tons",
+        "Armor:              Ferro Fibrous with CASE",
+        "Armor Factor:       179, " + figure("10", "0") + " tons",
+        "Armor Value:        Front 40, Right 30, Left 30, Rear 20, Turret 25",
+        "",
+        "Weapons and Ammo     Location  Heat  Mass",
+        "-------------------  --------  ----  ----",
+        "Large Laser          Turret       8   " + figure("5", "0"),
+        "LRM 10               Front        4   " + figure("5", "0"),
+        "SRM 2                Turret       2   " + figure("1", "0"),
+        "Beagle Active Probe  Body         0   " + figure("1", "5"),
+        "Cargo                Body         0   " + figure("0", "5"),
+        "Ammo-Autocannon/5    Body         0   " + figure("3", "0"),
+        "Artemis IV - LRM     Front        0   " + figure("1", "0"),
+        "Artemis IV - SRM     Turret       0   " + figure("1", "0"),
+        "",
+        "Battle Value:       474",
+        "Vehicle Cost:       3" + thousands + "105" + thousands + "660",
+    };
+}
 
 // A new design: one ton of hovercraft at cruise 1, the lowest rating of 10, every component at
 // least half a ton, no structure point in a location (a tenth of one ton); battle value
@@ -115,8 +91,8 @@ QStringList NewDesign(const QString& point, const QString& thousands)
 }
 
 const struct { const char* name; const char* file; bool german; QStringList text; } FileTexts[] = {
-    {"tracked, English", "tracked.edt", false, TrackedEnglish},
-    {"tracked, German", "tracked.edt", true, TrackedGerman},
+    {"tracked, English", "tracked.edt", false, Tracked(".", ",")},
+    {"tracked, German", "tracked.edt", true, Tracked(",", ".")},
     {"new, English", "new.edt", false, NewDesign(".", ",")},
     {"new, German", "new.edt", true, NewDesign(",", ".")},
 };
