@@ -17,7 +17,6 @@ Design::Design()
     s_.vsbRightArmor.changed = &Design::vsbRightArmor_Change;
     s_.vsbRearArmor.changed = &Design::vsbRearArmor_Change;
     s_.vsbTurretArmor.changed = &Design::vsbTurretArmor_Change;
-    s_.vsbAddTonnage.changed = &Design::vsbAddTonnage_Change;
     s_.chkTurret.clicked = &Design::chkTurret_Click;
     s_.chkFerroFibrous.clicked = &Design::chkFerroFibrous_Click;
     s_.chkCASE.clicked = &Design::chkCASE_Click;
@@ -37,7 +36,6 @@ Design::Design()
     vsbTurretArmor_Change();
     vsbRearArmor_Change();
     Move(s_.vsbHeatSinks, 0);
-    vsbAddTonnage_Change();
     Tick(s_.chkFerroFibrous, true);
     Tick(s_.chkFerroFibrous, false);
     cmdClearAll_Click();

@@ -189,7 +189,6 @@ public:
     void vsbRightArmor_Change();
     void vsbRearArmor_Change();
     void vsbTurretArmor_Change();
-    void vsbAddTonnage_Change() {}
     void cmdAllocateArmor_Click();
     void chkArtemisSRM_Click();
     void chkArtemisLRM_Click();

@@ -15,9 +15,9 @@
 
 void frmMain::Form_Load()
 {
-    OpenCatalogue(GetAppPath() + QStringLiteral("ISWeapons.mdb"));
     dlgCommon->setInitDir(GetAppPath());
-    ShowDesign();
+    // Opening the catalogue shows the design with it.
+    OpenCatalogue(GetAppPath() + QStringLiteral("ISWeapons.mdb"));
 }
 
 QString WithTrailingSeparator(const QString& folder)
