@@ -244,11 +244,28 @@ QString PayloadInvariantFailure(const Design& design)
     return {};
 }
 
-CatalogueDesign::CatalogueDesign(const TestCatalogue& catalogue)
+CatalogueDesign::CatalogueDesign(const QString& path)
 {
     for (RowSet* rows : {&weapons, &ammo}) {
-        rows->setDatabaseName(catalogue.path());
-        if (!rows->Refresh()) qFatal("test catalogue: %s", qPrintable(rows->errorText()));
+        rows->setDatabaseName(path);
+        if (!rows->Refresh()) qFatal("cannot read %s: %s", qPrintable(path), qPrintable(rows->errorText()));
     }
     design.UseCatalogue(&weapons, &ammo);
+}
+
+QString BuiltCatalogue()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/ISWeapons.mdb");
+}
+
+QByteArray BytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void PutBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
 }

@@ -43,7 +43,9 @@ QString PayloadInvariantFailure(const Design& design);
 // them.
 class CatalogueDesign {
 public:
-    explicit CatalogueDesign(const TestCatalogue& catalogue = StandardCatalogue());
+    explicit CatalogueDesign(const TestCatalogue& catalogue = StandardCatalogue()) : CatalogueDesign(catalogue.path()) {}
+    // Over the catalogue file at `path`, such as BuiltCatalogue().
+    explicit CatalogueDesign(const QString& path);
     CatalogueDesign(const CatalogueDesign&) = delete;
     CatalogueDesign& operator=(const CatalogueDesign&) = delete;
 
@@ -51,6 +53,13 @@ public:
     RowSet ammo{QStringLiteral("ISAmmo"), nullptr};
     Design design;
 };
+
+// The catalogue the build writes beside the programs.
+QString BuiltCatalogue();
+
+// A file's bytes, empty when it cannot be read; a file written with `bytes` (or the test stops).
+QByteArray BytesOf(const QString& path);
+void PutBytes(const QString& path, const QByteArray& bytes);
 
 // Pins the regional settings for the test's lifetime.
 class LocaleScope {
