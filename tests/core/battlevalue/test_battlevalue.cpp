@@ -3,44 +3,17 @@
 // figures as the rating reads them, and the record sheet.
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <functional>
 #include <numeric>
 #include <optional>
 #include <vector>
 
 #include "core/battlevalue/battlevalue.h"
-#include "core/design/design.h"
-#include "core/payload/rowset.h"
 #include "core/sheet/buildsheet.h"
 #include "core/sheet/gathersheet.h"
 #include "support/designdriver.h"
 
 namespace {
-
-QString BuiltCataloguePath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/ISWeapons.mdb");
-}
-
-struct Catalogue {
-    RowSet weapons{QStringLiteral("ISWeapons"), nullptr};
-    RowSet ammo{QStringLiteral("ISAmmo"), nullptr};
-    explicit Catalogue(const QString& path = BuiltCataloguePath())
-    {
-        for (RowSet* rows : {&weapons, &ammo}) {
-            rows->setDatabaseName(path);
-            if (!rows->Refresh()) qFatal("cannot read %s: %s", qPrintable(path), qPrintable(rows->errorText()));
-        }
-    }
-};
-
-int RowNamed(const RowSet& rows, const QString& name)
-{
-    for (int row = 0; row < rows.rowCount(); ++row)
-        if (rows.FieldTextAt(row, QStringLiteral("Type")) == name) return row;
-    qFatal("no catalogue row %s", qPrintable(name));
-}
 
 // A payload line: an item at its location, or ammunition by the ton.
 struct Line {
@@ -60,35 +33,29 @@ struct DesignCase {
     int value = 0;
 };
 
-void Build(Design& design, Catalogue& catalogue, const DesignCase& c)
-{
-    design.UseCatalogue(&catalogue.weapons, &catalogue.ammo);
-    design.SetMotiveType(int(c.motive));
-    design.SetSpinner(&DesignState::vsbMass, c.mass);
-    design.SetSpinner(&DesignState::vsbCruise, c.cruise);
-    design.SetBox(&DesignState::chkTurret, c.turret);
-    design.SetBox(&DesignState::chkFerroFibrous, c.ferroFibrous);
-    const int points = std::accumulate(c.armor.begin(), c.armor.end(), 0);
-    design.SetSpinner(&DesignState::vsbArmorTonnage, 2 * ((points + 15) / 16));
-    Spinner DesignState::* const locations[] = {&DesignState::vsbFrontArmor, &DesignState::vsbLeftArmor, &DesignState::vsbRightArmor,
-                                                &DesignState::vsbRearArmor, &DesignState::vsbTurretArmor};
-    for (int i = 0; i < 5; ++i) design.SetSpinner(locations[i], c.armor[i]);
-    design.SetBox(&DesignState::chkArtemisSRM, c.artemisSRM);
-    design.SetBox(&DesignState::chkArtemisLRM, c.artemisLRM);
-    for (const Line& line : c.payload) {
-        const QString name = QString::fromLatin1(line.name);
-        if (line.tons > 0) {
-            design.BrowseToRow(false, RowNamed(catalogue.ammo, name));
+// The design of `c` over the built catalogue.
+struct Built : CatalogueDesign {
+    explicit Built(const DesignCase& c) : CatalogueDesign(BuiltCatalogue())
+    {
+        const int points = std::accumulate(c.armor.begin(), c.armor.end(), 0);
+        Drive(design, {QStringLiteral("optMotiveType=%1").arg(int(c.motive)), QStringLiteral("vsbMass=%1").arg(c.mass),
+                       QStringLiteral("vsbCruise=%1").arg(c.cruise), QStringLiteral("chkTurret=%1").arg(int(c.turret)),
+                       QStringLiteral("chkFerroFibrous=%1").arg(int(c.ferroFibrous)),
+                       QStringLiteral("vsbArmorTonnage=%1").arg(2 * ((points + 15) / 16))});
+        const char* const locations[] = {"vsbFrontArmor", "vsbLeftArmor", "vsbRightArmor", "vsbRearArmor", "vsbTurretArmor"};
+        for (int i = 0; i < 5; ++i) Drive(design, {QStringLiteral("%1=%2").arg(locations[i]).arg(c.armor[i])});
+        Drive(design, {QStringLiteral("chkArtemisSRM=%1").arg(int(c.artemisSRM)), QStringLiteral("chkArtemisLRM=%1").arg(int(c.artemisLRM))});
+        for (const Line& line : c.payload) {
+            if (line.tons == 0) {
+                Drive(design, {QStringLiteral("weapon=%1").arg(line.name), QStringLiteral("optLocation=%1").arg(int(line.location)), "cmdAdd"});
+                continue;
+            }
+            Drive(design, {QStringLiteral("ammo=%1").arg(line.name)});
             const bool halfTons = design.State().vsbAddTonnage.maximum == 200;
-            design.SetSpinner(&DesignState::vsbAddTonnage, int(line.tons * (halfTons ? 2 : 1)));
-            design.cmdAmmoAdd_Click();
-        } else {
-            design.BrowseToRow(true, RowNamed(catalogue.weapons, name));
-            design.SetLocation(int(line.location));
-            design.cmdAdd_Click();
+            Drive(design, {QStringLiteral("vsbAddTonnage=%1").arg(int(line.tons * (halfTons ? 2 : 1))), "cmdAmmoAdd"});
         }
     }
-}
+};
 
 using enum Mounting;
 
@@ -146,13 +113,6 @@ const struct BreakdownCase {
     bool german;
     QStringList lines;
 } Breakdowns[] = {
-    {"worked example", "the rules' worked example", false,
-     {"Armor: 110 points x 2.5 = 275", "Internal structure: 20 points in 5 locations x 1.5 = 30",
-      "Movement type Tracked: 305 x 0.9 = 274.5", "Target movement modifier 2 (flank MP 6): 274.5 x 1.2 = 329.4",
-      "LRM 10 (Front), Artemis IV: 90 x 1.2 = 108", "Medium Laser (Rear), rear-facing: 46 x 0.5 = 23", "SRM 4 (Turret): 39",
-      "Ammunition for LRM 10: 2 tons x 11 = 22, at most 90: 22", "Ammunition for SRM 4: 1 ton x 5 = 5, at most 39: 5",
-      "Tonnage: 40 tons / 2 = 20", "Speed factor for flank MP 6: 217 x 1.12 = 243.04", "Defensive 329.4 + offensive 243.04 = 572.44",
-      "Battle value: 572.44, rounded 572"}},
     {"worked example, German", "the rules' worked example", true,
      {"Armor: 110 points x 2,5 = 275", "Internal structure: 20 points in 5 locations x 1,5 = 30",
       "Movement type Tracked: 305 x 0,9 = 274,5", "Target movement modifier 2 (flank MP 6): 274,5 x 1,2 = 329,4",
@@ -167,12 +127,6 @@ const struct BreakdownCase {
       "Ammunition for SRM 2: 1 ton x 3 = 3, at most 21: 3", "Tonnage: 30 tons / 2 = 15",
       "Speed factor for flank MP 12: 185 x 1.89 = 349.65", "Defensive 201.39 + offensive 349.65 = 551.04",
       "Battle value: 551.04, rounded 551"}},
-    {"a tie halves the rear", "hover, front and rear alike", false,
-     {"Armor: 75 points x 2.5 = 187.5", "Internal structure: 12 points in 4 locations x 1.5 = 18",
-      "Movement type Hover: 205.5 x 0.7 = 143.85", "Target movement modifier 4 (flank MP 12): 143.85 x 1.4 = 201.39",
-      "Medium Laser (Front): 46", "Medium Laser (Rear), rear-facing: 46 x 0.5 = 23", "Tonnage: 30 tons / 2 = 15",
-      "Speed factor for flank MP 12: 84 x 1.89 = 158.76", "Defensive 201.39 + offensive 158.76 = 360.15",
-      "Battle value: 360.15, rounded 360"}},
     {"capped ammunition", "ammunition over its cap", false,
      {"Armor: 60 points x 2.5 = 150", "Internal structure: 16 points in 4 locations x 1.5 = 24", "Anti-Missile System (Rear): 32",
       "Ammunition for Anti-Missile System: 4 tons x 11 = 44, at most 32: 32", "Movement type Tracked: 238 x 0.9 = 214.2",
@@ -181,6 +135,7 @@ const struct BreakdownCase {
       "Tonnage: 40 tons / 2 = 20", "Speed factor for flank MP 6: 316 x 1.12 = 353.92",
       "Defensive 257.04 + offensive 353.92 = 610.96", "Battle value: 610.96, rounded 611"}},
 };
+
 
 // The worked example changed afterwards: every change recalculates the battle value.
 const struct ChangeCase {
@@ -206,14 +161,12 @@ const struct EntryCase {
     const char* weapon;  // the weapon it is or feeds; nullptr for none
     Box DesignState::*artemis = nullptr;
 } Entries[] = {
-    {"Medium Laser", BattleValueRole::Offensive, false, 46'000'000, "Medium Laser"},
     {"LRM 20", BattleValueRole::Offensive, false, 181'000'000, "LRM 20", &DesignState::chkArtemisLRM},
     {"SRM 2", BattleValueRole::Offensive, false, 21'000'000, "SRM 2", &DesignState::chkArtemisSRM},
     {"Anti-Missile System", BattleValueRole::Defensive, false, 32'000'000, "Anti-Missile System"},
     {"TAG", BattleValueRole::None, false, 0, "TAG"},
     {"Ammo-LB 20-X AC Cluster", BattleValueRole::Offensive, true, 30'000'000, "LB 20-X AC"},
     {"Cargo", BattleValueRole::None, true, 0, nullptr},
-    {"Artemis IV - LRM", BattleValueRole::None, false, 0, nullptr},
 };
 
 // A catalogue of the user's own, with rows the built one does not have.
@@ -299,52 +252,44 @@ private slots:
     void ratesDesigns()
     {
         const DesignCase& c = CaseOf(Designs);
-        Catalogue catalogue;
-        Design design;
-        Build(design, catalogue, c);
-        const BattleValueRating rating = RateBattleValue(design.State(), design.BattleValues());
+        const Built bench(c);
+        const BattleValueRating rating = RateBattleValue(bench.design.State(), bench.design.BattleValues());
         QCOMPARE(rating.defensive, c.defensive);
         QCOMPARE(rating.offensive, c.offensive);
         QCOMPARE(rating.value, c.value);
         QCOMPARE(rating.unrated, 0);
-        QCOMPARE(design.State().BattleValue, c.value);
+        QCOMPARE(bench.design.State().BattleValue, c.value);
     }
 
     void breakdownLines_data() { AddCases(Breakdowns); }
     void breakdownLines()
     {
         const BreakdownCase& c = CaseOf(Breakdowns);
-        Catalogue catalogue;
-        Design design;
-        Build(design, catalogue, DesignNamed(c.design));
+        const Built bench(DesignNamed(c.design));
         const LocaleScope settings(c.german);
         QStringList lines;
-        for (const BattleValueStep& step : BattleValueBreakdown(design.State(), design.BattleValues())) lines << BattleValueStepText(step);
+        for (const BattleValueStep& step : BattleValueBreakdown(bench.design.State(), bench.design.BattleValues()))
+            lines << BattleValueStepText(step);
         QCOMPARE(lines, c.lines);
     }
 
     void recalculates_data() { AddCases(Changes); }
     void recalculates()
     {
-        const ChangeCase& c = CaseOf(Changes);
-        Catalogue catalogue;
-        Design design;
-        Build(design, catalogue, WorkedExample);
-        c.change(design);
-        QCOMPARE(design.State().BattleValue, c.value);
+        Built bench(WorkedExample);
+        CaseOf(Changes).change(bench.design);
+        QCOMPARE(bench.design.State().BattleValue, CaseOf(Changes).value);
     }
 
     // Without a catalogue only armor, structure, tonnage and speed count: 329.4 + 20 x 1.12.
     void withoutCatalogue()
     {
-        Catalogue catalogue;
-        Design design;
-        Build(design, catalogue, WorkedExample);
-        design.UseCatalogue(nullptr, nullptr);
-        QCOMPARE(design.State().BattleValue, 352);
-        QCOMPARE(RateBattleValue(design.State(), design.BattleValues()).unrated, 6);
-        design.UseCatalogue(&catalogue.weapons, &catalogue.ammo);
-        QCOMPARE(design.State().BattleValue, 572);
+        Built bench(WorkedExample);
+        bench.design.UseCatalogue(nullptr, nullptr);
+        QCOMPARE(bench.design.State().BattleValue, 352);
+        QCOMPARE(RateBattleValue(bench.design.State(), bench.design.BattleValues()).unrated, 6);
+        bench.design.UseCatalogue(&bench.weapons, &bench.ammo);
+        QCOMPARE(bench.design.State().BattleValue, 572);
     }
 
     void crew_data() { AddCases(Crews); }
@@ -358,16 +303,16 @@ private slots:
     void builtCatalogueEntries_data() { AddCases(Entries); }
     void builtCatalogueEntries()
     {
-        Catalogue catalogue;
-        CheckEntry(BattleValueTable(catalogue.weapons, catalogue.ammo), CaseOf(Entries));
+        const CatalogueDesign built(BuiltCatalogue());
+        CheckEntry(BattleValueTable(built.weapons, built.ammo), CaseOf(Entries));
     }
 
     void ownCatalogueEntries_data() { AddCases(OwnEntries); }
     void ownCatalogueEntries()
     {
         QTemporaryDir dir;
-        Catalogue catalogue(WriteCatalogue(dir, OwnCatalogue));
-        const BattleValueTable table(catalogue.weapons, catalogue.ammo);
+        const CatalogueDesign own(WriteCatalogue(dir, OwnCatalogue));
+        const BattleValueTable table(own.weapons, own.ammo);
         CheckEntry(table, CaseOf(OwnEntries));
         QVERIFY(!table.Find(QStringLiteral("Medium Laser")));
     }
@@ -376,8 +321,8 @@ private slots:
     // one changed in place or of the same length.
     void remembersRecordsUntilTheyChange()
     {
-        Catalogue catalogue;
-        const BattleValueTable table(catalogue.weapons, catalogue.ammo);
+        const CatalogueDesign built(BuiltCatalogue());
+        const BattleValueTable table(built.weapons, built.ammo);
         std::array<PayloadItem, 3> items;
         items[1].Name = QStringLiteral("SRM 4");
         items[1].Location = QStringLiteral("Front");
@@ -407,50 +352,38 @@ private slots:
     void catalogueWithoutFigures()
     {
         QTemporaryDir dir;
-        Catalogue catalogue(WriteCatalogue(dir, {"CREATE TABLE ISWeapons (Type, Class, Tons, Heat, Cost)",
-                                                 "INSERT INTO ISWeapons VALUES ('Medium Laser', 'Energy', 1, 3, 40000)",
-                                                 "CREATE TABLE ISAmmo (Type, Class, ShotsPerTon, Cost)"}));
-        CheckEntry(BattleValueTable(catalogue.weapons, catalogue.ammo), {"Medium Laser", BattleValueRole::None, false, 0, "Medium Laser"});
+        const CatalogueDesign own(WriteCatalogue(dir, {"CREATE TABLE ISWeapons (Type, Class, Tons, Heat, Cost)",
+                                                       "INSERT INTO ISWeapons VALUES ('Medium Laser', 'Energy', 1, 3, 40000)",
+                                                       "CREATE TABLE ISAmmo (Type, Class, ShotsPerTon, Cost)"}));
+        CheckEntry(BattleValueTable(own.weapons, own.ammo), {"Medium Laser", BattleValueRole::None, false, 0, "Medium Laser"});
     }
 
     // "Battle Value: N" in the vehicle data block, in the regional number format.
-    void sheetShowsBattleValue_data()
-    {
-        QTest::addColumn<bool>("german");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("English") << false << QStringLiteral("Battle Value: 1,153");
-        QTest::newRow("German") << true << QStringLiteral("Battle Value: 1.153");
-    }
     void sheetShowsBattleValue()
     {
-        QFETCH(bool, german);
-        QFETCH(QString, text);
-        const LocaleScope settings(german);
-        Catalogue catalogue;
-        Design design;
-        Build(design, catalogue, Heavy);
-        const SheetModel sheet = BuildSheet(GatherSheet(design, catalogue.weapons, catalogue.ammo), SheetPaper::A4);
-        const auto data = std::find_if(sheet.frames.begin(), sheet.frames.end(), [](const SheetFrame& f) { return f.title == "Vehicle Data"; });
-        QVERIFY(data != sheet.frames.end());
-        const auto shown = std::find_if(sheet.texts.begin(), sheet.texts.end(), [&](const SheetText& t) { return t.text == text; });
-        QVERIFY(shown != sheet.texts.end());
-        QVERIFY(data->rect.contains(shown->rect));
+        const Built bench(Heavy);
+        for (const auto& [german, text] : {std::pair{false, "Battle Value: 1,153"}, {true, "Battle Value: 1.153"}}) {
+            const LocaleScope settings(german);
+            const SheetModel sheet = BuildSheet(GatherSheet(bench.design, bench.weapons, bench.ammo), SheetPaper::A4);
+            const auto data = std::find_if(sheet.frames.begin(), sheet.frames.end(), [](const SheetFrame& f) { return f.title == "Vehicle Data"; });
+            const auto shown = std::find_if(sheet.texts.begin(), sheet.texts.end(), [&](const SheetText& t) { return t.text == text; });
+            QVERIFY(data != sheet.frames.end() && shown != sheet.texts.end());
+            QVERIFY(data->rect.contains(shown->rect));
+        }
     }
 
     // A design read from a file without a catalogue of its own, as the batch tool reads it:
     // the sheet rates it with the catalogue it is given.
     void sheetOfDesignWithoutCatalogue()
     {
-        Catalogue catalogue;
-        Design built;
-        Build(built, catalogue, WorkedExample);
+        const Built bench(WorkedExample);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("worked.edt"));
-        QVERIFY(built.WriteDesignFile(path));
+        QVERIFY(bench.design.WriteDesignFile(path));
         Design read;
         read.Open(path);
         QCOMPARE(read.State().BattleValue, 352);
-        QCOMPARE(GatherSheet(read, catalogue.weapons, catalogue.ammo).battleValue, 572);
+        QCOMPARE(GatherSheet(read, bench.weapons, bench.ammo).battleValue, 572);
     }
 };
 

@@ -1,8 +1,8 @@
 // The record sheet model: armor boxes for every point count a zone can hold, the internal
 // structure boxes, the inventory of repeated weapons, ammunition, cargo, Artemis IV and CASE; and
 // the sheet of a design: its stabilizer boxes (a turret has one, a VTOL's rotor none), its zones,
-// its paper and the name at its foot; the Turret Locked box (none on a VTOL), the crew's name
-// line; and a long inventory on further pages, its text and boxes never below their smallest.
+// the Turret Locked box (none on a VTOL), the crew's name line, its paper and the name at its
+// foot; and a long inventory on further pages, its text and boxes never below their smallest.
 #include "support/designdriver.h"
 
 #include "core/sheet/buildsheet.h"
@@ -51,11 +51,8 @@ SheetDesign SheetOf(Motive motive, bool turret, std::array<int, 5> armor)
 
 // Each zone walked from no point to its highest, `most`, with the others at `others`.
 const struct { const char* name; Motive motive; bool turret; int zone, most, others; } Walks[] = {
-    {"front alone", Motive::Tracked, true, 0, 2000, 0},      {"front among full zones", Motive::Tracked, true, 0, 2000, 2000},
-    {"left alone", Motive::Tracked, true, 1, 2000, 0},       {"left among full zones", Motive::Tracked, true, 1, 2000, 2000},
-    {"right alone", Motive::Tracked, true, 2, 2000, 0},      {"right among full zones", Motive::Tracked, true, 2, 2000, 2000},
-    {"rear alone", Motive::Tracked, true, 3, 2000, 0},       {"rear among full zones", Motive::Tracked, true, 3, 2000, 2000},
-    {"turret alone", Motive::Tracked, true, 4, 2000, 0},     {"turret among full zones", Motive::Tracked, true, 4, 2000, 2000},
+    {"front alone", Motive::Tracked, true, 0, 2000, 0},      {"left among full zones", Motive::Tracked, true, 1, 2000, 2000},
+    {"rear alone", Motive::Tracked, true, 3, 2000, 0},       {"turret among full zones", Motive::Tracked, true, 4, 2000, 2000},
     {"rotor among full zones", Motive::VTOL, false, 4, 2, 2000}, {"front, no turret, full zones", Motive::Wheeled, false, 0, 2000, 2000},
 };
 
@@ -65,14 +62,20 @@ const struct { const char* name; int mass; Motive motive; QStringList locations;
     {"9-ton hover", 9, Motive::Hover, {"Front", "Left", "Right", "Rear"}},
 };
 
+// The frame whose title begins with `title`.
+const SheetFrame* FrameOf(const SheetModel& sheet, const QString& title)
+{
+    const auto frame = std::find_if(sheet.frames.begin(), sheet.frames.end(), [&](const SheetFrame& f) { return f.title.startsWith(title); });
+    return frame == sheet.frames.end() ? nullptr : &*frame;
+}
+
 // The captions of the tick boxes on the critical damage frame's line `label`, and how many boxes
 // stand on that line.
 std::pair<QStringList, int> DamageLine(const SheetModel& sheet, const QString& label)
 {
-    const auto frame = std::find_if(sheet.frames.begin(), sheet.frames.end(),
-                                    [](const SheetFrame& f) { return f.title == QLatin1String("Critical Damage"); });
+    const SheetFrame* frame = FrameOf(sheet, QStringLiteral("Critical Damage"));
     const auto line = std::find_if(sheet.texts.begin(), sheet.texts.end(), [&](const SheetText& t) { return t.text == label; });
-    if (frame == sheet.frames.end() || line == sheet.texts.end()) return {{"<no line>"}, 0};
+    if (!frame || line == sheet.texts.end()) return {{"<no line>"}, 0};
     const auto onLine = [&](const QRectF& r) {
         return r.left() > line->rect.left() && r.right() <= frame->rect.right() && r.center().y() > line->rect.top() &&
                r.center().y() < line->rect.bottom();
@@ -86,25 +89,25 @@ std::pair<QStringList, int> DamageLine(const SheetModel& sheet, const QString& l
     return {captions, boxes};
 }
 
-// Designs as a user builds them, and their sheet's critical damage lines, armor zones
-// ("name points") and internal structure locations.
+// Designs as a user builds them: their sheet's stabilizer boxes, armor zones ("name points", the
+// internal structure in the same locations), whether the Turret Locked line is there and the
+// boxes of the critical damage frame.
 const struct {
     const char* name;
-    QStringList steps, stabilizers, armor, structure;
+    QStringList steps, stabilizers, armor;
+    bool turretLocked;
+    int damageBoxes;
 } DesignSheets[] = {
     {"VTOL: the rotor has no stabilizer", {"optMotiveType=3", "vsbMass=30", "vsbArmorTonnage=4", "cmdAllocateArmor"},
-     {"Front", "Left", "Right", "Rear"}, {"Front 10", "Left 7", "Right 7", "Rear 6", "Rotor 2"},
-     {"Front", "Left", "Right", "Rear", "Rotor"}},
+     {"Front", "Left", "Right", "Rear"}, {"Front 10", "Left 7", "Right 7", "Rear 6", "Rotor 2"}, false, 13},
     {"tracked with a turret: the turret has one", {"optMotiveType=1", "vsbMass=60", "chkTurret=1", "vsbArmorTonnage=4", "cmdAllocateArmor"},
-     {"Front", "Left", "Right", "Rear", "Turret"}, {"Front 9", "Left 6", "Right 6", "Rear 3", "Turret 8"},
-     {"Front", "Left", "Right", "Rear", "Turret"}},
+     {"Front", "Left", "Right", "Rear", "Turret"}, {"Front 9", "Left 6", "Right 6", "Rear 3", "Turret 8"}, true, 15},
     {"hover with a turret", {"chkTurret=1", "vsbMass=20"}, {"Front", "Left", "Right", "Rear", "Turret"},
-     {"Front 0", "Left 0", "Right 0", "Rear 0", "Turret 0"}, {"Front", "Left", "Right", "Rear", "Turret"}},
+     {"Front 0", "Left 0", "Right 0", "Rear 0", "Turret 0"}, true, 15},
     {"wheeled without a turret", {"optMotiveType=2", "vsbMass=40", "vsbArmorTonnage=2", "cmdAllocateArmor"},
-     {"Front", "Left", "Right", "Rear"}, {"Front 4", "Left 4", "Right 4", "Rear 4"}, {"Front", "Left", "Right", "Rear"}},
+     {"Front", "Left", "Right", "Rear"}, {"Front 4", "Left 4", "Right 4", "Rear 4"}, true, 14},
     {"a VTOL made from a tank with a turret", {"optMotiveType=1", "chkTurret=1", "vsbTurretArmor=30", "optMotiveType=3"},
-     {"Front", "Left", "Right", "Rear"}, {"Front 0", "Left 0", "Right 0", "Rear 0", "Rotor 0"},
-     {"Front", "Left", "Right", "Rear", "Rotor"}},
+     {"Front", "Left", "Right", "Rear"}, {"Front 0", "Left 0", "Right 0", "Rear 0", "Rotor 0"}, false, 13},
 };
 
 // Inventories of `rows` weapons ("Item 0", ...) and `bins` ammunition bins ("Ammo-Item 0", ...)
@@ -113,9 +116,16 @@ const struct {
 // lowest frame (30 mm), so the lines fit as worked out by hand: a line is 3.7 mm at 8 points and
 // 3.2375 mm at 7; the inventory frame adds 6.9 mm to its lines. On Letter the room between the
 // head and the diagram is 145.4 mm (its lines at 8 points need 6.9 + 3.7 per line beside a
-// frame of 30 mm); a page after the first holds 63 lines.
+// frame of 30 mm); a page after the first holds 63 lines. Where given, each page's outline: its
+// head and foot texts and its frames' titles, top to bottom.
 const std::array<int, 5> LightArmor{30, 15, 15, 10, 15};
 const std::array<int, 5> FullArmor{2000, 2000, 2000, 2000, 2000};
+const QString Inventory = QStringLiteral("Weapons and Equipment Inventory");
+QStringList FirstPage(const QString& inventory)
+{
+    return {"Test", "Vehicle Record Sheet", "Vehicle Data", "Crew", inventory, "Armor Diagram", "Critical Damage",
+            "Internal Structure", "Tarnwell", "test.edt"};
+}
 const struct {
     const char* name;
     SheetPaper paper;
@@ -123,18 +133,22 @@ const struct {
     std::array<int, 5> armor;
     QList<int> rowsPerPage, binsPerPage;
     double firstPoints;
+    QList<QStringList> outline;
 } Layouts[] = {
-    {"20 lines: 8 points", SheetPaper::Letter, 20, 0, LightArmor, {20}, {0}, 8},
+    {"20 lines: 8 points", SheetPaper::Letter, 20, 0, LightArmor, {20}, {0}, 8, {FirstPage(Inventory)}},
     // 41 lines in 145.4 - 6.9 mm: 3.3780 mm, 7.3039 points.
-    {"40 lines: smaller, on one page", SheetPaper::Letter, 40, 0, LightArmor, {40}, {0}, 7.3039},
+    {"40 lines: smaller, on one page", SheetPaper::Letter, 40, 0, LightArmor, {40}, {0}, 7.3039, {}},
     // 42 lines of 3.2375 mm in 138.5 mm: the headers and 41 rows.
-    {"75 lines: a second page", SheetPaper::Letter, 75, 0, LightArmor, {41, 34}, {0, 0}, 7},
-    {"the bins after the rows on the second page", SheetPaper::Letter, 45, 5, LightArmor, {41, 4}, {0, 5}, 7},
-    {"the bins split between the pages", SheetPaper::Letter, 38, 6, LightArmor, {38, 0}, {2, 4}, 7},
+    {"75 lines: a second page", SheetPaper::Letter, 75, 0, LightArmor, {41, 34}, {0, 0}, 7, {}},
+    {"the bins after the rows on the second page", SheetPaper::Letter, 45, 5, LightArmor, {41, 4}, {0, 5}, 7, {}},
+    {"the bins split between the pages", SheetPaper::Letter, 38, 6, LightArmor, {38, 0}, {2, 4}, 7, {}},
     // 43 lines: 3.2209 mm would be too low; a bins' header alone stays off the first page.
-    {"one line too many", SheetPaper::Letter, 40, 1, LightArmor, {40, 0}, {0, 1}, 7},
+    {"one line too many", SheetPaper::Letter, 40, 1, LightArmor, {40, 0}, {0, 1}, 7, {}},
     {"2,000 points everywhere: the diagram keeps the first page", SheetPaper::Letter, 100, 0, FullArmor, {0, 62, 38},
-     {0, 0, 0}, 7},
+     {0, 0, 0}, 7,
+     {FirstPage(Inventory + " (continued on page 2)"),
+      {"Test (continued)", "Page 2 of 3", Inventory + " (continued on page 3)", "Tarnwell", "test.edt"},
+      {"Test (continued)", "Page 3 of 3", Inventory + " (continued)", "Tarnwell", "test.edt"}}},
 };
 
 SheetDesign InventoryOf(int rows, int bins, std::array<int, 5> armor)
@@ -149,11 +163,10 @@ SheetDesign InventoryOf(int rows, int bins, std::array<int, 5> armor)
 // The texts inside the frame titled `title`.
 QList<SheetText> TextsIn(const SheetModel& sheet, const QString& title)
 {
-    const auto frame = std::find_if(sheet.frames.begin(), sheet.frames.end(), [&](const SheetFrame& f) { return f.title.startsWith(title); });
+    const SheetFrame* frame = FrameOf(sheet, title);
     QList<SheetText> texts;
-    if (frame == sheet.frames.end()) return texts;
     for (const SheetText& t : sheet.texts)
-        if (frame->rect.contains(t.rect)) texts << t;
+        if (frame && frame->rect.contains(t.rect)) texts << t;
     return texts;
 }
 
@@ -182,65 +195,23 @@ QStringList Outline(const SheetModel& sheet)
     return outline;
 }
 
-const QString Inventory = QStringLiteral("Weapons and Equipment Inventory");
-
-// The outline of each page of a sheet.
-const struct {
-    const char* name;
-    int rows;
-    std::array<int, 5> armor;
-    QList<QStringList> pages;
-} Continuations[] = {
-    {"one page", 20, LightArmor,
-     {{"Test", "Vehicle Record Sheet", "Vehicle Data", "Crew", Inventory, "Armor Diagram", "Critical Damage", "Internal Structure",
-       "Tarnwell", "test.edt"}}},
-    {"two pages", 75, LightArmor,
-     {{"Test", "Vehicle Record Sheet", "Vehicle Data", "Crew", Inventory + " (continued on page 2)", "Armor Diagram", "Critical Damage",
-       "Internal Structure", "Tarnwell", "test.edt"},
-      {"Test (continued)", "Page 2 of 2", Inventory + " (continued)", "Tarnwell", "test.edt"}}},
-    {"three pages", 100, FullArmor,
-     {{"Test", "Vehicle Record Sheet", "Vehicle Data", "Crew", Inventory + " (continued on page 2)", "Armor Diagram", "Critical Damage",
-       "Internal Structure", "Tarnwell", "test.edt"},
-      {"Test (continued)", "Page 2 of 3", Inventory + " (continued on page 3)", "Tarnwell", "test.edt"},
-      {"Test (continued)", "Page 3 of 3", Inventory + " (continued)", "Tarnwell", "test.edt"}}},
-};
-
-// The critical damage frame of a design: whether it has the Turret Locked line, and its boxes.
-const struct {
-    const char* name;
-    QStringList steps;
-    bool turretLocked;
-    int boxes;
-} DamageFrames[] = {
-    {"VTOL: its rotor is no turret", {"optMotiveType=3", "vsbMass=30"}, false, 13},
-    {"a VTOL made from a tank with a turret", {"optMotiveType=1", "chkTurret=1", "optMotiveType=3"}, false, 13},
-    {"tracked with a turret", {"optMotiveType=1", "vsbMass=60", "chkTurret=1"}, true, 15},
-    {"wheeled without a turret", {"optMotiveType=2", "vsbMass=40"}, true, 14},
-};
-
 // A 100-ton design with 75 payload lines, far over its slots: every weapon of the test catalogue
 // at every location, then 25 tons of ammunition a ton at a time; no armor. The probe always goes
 // in the body, so its five make one row: 46 rows and 25 bins, 73 lines that fill the first page
-// at 7 points (42 lines on Letter, 48 on A4) and continue on a second.
-QStringList SeventyFiveLines()
-{
-    QStringList steps{"optMotiveType=1", "vsbMass=100", "chkTurret=1"};
-    for (const char* weapon : {"Medium Laser", "LRM 5", "SRM 2", "Machine Gun", "Beagle Active Probe", "TAG", "Rocket Pod LRM",
-                               "LRM 10", "Large Laser", "Autocannon/5"})
-        for (int location = 0; location < 5; ++location)
-            steps << QStringLiteral("weapon=%1").arg(weapon) << QStringLiteral("optLocation=%1").arg(location) << "cmdAdd";
-    steps << "ammo=Ammo-LRM 5";
-    for (int bin = 0; bin < 25; ++bin) steps << "cmdAmmoAdd";
-    return steps;
-}
-
+// at 7 points (42 lines on Letter, 48 on A4) and continue on a second. Letter in the United
+// States, A4 in Germany; the foot names the design file once there is one, else the vehicle.
 const struct {
     const char* name;
     bool german;
+    QString file;
+    SheetPaper paper;
+    QSizeF page;
+    QString source;
     QList<int> rowsPerPage, binsPerPage;
 } DesignPages[] = {
-    {"English (United States): Letter", false, {41, 5}, {0, 25}},
-    {"German (Germany): A4, the bins' header with its first bin on the second page", true, {46, 0}, {0, 25}},
+    {"English (United States): Letter, never saved", false, "", SheetPaper::Letter, {215.9, 279.4}, "Kestrel", {41, 5}, {0, 25}},
+    {"German (Germany): A4, saved; the bins' header with its first bin on the second page", true, "/somewhere/kestrel 2.edt",
+     SheetPaper::A4, {210, 297}, "kestrel 2.edt", {46, 0}, {0, 25}},
 };
 
 }  // namespace
@@ -281,9 +252,8 @@ private slots:
         const auto& [name, mass, motive, locations] = CaseOf(Structures);
         SheetDesign design = SheetOf(motive, mass == 100, {});
         design.readout.mass = mass;
-        const SheetModel sheet = BuildSheet(design, SheetPaper::A4);
         QStringList names;
-        for (const SheetZone& zone : sheet.structure) {
+        for (const SheetZone& zone : BuildSheet(design, SheetPaper::A4).structure) {
             names << zone.name;
             QCOMPARE(zone.points, mass / 10);
             QVERIFY2(ZoneFailure(zone).isEmpty(), qPrintable(ZoneFailure(zone)));
@@ -314,7 +284,6 @@ private slots:
             << QStringList{"Ammo-LRM 10|Body|2.0|24", "Ammo-Machine Gun|Body|0.5|100", "Ammo-Mystery|Body|1.0|–", "Cargo|Body|2.0|–"};
         QTest::newRow("nothing mounted") << QList<ReadoutItem>{} << false << QStringList{} << QStringList{};
     }
-
     void inventory()
     {
         QFETCH(QList<ReadoutItem>, payload);
@@ -333,110 +302,84 @@ private slots:
         QTEST(gotBins, "bins");
     }
 
-    // The sheet of a design as the File menu and the batch tool draw it.
+    // The sheet of a design as the File menu and the batch tool draw it: the Turret Locked line
+    // and box only where there is a turret to lock; Crew Stunned keeps its box either way.
     void designSheets_data() { AddCases(DesignSheets); }
     void designSheets()
     {
-        const auto& [name, steps, stabilizers, armor, structure] = CaseOf(DesignSheets);
+        const auto& [name, steps, stabilizers, armor, turretLocked, damageBoxes] = CaseOf(DesignSheets);
         CatalogueDesign bench;
         Drive(bench.design, steps);
         const SheetModel sheet = DesignSheet(bench.design, bench.weapons, bench.ammo);
-        const auto [captions, boxes] = DamageLine(sheet, QStringLiteral("Stabilizers"));
-        QCOMPARE(captions, stabilizers);
-        QCOMPARE(boxes, int(stabilizers.size()));
+        QCOMPARE(DamageLine(sheet, QStringLiteral("Stabilizers")), std::pair(stabilizers, int(stabilizers.size())));
         QCOMPARE(DamageLine(sheet, QStringLiteral("Motive System Hits")), std::pair(QStringList{"+1", "+2", "+3"}, 3));
-        QStringList zones, locations;
+        QCOMPARE(DamageLine(sheet, QStringLiteral("Crew Stunned")).second, 1);
+        QStringList zones, locations, expectedLocations, damage;
         for (const SheetZone& zone : sheet.armor) zones << zone.name + u' ' + QString::number(zone.points);
         for (const SheetZone& zone : sheet.structure) locations << zone.name;
+        for (const QString& zone : armor) expectedLocations << zone.section(u' ', 0, 0);
         QCOMPARE(zones, armor);
-        QCOMPARE(locations, structure);
+        QCOMPARE(locations, expectedLocations);
+        for (const SheetText& t : TextsIn(sheet, QStringLiteral("Critical Damage"))) damage << t.text;
+        QCOMPARE(damage.contains(QStringLiteral("Turret Locked")), turretLocked);
+        QCOMPARE(damage.count(QStringLiteral("Crew Stunned")), 1);
+        const SheetFrame* frame = FrameOf(sheet, QStringLiteral("Critical Damage"));
+        QVERIFY(frame);
+        int inFrame = 0;
+        for (const SheetBoxes& row : sheet.boxes)
+            for (const QRectF& box : row.boxes) inFrame += frame->rect.contains(box) ? 1 : 0;
+        QCOMPARE(inFrame, damageBoxes);
     }
 
     // The pages of inventories of 20, 40 and 75 lines and others: what each page holds, text of
     // 7 points or more in lines no lower than they need, every box at 1.2 mm or more, every row
-    // once, in order, and 8 points on the pages after the first.
+    // once, in order, and 8 points on the pages after the first, which name the vehicle and the
+    // page and hold the inventory alone, its title telling where it goes on.
     void pages_data() { AddCases(Layouts); }
     void pages()
     {
-        const auto& [name, paper, rows, bins, armor, rowsPerPage, binsPerPage, firstPoints] = CaseOf(Layouts);
+        const auto& [name, paper, rows, bins, armor, rowsPerPage, binsPerPage, firstPoints, outline] = CaseOf(Layouts);
         const QList<SheetModel> pages = BuildSheetPages(InventoryOf(rows, bins, armor), paper);
-        QCOMPARE(pages.size(), rowsPerPage.size());
         QList<int> gotRows, gotBins;
         QStringList order, expectedOrder;
+        QList<QStringList> gotOutline;
         for (const SheetModel& page : pages) {
             gotRows << int(page.inventory.size());
             gotBins << int(page.bins.size());
+            gotOutline << Outline(page);
             for (const InventoryRow& row : page.inventory) order << row.type;
         }
         for (int i = 0; i < rows; ++i) expectedOrder << QStringLiteral("Item %1").arg(i);
         QCOMPARE(gotRows, rowsPerPage);
         QCOMPARE(gotBins, binsPerPage);
         QCOMPARE(order, expectedOrder);
+        if (!outline.isEmpty()) QCOMPARE(gotOutline, outline);
         const QList<SheetText> inventory = TextsIn(pages.first(), Inventory);
         QVERIFY(!inventory.isEmpty());
         QVERIFY2(qAbs(inventory.first().points - firstPoints) < 1e-3, qPrintable(QString::number(inventory.first().points)));
-        for (const SheetModel& page : pages) {
+        QCOMPARE(pages.first().armor.size(), 5);
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            const SheetModel& page = pages[i];
             for (const SheetText& t : page.texts)
                 QVERIFY2(t.points >= 7, qPrintable(QStringLiteral("\"%1\" at %2 points").arg(t.text).arg(t.points)));
-            for (const SheetText& t : TextsIn(page, Inventory))
+            for (const SheetText& t : TextsIn(page, Inventory)) {
                 QVERIFY2(t.rect.height() >= 3.2375 - Tolerance, qPrintable(QStringLiteral("\"%1\" in %2 mm").arg(t.text).arg(t.rect.height())));
+                if (i > 0) QVERIFY2(qAbs(t.points - 8) < 1e-3 && qAbs(t.rect.height() - 3.7) < 1e-3, qPrintable(t.text));
+            }
             QVERIFY2(SmallestBoxOf(page) >= 1.2 - Tolerance, qPrintable(QString::number(SmallestBoxOf(page))));
             for (const SheetZone& zone : page.armor) QVERIFY2(ZoneFailure(zone).isEmpty(), qPrintable(ZoneFailure(zone)));
+            QCOMPARE(page.title, QStringLiteral("Test"));
+            QCOMPARE(page.hull.isEmpty(), i > 0);  // the painter draws no hull after the first page
         }
-        QCOMPARE(pages.first().armor.size(), 5);
-        // The pages after the first have room for full-sized lines.
-        for (qsizetype i = 1; i < pages.size(); ++i)
-            for (const SheetText& t : TextsIn(pages[i], Inventory))
-                QVERIFY2(qAbs(t.points - 8) < 1e-3 && qAbs(t.rect.height() - 3.7) < 1e-3, qPrintable(t.text));
-    }
-
-    // Each page's head, frames and foot: a page after the first names the vehicle and the page,
-    // and holds the inventory alone; the inventory's title tells where it goes on.
-    void continuedPages_data() { AddCases(Continuations); }
-    void continuedPages()
-    {
-        const auto& [name, rows, armor, outlines] = CaseOf(Continuations);
-        const QList<SheetModel> pages = BuildSheetPages(InventoryOf(rows, 0, armor), SheetPaper::Letter);
-        QList<QStringList> got;
-        for (const SheetModel& page : pages) got << Outline(page);
-        QCOMPARE(got, outlines);
-        for (qsizetype i = 1; i < pages.size(); ++i) {
-            QVERIFY(pages[i].hull.isEmpty());  // the painter draws no hull then
-            QCOMPARE(pages[i].title, QStringLiteral("Test"));
-        }
-    }
-
-    // The Turret Locked line and box only where there is a turret to lock; Crew Stunned keeps its
-    // box either way.
-    void turretLocked_data() { AddCases(DamageFrames); }
-    void turretLocked()
-    {
-        const auto& [name, steps, turretLocked, boxes] = CaseOf(DamageFrames);
-        CatalogueDesign bench;
-        Drive(bench.design, steps);
-        const SheetModel sheet = DesignSheet(bench.design, bench.weapons, bench.ammo);
-        QStringList damage;
-        for (const SheetText& t : TextsIn(sheet, QStringLiteral("Critical Damage"))) damage << t.text;
-        QCOMPARE(damage.contains(QStringLiteral("Turret Locked")), turretLocked);
-        QCOMPARE(damage.count(QStringLiteral("Crew Stunned")), 1);
-        QCOMPARE(DamageLine(sheet, QStringLiteral("Crew Stunned")).second, 1);
-        const auto frame = std::find_if(sheet.frames.begin(), sheet.frames.end(),
-                                        [](const SheetFrame& f) { return f.title == QLatin1String("Critical Damage"); });
-        QVERIFY(frame != sheet.frames.end());
-        int inFrame = 0;
-        for (const SheetBoxes& row : sheet.boxes)
-            for (const QRectF& box : row.boxes) inFrame += frame->rect.contains(box) ? 1 : 0;
-        QCOMPARE(inFrame, boxes);
     }
 
     // The crew block's "Name:" with a line to write on beside it, clear of the skills and hits.
     void crewName()
     {
         const SheetModel sheet = BuildSheet(SheetOf(Motive::VTOL, false, {}), SheetPaper::Letter);
-        const auto crew = std::find_if(sheet.frames.begin(), sheet.frames.end(), [](const SheetFrame& f) { return f.title == QLatin1String("Crew"); });
-        QVERIFY(crew != sheet.frames.end());
+        const SheetFrame* crew = FrameOf(sheet, QStringLiteral("Crew"));
         const auto label = std::find_if(sheet.texts.begin(), sheet.texts.end(), [](const SheetText& t) { return t.text == QLatin1String("Name:"); });
-        QVERIFY(label != sheet.texts.end());
+        QVERIFY(crew && label != sheet.texts.end());
         QVERIFY(crew->rect.contains(label->rect));
         QCOMPARE(sheet.blanks.size(), 1);
         const QLineF blank = sheet.blanks.first();
@@ -453,11 +396,16 @@ private slots:
     void designPages_data() { AddCases(DesignPages); }
     void designPages()
     {
-        const auto& [name, german, rowsPerPage, binsPerPage] = CaseOf(DesignPages);
+        const auto& [name, german, file, paper, size, source, rowsPerPage, binsPerPage] = CaseOf(DesignPages);
         const LocaleScope locale(german);
+        QStringList steps{"optMotiveType=1", "vsbMass=100", "chkTurret=1"};
+        for (const CatalogueWeapon& weapon : StandardWeapons())
+            for (int location = 0; location < 5; ++location)
+                steps << "weapon=" + weapon.type << QStringLiteral("optLocation=%1").arg(location) << "cmdAdd";
         CatalogueDesign bench;
-        Drive(bench.design, SeventyFiveLines());
-        QCOMPARE(int(bench.design.State().PayloadCount), 75);
+        Drive(bench.design, steps + QStringList{"ammo=Ammo-LRM 5"} + QStringList(25, "cmdAmmoAdd"));
+        bench.design.SetVehicleName(QStringLiteral("Kestrel"));
+        bench.design.SetDesignFileName(file);
         const QList<SheetModel> pages = DesignSheetPages(bench.design, bench.weapons, bench.ammo);
         QList<int> gotRows, gotBins;
         for (const SheetModel& page : pages) {
@@ -466,36 +414,12 @@ private slots:
         }
         QCOMPARE(gotRows, rowsPerPage);
         QCOMPARE(gotBins, binsPerPage);
-        QCOMPARE(DesignSheet(bench.design, bench.weapons, bench.ammo), pages.first());
-    }
-
-    // Letter in the United States, A4 in Germany; the foot names the design file once there is
-    // one, else the vehicle.
-    void paperAndFoot_data()
-    {
-        QTest::addColumn<bool>("german");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<SheetPaper>("paper");
-        QTest::addColumn<QSizeF>("page");
-        QTest::addColumn<QString>("source");
-        QTest::newRow("English (United States), never saved") << false << QString() << SheetPaper::Letter << QSizeF(215.9, 279.4)
-                                                             << "Kestrel";
-        QTest::newRow("German (Germany), saved") << true << "/somewhere/kestrel 2.edt" << SheetPaper::A4 << QSizeF(210, 297)
-                                                 << "kestrel 2.edt";
-    }
-    void paperAndFoot()
-    {
-        QFETCH(bool, german);
-        QFETCH(QString, file);
-        const LocaleScope locale(german);
-        CatalogueDesign bench;
-        bench.design.SetVehicleName(QStringLiteral("Kestrel"));
-        bench.design.SetDesignFileName(file);
         const SheetModel sheet = DesignSheet(bench.design, bench.weapons, bench.ammo);
-        QTEST(sheet.paper, "paper");
-        QTEST(sheet.page, "page");
-        QTEST(GatherSheet(bench.design, bench.weapons, bench.ammo).source, "source");
+        QCOMPARE(sheet, pages.first());
+        QCOMPARE(sheet.paper, paper);
+        QCOMPARE(sheet.page, size);
         QCOMPARE(sheet.title, QStringLiteral("Kestrel"));
+        QCOMPARE(GatherSheet(bench.design, bench.weapons, bench.ammo).source, source);
     }
 };
 
