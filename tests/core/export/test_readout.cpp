@@ -60,15 +60,9 @@ const struct {
 
 const char* const Styles[] = {"plain", "site"};
 
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray Golden(const QString& page)
 {
-    return ReadBytes(QFINDTESTDATA(QStringLiteral("golden/%1.html").arg(page)));
+    return BytesOf(QFINDTESTDATA(QStringLiteral("golden/%1.html").arg(page)));
 }
 
 // The page as the readout file holds it: one code page byte per character, CR LF line ends.
@@ -116,17 +110,8 @@ QStringList Gathered(const ReadoutDesign& d)
     return figures;
 }
 
-// Designs built as a user builds them, and what their readout shows.
+// A design built as a user builds it, and what its readout shows.
 const struct { const char* name; QStringList steps, gathered; } GatheredDesigns[] = {
-    // 200 weighs 8.5 and half of it rounded up to the half ton, 4.5.
-    {"tracked, fusion, turret, CASE, every side its own points",
-     {"optMotiveType=1", "optEngineType=1", "vsbMass=50", "vsbCruise=4", "chkTurret=1", "chkCASE=1", "vsbArmorTonnage=20",
-      "vsbFrontArmor=40", "vsbLeftArmor=35", "vsbRightArmor=30", "vsbRearArmor=25", "vsbTurretArmor=20", "weapon=LRM 5",
-      "optLocation=4", "cmdAdd", "weapon=Medium Laser", "optLocation=1", "cmdAdd"},
-     {"motive=1", "engine=1", "mass=50 rating=200 cruise=4 flank=6",
-      "engine tons=13 structure=5 control=2.5 lift=0 turret=0.5 amplifiers=0", "sinks=10 weighing 0",
-      "armor=Standard 10 tons, 160 points", "front=40 left=35 right=30 rear=25 turret=20", "CASE=1 turret fitted=1",
-      "Insert Name and Designation||||", "LRM 5|2|2|Turret", "Medium Laser|3|1|Rear"}},
     // 8 x 20 - 95 = 65 for a VTOL of 20 tons; an I.C.E. weighs twice 2.0, with 0.1 of
     // amplifiers for the laser.
     {"VTOL, I.C.E., rotor, Ferro-Fibrous",
@@ -194,7 +179,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("tracked.html"));
         const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
         QVERIFY(WriteReadoutFile(design, path, ReadoutStyle::Plain));
-        QList<QByteArray> lines = ReadBytes(path).split('\n');
+        QList<QByteArray> lines = BytesOf(path).split('\n');
         const qsizetype moment = lines.indexOf("Generated on " + DateTimeText(QDateTime::currentDateTime()).toLatin1() + "<BR><BR>\r");
         const qsizetype earlier = lines.indexOf("Generated on " + DateTimeText(before).toLatin1() + "<BR><BR>\r");
         QVERIFY(moment >= 0 || earlier >= 0);

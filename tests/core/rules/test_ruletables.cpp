@@ -27,41 +27,29 @@ private slots:
         QTest::addColumn<Currency>("figure");
         QTest::addColumn<Currency>("worked");
         const struct { const char* name; double tons, rounded; } halfTons[] = {
-            {"0", 0, 0.5},        {"0.05", 0.05, 0.5},   {"0.45", 0.45, 0.5}, {"0.75", 0.75, 1},
-            {"1.04", 1.04, 1},    {"1.05", 1.05, 1},     {"1.15", 1.15, 1.5}, {"1.25", 1.25, 1.5},
-            {"2.05", 2.05, 2},    {"2.15", 2.15, 2.5},   {"26.25", 26.25, 26.5}, {"10.5", 10.5, 10.5},
+            {"0", 0, 0.5}, {"0.75", 0.75, 1}, {"1.05", 1.05, 1}, {"1.15", 1.15, 1.5}, {"10.5", 10.5, 10.5},
         };
         for (const auto& row : halfTons)
             QTest::addRow("RoundHalfTon %s", row.name) << RoundHalfTon(Tons(row.tons)) << Tons(row.rounded);
         QTest::newRow("engine 200 I.C.E.") << EngineWeight(200, Engine::ICE) << Tons(17);
-        QTest::newRow("engine 200 Fusion") << EngineWeight(200, Engine::Fusion) << Tons(13);
         QTest::newRow("engine 200 Fusion XL") << EngineWeight(200, Engine::FusionXL) << Tons(6.5);
         QTest::newRow("engine 400 Fusion, 26.25 to 26.2 then up") << EngineWeight(400, Engine::Fusion) << Tons(79);
-        QTest::newRow("engine 10 Fusion") << EngineWeight(10, Engine::Fusion) << Tons(1);
         QTest::newRow("engine 27, in no row") << EngineWeight(27, Engine::ICE) << Tons(0);
         QTest::newRow("engine 405, in no row") << EngineWeight(405, Engine::ICE) << Tons(0);
-        QTest::newRow("flank of 1") << FlankSpeed(1) << Tons(2);
         QTest::newRow("flank of 5") << FlankSpeed(5) << Tons(8);
         QTest::newRow("lift, 1-ton Hover") << *LiftTonnage(Motive::Hover, 1) << Tons(0.5);
-        QTest::newRow("lift, 30-ton VTOL") << *LiftTonnage(Motive::VTOL, 30) << Tons(3);
         QTest::newRow("lift, 31-ton Hover") << *LiftTonnage(Motive::Hover, 31) << Tons(3.5);
-        QTest::newRow("control, 1 ton") << ControlTonnage(1) << Tons(0.5);
         QTest::newRow("control, 21 tons: 1.05 to 1.0 first") << ControlTonnage(21) << Tons(1);
         QTest::newRow("control, 23 tons: 1.15 to 1.2, then up") << ControlTonnage(23) << Tons(1.5);
-        QTest::newRow("control, 31 tons: 1.55 to 1.6, then up") << ControlTonnage(31) << Tons(2);
-        QTest::newRow("structure, 1 ton") << StructureTonnage(1) << Tons(0.5);
         QTest::newRow("structure, 21 tons") << StructureTonnage(21) << Tons(2.5);
         QTest::newRow("turret, 7 tons in it") << TurretTonnage(true, 7) << Tons(1);
         QTest::newRow("turret, half a ton in it") << TurretTonnage(true, Tons(0.5)) << Tons(0.5);
-        QTest::newRow("turret, empty") << TurretTonnage(true, 0) << Tons(0);
         QTest::newRow("turret, none fitted") << TurretTonnage(false, 7) << Tons(0);
         QTest::newRow("amplifiers, I.C.E. 7") << PowerAmpTonnage(Engine::ICE, 7) << Tons(0.7);
         QTest::newRow("amplifiers, I.C.E. 2.5: half a tenth up") << PowerAmpTonnage(Engine::ICE, Tons(2.5)) << Tons(0.3);
         QTest::newRow("amplifiers, Fusion 7") << PowerAmpTonnage(Engine::Fusion, 7) << Tons(0);
-        QTest::newRow("amplifiers, Fusion XL 13") << PowerAmpTonnage(Engine::FusionXL, 13) << Tons(0);
         const struct { double tons; int standard, ferroFibrous; } points[] = {
-            {0, 0, 0},    {0.5, 8, 9},     {1, 16, 18},     {2.5, 40, 45},     {5, 80, 90},
-            {5.5, 88, 99}, {6, 96, 107}, {10, 160, 179}, {18, 288, 323},  {18.5, 296, 331}, {31, 496, 555},   {100, 1600, 1792},
+            {0, 0, 0}, {0.5, 8, 9}, {5.5, 88, 99}, {18, 288, 323}, {100, 1600, 1792},
         };
         for (const auto& row : points) {
             QTest::addRow("standard armor, %g tons", row.tons) << ArmorPoints(Tons(row.tons), false) << Currency(row.standard);
@@ -83,10 +71,6 @@ private slots:
                                                                      .mass = 50, .motive = Motive::Tracked,
                                                                      .control = Tons(2.5), .structure = 5})
                                                      << Tons(1112500);
-        QTest::newRow("cost, 30-ton VTOL") << VehicleCost({.engine = Engine::Fusion, .engineRating = 10, .mass = 30,
-                                                           .motive = Motive::VTOL, .control = Tons(1.5), .structure = 3,
-                                                           .lift = 3})
-                                           << Tons(370000);
         QTest::newRow("cost, 80-ton Wheeled Fusion XL") << VehicleCost({.engine = Engine::FusionXL, .engineRating = 380,
                                                                         .mass = 80, .motive = Motive::Wheeled,
                                                                         .control = 4, .structure = 8})
@@ -109,28 +93,22 @@ private slots:
         QTest::addColumn<int>("figure");
         QTest::addColumn<int>("worked");
         QTest::newRow("lift, none on a Tracked") << int(LiftTonnage(Motive::Tracked, 30).has_value()) << 0;
-        QTest::newRow("lift, none on a Wheeled") << int(LiftTonnage(Motive::Wheeled, 30).has_value()) << 0;
         QTest::newRow("rating, 50-ton Tracked at 4") << EngineRatingFor(4, 50, 0) << 200;
         QTest::newRow("rating, 100-ton Tracked at 5 before the cap") << EngineRatingFor(5, 100, 0) << 500;
-        QTest::newRow("rating, 80-ton Wheeled at 5") << EngineRatingFor(5, 80, 20) << 380;
         QTest::newRow("rating, 50-ton Hover at 5") << EngineRatingFor(5, 50, 235) << 15;
         QTest::newRow("rating, up to a multiple of 5") << EngineRatingFor(3, 41, 0) << 125;
         QTest::newRow("rating, below 10") << EngineRatingFor(1, 30, 140) << 10;
         const struct { const char* name; Motive motive; int mass, factor; } suspension[] = {
-            {"Hover 10", Motive::Hover, 10, 40},      {"Hover 11", Motive::Hover, 11, 85},
-            {"Hover 31", Motive::Hover, 31, 175},     {"Hover 50", Motive::Hover, 50, 235},
-            {"Hover 51, in no row", Motive::Hover, 51, -1}, {"Tracked 100", Motive::Tracked, 100, 0},
-            {"Wheeled 80", Motive::Wheeled, 80, 20},  {"VTOL 30", Motive::VTOL, 30, 140},
-            {"VTOL 31, in no row", Motive::VTOL, 31, -1},
+            {"Hover 10", Motive::Hover, 10, 40},  {"Hover 11", Motive::Hover, 11, 85}, {"Hover 51, in no row", Motive::Hover, 51, -1},
+            {"Wheeled 80", Motive::Wheeled, 80, 20}, {"VTOL 30", Motive::VTOL, 30, 140}, {"VTOL 31, in no row", Motive::VTOL, 31, -1},
         };
         for (const auto& row : suspension)
             QTest::addRow("suspension, %s", row.name) << SuspensionFactor(row.motive, row.mass).value_or(-1) << row.factor;
-        const int limits[][2] = {{1, 5}, {4, 5}, {5, 6}, {9, 6}, {10, 7}, {50, 15}, {99, 24}, {100, 25}};
+        const int limits[][2] = {{4, 5}, {5, 6}, {50, 15}, {100, 25}};
         for (const auto& [mass, limit] : limits) QTest::addRow("item limit, %d tons", mass) << CalcItemLimit(mass) << limit;
         const struct { const char* name; Engine engine; int heat, count, required, tonnage; } sinks[] = {
             {"Fusion, heat 8", Engine::Fusion, 8, 10, 10, 0},        {"Fusion, heat 14", Engine::Fusion, 14, 14, 14, 4},
-            {"Fusion XL, 12 counted", Engine::FusionXL, 10, 12, 10, 2}, {"I.C.E., heat 6", Engine::ICE, 6, 6, 6, 6},
-            {"I.C.E., no heat", Engine::ICE, 0, 3, 0, 3},
+            {"Fusion XL, 12 counted", Engine::FusionXL, 10, 12, 10, 2}, {"I.C.E., no heat", Engine::ICE, 0, 3, 0, 3},
         };
         for (const auto& row : sinks) {
             const HeatSinkNeed need = HeatSinkNeeds(row.engine, row.heat, row.count);
@@ -138,7 +116,6 @@ private slots:
             QTest::addRow("heat sinks weighing, %s", row.name) << int(need.tonnage) << row.tonnage;
         }
         QTest::newRow("heat sink top, usual") << HeatSinkTop(14, 20) << 100;
-        QTest::newRow("heat sink top, heat above it") << HeatSinkTop(104, 104) << 104;
         QTest::newRow("heat sink top, count above it") << HeatSinkTop(96, 104) << 104;
         // 32 points bought: 32 placed, then 33.
         QTest::newRow("armor points remaining") << int(BalanceArmorPoints({8, 6, 6, 6, 6}, 32).remaining) << 0;
@@ -163,7 +140,6 @@ private slots:
         const struct { int points; QList<int> none, turret, vtol; } rows[] = {
             {0, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}, {0, 0, 0, 0, 0}},
             {8, {2, 2, 2, 2, 0}, {4, 1, 1, 0, 2}, {3, 1, 1, 1, 2}},
-            {18, {5, 4, 4, 5, 0}, {7, 3, 3, 1, 4}, {5, 4, 4, 3, 2}},
             {107, {32, 26, 26, 23, 0}, {29, 21, 21, 10, 26}, {32, 26, 26, 21, 2}},
             {1792, {537, 448, 448, 359, 0}, {449, 358, 358, 179, 448}, {538, 447, 447, 358, 2}},
         };

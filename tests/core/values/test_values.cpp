@@ -10,25 +10,20 @@
 namespace {
 
 const struct { const char* name; double value; qint64 units; } FromDouble[] = {
-    {"12.5", 12.5, 125000}, {"a third of 60500", 20166.666666666668, 201666667}, {"0.1 * 7", 0.1 * 7, 7000},
-    {"half a unit to 0", 0.00005, 0}, {"2.5 units to 2", 0.00025, 2}, {"3.5 units to 4", 0.00035, 4},
-    {"-2.5 units to -2", -0.00025, -2}, {"2.00015", 2.00015, 20002}};
+    {"a third of 60500", 20166.666666666668, 201666667}, {"0.1 * 7", 0.1 * 7, 7000}, {"half a unit to 0", 0.00005, 0},
+    {"3.5 units to 4", 0.00035, 4}, {"-2.5 units to -2", -0.00025, -2}, {"2.00015", 2.00015, 20002}};
 
 const struct { const char* name; qint64 units; int whole; } ToInt16[] = {
-    {"0.5 to 0", 5000, 0}, {"1.5 to 2", 15000, 2}, {"2.5 to 2", 25000, 2}, {"2.5001 to 3", 25001, 3}, {"-0.5 to 0", -5000, 0},
-    {"-1.5 to -2", -15000, -2}, {"-1.4 to -1", -14000, -1}, {"32767", 327670000, 32767}};
+    {"1.5 to 2", 15000, 2}, {"2.5 to 2", 25000, 2}, {"2.5001 to 3", 25001, 3}, {"-1.5 to -2", -15000, -2},
+    {"-1.4 to -1", -14000, -1}, {"32767", 327670000, 32767}};
 
 const struct { const char* name; bool german; double value; int decimals; const char* text; } Shown[] = {
-    {"en 0.0", false, 0, 1, "0.0"}, {"de 0,0", true, 0, 1, "0,0"}, {"en 12.0", false, 12, 1, "12.0"}, {"de 12,0", true, 12, 1, "12,0"},
-    {"en 0.05 up", false, 0.05, 1, "0.1"}, {"de 0,05 up", true, 0.05, 1, "0,1"}, {"en 1.15 up", false, 1.15, 1, "1.2"},
-    {"de 1,15 up", true, 1.15, 1, "1,2"}, {"en -0.25 away from zero", false, -0.25, 1, "-0.3"},
+    {"en 12.0", false, 12, 1, "12.0"}, {"de 0,05 up", true, 0.05, 1, "0,1"}, {"en 1.15 up", false, 1.15, 1, "1.2"},
     {"de -0,25 away from zero", true, -0.25, 1, "-0,3"}, {"en -0.04 without sign", false, -0.04, 1, "0.0"},
-    {"de -0,04 without sign", true, -0.04, 1, "0,0"}, {"2.5 up", false, 2.5, 0, "3"}, {"84.8 up", true, 84.8, 0, "85"},
-    {"en grouping", false, 1234567, 0, "1,234,567"}, {"de grouping", true, 1234567, 0, "1.234.567"},
-    {"en grouping and decimals", false, -1234.5, 1, "-1,234.5"}, {"de grouping and decimals", true, -1234.5, 1, "-1.234,5"}};
+    {"2.5 up", false, 2.5, 0, "3"}, {"en grouping and decimals", false, -1234.5, 1, "-1,234.5"},
+    {"de grouping and decimals", true, -1234.5, 1, "-1.234,5"}};
 
 const struct { const char* name; QString text; QByteArray bytes; } CodePage[] = {
-    {"ASCII", "<B>a & b</B>", "<B>a & b</B>"},
     {"Latin-1", "Aérospatiale Ölwerk ß", "A\xe9rospatiale \xd6lwerk \xdf"},
     {"Windows-1252 only", "€ – “x” …", "\x80 \x96 \x93x\x94 \x85"},
     {"outside the code page", "Ω→日", "???"},
