@@ -52,7 +52,7 @@ SheetDesign SheetOf(Motive motive, bool turret, std::array<int, 5> armor)
 // Each zone walked from no point to its highest, `most`, with the others at `others`.
 const struct { const char* name; Motive motive; bool turret; int zone, most, others; } Walks[] = {
     {"front alone", Motive::Tracked, true, 0, 2000, 0},      {"left among full zones", Motive::Tracked, true, 1, 2000, 2000},
-    {"rear alone", Motive::Tracked, true, 3, 2000, 0},       {"turret among full zones", Motive::Tracked, true, 4, 2000, 2000},
+    {"turret among full zones", Motive::Tracked, true, 4, 2000, 2000},
     {"rotor among full zones", Motive::VTOL, false, 4, 2, 2000}, {"front, no turret, full zones", Motive::Wheeled, false, 0, 2000, 2000},
 };
 
