@@ -8,6 +8,9 @@ void AppendPdfNumber(QByteArray& out, double value, int decimals)
 {
     static constexpr std::int64_t Scales[] = {1, 10, 100, 1000};
     decimals = std::clamp(decimals, 0, 3);
+    // Far beyond any page, and never undefined.
+    if (!std::isfinite(value)) value = 0;
+    value = std::clamp(value, -1e12, 1e12);
     std::int64_t scaled = std::llround(value * double(Scales[decimals]));
     // Written backwards from the last digit; trailing zeros of the fraction are left out.
     char text[32];

@@ -74,12 +74,14 @@ private slots:
     void readBack_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("the sheet's own fonts") << QStringLiteral("Cost: 3,105,660 C-bills – Größe ½");
-        QTest::newRow("a character only other fonts have") << QStringLiteral("Танк Cost: 12");
+        QTest::addColumn<bool>("ownWriter");
+        QTest::newRow("the sheet's own fonts") << QStringLiteral("Cost: 3,105,660 C-bills – Größe ½") << true;
+        QTest::newRow("a character only other fonts have") << QStringLiteral("Танк Cost: 12") << false;
     }
     void readBack()
     {
         QFETCH(QString, text);
+        QFETCH(bool, ownWriter);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
         QVERIFY(WriteSheetPdf(Page(SheetPaper::A4, {Text(text, 9)}), path));
@@ -91,6 +93,7 @@ private slots:
         QCOMPARE(info.err, QString());
         QVERIFY2(info.out.contains(QStringLiteral("Title:           Müller Tank")), qPrintable(info.out));
         QVERIFY2(info.out.contains(QStringLiteral("(A4)")), qPrintable(info.out));
+        QCOMPARE(info.out.contains(QStringLiteral("Producer:        Tarnwell\n")), ownWriter);
     }
 
     // The same word in two sizes keeps both: the shapes kept between texts know the size.
