@@ -60,30 +60,29 @@ inline QList<QByteArray> DesignLines(const char* design)
     return lines;
 }
 
-// The text of the PDF file at `path` as pdftotext lays it out, or pdfinfo's report on it; or
-// what went wrong.
-inline QString PdfText(const QString& path, const char* tool = "pdftotext")
+// What `program` writes on standard output, or what went wrong.
+inline QString Run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
-    process.start(QLatin1String(tool), tool == QByteArray("pdfinfo") ? QStringList{path} : QStringList{"-layout", path, "-"});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) return QStringLiteral("%1 failed on %2").arg(tool, path);
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) return program + " failed on " + arguments.join(u' ');
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The text of page `page` (from 1) of the PDF file at `path`, as pdftotext lays it out, or what
-// went wrong.
-inline QString PdfPageText(const QString& path, int page)
+// The text of the PDF file at `path`, or of its page `page` (from 1), as pdftotext lays it out.
+inline QString PdfText(const QString& path, int page = 0)
 {
-    QProcess process;
-    process.start("pdftotext", {"-layout", "-f", QString::number(page), "-l", QString::number(page), path, "-"});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) return QStringLiteral("pdftotext failed on %1").arg(path);
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const QStringList pages = page ? QStringList{"-f", QString::number(page), "-l", QString::number(page)} : QStringList();
+    return Run("pdftotext", QStringList{"-layout"} + pages + QStringList{path, "-"});
 }
+
+// pdfinfo's report on the PDF file at `path`: its paper, its pages.
+inline QString PdfInfo(const QString& path) { return Run("pdfinfo", {path}); }
 
 // How many pages pdfinfo counts in the PDF file at `path`; -1 when it cannot tell.
 inline int PdfPageCount(const QString& path)
 {
-    const QRegularExpressionMatch pages = QRegularExpression("Pages: +(\\d+)").match(PdfText(path, "pdfinfo"));
+    const QRegularExpressionMatch pages = QRegularExpression("Pages: +(\\d+)").match(PdfInfo(path));
     return pages.hasMatch() ? pages.captured(1).toInt() : -1;
 }
 

@@ -45,6 +45,15 @@ QString Observe(const frmMain& window, const QString& name, const QString& aspec
     return value.typeId() == QMetaType::Bool ? QString::number(value.toBool()) : value.toString();
 }
 
+// The figure labels of the design; the browsers' and the ammunition tonnage's, which a design
+// file neither holds nor sets, stay out.
+bool IsFigureLabel(const QString& name)
+{
+    for (const char* prefix : {"lblAddTonnage", "lblClass", "lblName", "lblWeight", "lblHeat", "lblWeaponCost", "lblAmmo"})
+        if (name.startsWith(QLatin1String(prefix))) return false;
+    return name.startsWith(QLatin1String("lbl"));
+}
+
 }  // namespace
 
 void Drive(frmMain& window, const QStringList& steps)
@@ -92,4 +101,49 @@ void TestCatalogue::Attach(frmMain& window) const
 void UseTestCatalogue(frmMain& window)
 {
     StandardCatalogue().Attach(window);
+}
+
+QStringList PayloadLines(const frmMain& window)
+{
+    const auto* list = Control<QListWidget>(window, QStringLiteral("lstPayload"));
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+    return lines;
+}
+
+QStringList DesignSnapshot(const frmMain& window)
+{
+    QStringList labels;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (IsFigureLabel(label->objectName()))
+            labels << label->objectName() + u'=' + label->text() + u' ' + Observe(window, label->objectName(), QStringLiteral("colour"));
+    labels.sort();  // a tab page shown raises its frame among its siblings
+    return labels + PayloadLines(window) + DesignFigures(window.design()) << ControlsDisagree(window);
+}
+
+QString ControlsDisagree(const frmMain& window)
+{
+    const Design& design = window.design();
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        const QString name = control->objectName(), group = name.section(u'_', 0, 0);
+        QStringList aspects{QString()};
+        if (qobject_cast<const QScrollBar*>(control)) aspects << "min" << "max" << "enabled";
+        if (qobject_cast<const QCheckBox*>(control)) aspects << "enabled";
+        for (const QString& aspect : aspects) {
+            QString held = Figure(design, aspect.isEmpty() ? group : group + u'.' + aspect);
+            if (held.startsWith(u'<')) break;
+            if (group != name) held = QString::number(held == name.section(u'_', 1));  // an option of a group
+            if (const QString shown = Observe(window, name, aspect); shown != held)
+                return QStringLiteral("%1.%2 shows %3, the design holds %4").arg(name, aspect, shown, held);
+        }
+    }
+    return PayloadLines(window).mid(1) == design.State().PayloadLines ? QString() : QStringLiteral("the payload list");
+}
+
+bool FileIsOpen(const QString& path)
+{
+    const QString target = QFileInfo(path).absoluteFilePath();
+    for (const QFileInfo& descriptor : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System | QDir::NoDotAndDotDot))
+        if (descriptor.symLinkTarget() == target) return true;
+    return false;
 }

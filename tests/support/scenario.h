@@ -43,3 +43,18 @@ struct CatalogueWindow {
 // The steps after those that make a 50-ton tracked vehicle with an I.C.E. engine (15 item
 // slots), the base of most payload sessions.
 QStringList OnTracked50(const QStringList& steps);
+
+QStringList PayloadLines(const frmMain& window);
+
+// Every figure label (text and colour), the payload list's lines, the design's inputs, figures
+// and records (DesignFigures), and where the controls of the inputs disagree with the design, if
+// anywhere: the whole window as a design file sets it, to compare two windows or one before and
+// after. The browsers and the ammunition tonnage stay out.
+QStringList DesignSnapshot(const frmMain& window);
+
+// The first control of an input that shows other than its design holds (value, bounds, enabled
+// state, check, text, chosen option), or the payload list; an empty text when all agree.
+QString ControlsDisagree(const frmMain& window);
+
+// Whether this process holds a descriptor on the file at `path`.
+bool FileIsOpen(const QString& path);

@@ -6,7 +6,6 @@
 // on the window opens as File > Open opens it; any other drag is refused.
 #include "support/testsupport.h"
 
-#include "core/files/suggestedname.h"
 #include "core/start/commandline.h"
 #include "window/files/savefiledialog.h"
 
@@ -30,7 +29,9 @@ const struct {
     {"cut inside the third record", Cut(FirstRecord + 2, "\"Missile\",\"SR"), 2, FirstRecord + 3},
 };
 
-const struct { const char* name; bool save, accept; } ToolkitDialogs[] = {{"save, answered", true, true}, {"open, cancelled", false, false}};
+// The toolkit's dialog: to save, to open, or to open several files typed in.
+const struct { const char* name; bool save, accept, several = false; } ToolkitDialogs[] = {
+    {"save, answered", true, true}, {"open, cancelled", false, false}, {"several, answered", false, true, true}};
 
 // Open through the toolkit's dialog: the design file, read-only, in a folder that may be
 // read-only too.
@@ -46,13 +47,6 @@ const struct { const char *name, *typed, *said; } Refusals[] = {
     {"missing folder", "missing/tank.edt", "Directory not found."},
     {"read-only folder", "locked/tank.edt", "You don't have permission to save in this location."},
     {"read-only file", "kept.edt", "This file is set to read-only."},
-};
-
-// Beside the names the commands suggest: every character a file name may not hold, and letters
-// beyond ASCII.
-const struct { const char *name, *vehicle, *extension, *suggested; } Suggested[] = {
-    {"every refused", "a/b\\c:d*e?f\"g<h>i|j\tk\x7f", "", "abcdefghijk"},
-    {"letters kept", "Müller-Panzer Ä", ".edt", "Müller-PanzerÄ.edt"},
 };
 
 // Where the first dialog starts: the program folder when it is writable, else read-only.
@@ -89,9 +83,7 @@ bool Drop(frmMain& window, const QString& target, const QStringList& paths, bool
 const struct { const char* name; const char* target; QStringList files; bool asFiles = true; } RefusedDrops[] = {
     {"a design's name as text", "", {"kestrel.edt"}, false},
     {"a file of another kind", "", {"notes.txt"}},
-    {"a file of another kind on the name box", "txtVehicleName", {"notes.txt"}},
     {"two designs", "", {"kestrel.edt", "tracked.edt"}},
-    {"two designs on the name box", "txtVehicleName", {"kestrel.edt", "tracked.edt"}},
     {"two designs on the overview", "txtOverview", {"kestrel.edt", "tracked.edt"}},
     {"a design and another file", "", {"kestrel.edt", "notes.txt"}},
 };
@@ -113,21 +105,26 @@ private slots:
     void toolkitDialog_data() { AddCases(ToolkitDialogs); }
     void toolkitDialog()
     {
-        const auto& [name, save, accept] = CaseOf(ToolkitDialogs);
+        const auto& [name, save, accept, several] = CaseOf(ToolkitDialogs);
         QTemporaryDir dir;
-        const FileRequest request{save, QString(), {"Editor files (*.edt)", "All files (*)"}, dir.path(), "Patrol.edt", save};
+        for (const char* file : {"Patrol.edt", "Other.edt"})
+            if (several) WriteBytes(dir.filePath(file), "x");
+        const FileRequest request{save, QString(), {"Editor files (*.edt)", "All files (*)"}, dir.path(), "Patrol.edt", save, several};
         QStringList seen;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             seen << (dialog->acceptMode() == QFileDialog::AcceptSave ? "save" : "open") << dialog->directory().path()
                  << dialog->selectedFiles() << dialog->nameFilters() << dialog->selectedNameFilter()
-                 << (dialog->testOption(QFileDialog::DontConfirmOverwrite) ? "replaces" : "asks") << dialog->defaultSuffix();
+                 << (dialog->testOption(QFileDialog::DontConfirmOverwrite) ? "replaces" : "asks")
+                 << (dialog->fileMode() == QFileDialog::ExistingFiles ? "several" : "one");
+            if (several) dialog->findChild<QLineEdit*>("fileNameEdit")->setText("\"Patrol.edt\" \"Other.edt\"");
             accept ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
         });
-        const QString chosen = DialogChooser().Choose(nullptr, request);
+        const QStringList chosen = DialogChooser().ChooseSeveral(nullptr, request);
         QCOMPARE(seen, (QStringList{save ? "save" : "open", dir.path(), dir.filePath("Patrol.edt"), "Editor files (*.edt)",
-                                    "All files (*)", "Editor files (*.edt)", save ? "asks" : "replaces", ""}));
-        QCOMPARE(chosen, accept ? dir.filePath("Patrol.edt") : QString());
+                                    "All files (*)", "Editor files (*.edt)", save ? "asks" : "replaces", several ? "several" : "one"}));
+        QCOMPARE(chosen, (!accept ? QStringList() : several ? QStringList{dir.filePath("Patrol.edt"), dir.filePath("Other.edt")}
+                                                            : QStringList{dir.filePath("Patrol.edt")}));
         QVERIFY(!QFile::exists(config_.filePath(QStringLiteral("QtProject.conf"))));
     }
 
@@ -193,13 +190,6 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.selectedFiles(), QStringList{dir.filePath("tank.edt")});
         QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    void suggestedName_data() { AddCases(Suggested); }
-    void suggestedName()
-    {
-        const auto& [name, vehicle, extension, suggested] = CaseOf(Suggested);
-        QCOMPARE(SuggestedFileName(QString::fromUtf8(vehicle), extension), QString::fromUtf8(suggested));
     }
 
     // A program folder the user may not write to gives way to the documents folder, or the home
@@ -268,48 +258,8 @@ private slots:
         QCOMPARE(ReadBytes(path).split('\n').at(3), QByteArray("7\r"));
     }
 
-    // Opening a name that does not exist empties the list; New then gives the window of a
-    // program just started.
-    void unknownNameThenNew()
-    {
-        QTemporaryDir dir;
-        frmMain w, fresh;
-        BuildTrackedDesign(w);
-        const QString path = dir.filePath(QStringLiteral("new-one.edt"));
-        Open(w, path);
-        QCOMPARE(w.design().State().DesignFileName, path);
-        QCOMPARE(PayloadLines(w).size(), 1);
-        UseTestCatalogue(fresh);
-        Trigger(w, "mnuFileNew");
-        QCOMPARE(DesignSnapshot(w), DesignSnapshot(fresh));
-        QCOMPARE(w.design().State().DesignFileName, QString());
-        QCOMPARE(FirstFailure(w, {"vsbHeatSinks=0"}), QString());
-    }
-
-    // Saved through Save As, then opened in a window whose CASE, Ferro-Fibrous and Artemis IV
-    // boxes are ticked already: the same window.
-    void roundTrip_data()
-    {
-        QTest::addColumn<QString>("design");
-        for (const char* design : {"new", "tracked"}) QTest::newRow(design) << design;
-    }
-    void roundTrip()
-    {
-        QFETCH(QString, design);
-        QTemporaryDir dir;
-        frmMain w, other;
-        if (design == "tracked") BuildTrackedDesign(w);
-        const QString path = dir.filePath(QStringLiteral("design.edt"));
-        Answered(w, "mnuFileSaveAs", path);
-        UseTestCatalogue(other);
-        Drive(other, {"chkCASE=1", "chkFerroFibrous=1", "chkArtemisLRM=1"});
-        Open(other, path);
-        QCOMPARE(DesignSnapshot(other), DesignSnapshot(w));
-        QCOMPARE(other.design().State().DesignFileName, path);
-        QCOMPARE(DesignConsistencyFailure(other), QString());
-    }
-
     // Each file opened in a window; the controls agree with the design as far as reading went.
+    // New then gives the window of a program just started.
     void brokenFile_data() { AddCases(BrokenFiles); }
     void brokenFile()
     {
@@ -317,14 +267,18 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("broken.edt"));
         if (!bytes.isNull()) WriteBytes(path, bytes);
-        frmMain w;
+        CatalogueWindow session, fresh;
+        frmMain& w = session.window;
         BuildTrackedDesign(w);
         Open(w, path);
         QCOMPARE(w.design().State().DesignFileName, path);
         QVERIFY(!FileIsOpen(path));
         QCOMPARE(PayloadLines(w).size() - 1, items);
         QCOMPARE(w.design().DesignFileStopLine(), stopLine);
-        QCOMPARE(InputConsistencyFailure(w), QString());
+        QCOMPARE(ControlsDisagree(w), QString());
+        Trigger(w, "mnuFileNew");
+        QCOMPARE(DesignSnapshot(w), DesignSnapshot(fresh.window));
+        QCOMPARE(w.design().State().DesignFileName, QString());
     }
 
     // Save As to a folder that is not there writes nothing; a disk that takes only the first
@@ -358,14 +312,16 @@ private slots:
     }
 
     // A design, or a name that does not exist, opened from the command line or dropped on the
-    // window or on a text box gives the window that File > Open gives.
+    // window or on a text box gives the window that File > Open gives; over a design whose CASE,
+    // Ferro-Fibrous and Artemis IV boxes are ticked, a design saved gives back the window it was
+    // saved from.
     void opensAsFileOpen_data()
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<bool>("exists");
         for (const char* way : {"command line", "drop on window", "drop on name box", "drop on overview"})
-            for (const bool exists : {true, false})
-                QTest::addRow("%s, %s", way, exists ? "saved design" : "missing file") << way << exists;
+            QTest::addRow("%s, saved design", way) << way << true;
+        QTest::newRow("drop on window, missing file") << "drop on window" << false;
     }
     void opensAsFileOpen()
     {
@@ -373,11 +329,10 @@ private slots:
         QFETCH(bool, exists);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("kestrel.edt"));
-        if (exists) {
-            frmMain saved;
-            BuildVTOLDesign(saved);
-            Answered(saved, "mnuFileSaveAs", path);
-        }
+        frmMain saved;
+        UseTestCatalogue(saved);
+        BuildVTOLDesign(saved);
+        if (exists) Answered(saved, "mnuFileSaveAs", path);
         frmMain menu, other;
         BuildTrackedDesign(menu);
         BuildTrackedDesign(other);
@@ -386,23 +341,21 @@ private slots:
             other.OpenDesignFile(ReadCommandLine({"tarnwell", path}).designFile);
         else
             QVERIFY(Drop(other, way == "drop on window" ? "" : way == "drop on name box" ? "txtVehicleName" : "txtOverview", {path}));
-        QCOMPARE(other.design().State().DesignFileName, menu.design().State().DesignFileName);
+        QCOMPARE(other.design().State().DesignFileName, path);
         QCOMPARE(DesignSnapshot(other), DesignSnapshot(menu));
+        if (exists) QCOMPARE(DesignSnapshot(menu), DesignSnapshot(saved));
+        QCOMPARE(ControlsDisagree(other), QString());
     }
 
     // Plain text still drops into a text box, and the design takes it as typed.
-    void textDropsIntoATextBox_data()
-    {
-        QTest::addColumn<QString>("box");
-        for (const char* box : {"txtVehicleName", "txtOverview"}) QTest::newRow(box) << box;
-    }
     void textDropsIntoATextBox()
     {
-        QFETCH(QString, box);
         frmMain w;
-        Drive(w, {box + "="});
-        QVERIFY(Drop(w, box, {"Kestrel"}, false));
-        QCOMPARE(FirstFailure(w.design(), {box + "=Kestrel"}), QString());
+        for (const QString box : {"txtVehicleName", "txtOverview"}) {
+            Drive(w, {box + "="});
+            QVERIFY(Drop(w, box, {"Kestrel"}, false));
+            QCOMPARE(FirstFailure(w.design(), {box + "=Kestrel"}), QString());
+        }
     }
 
     // Refused: the drag is not taken, and the design and its file stay as they were.
