@@ -22,16 +22,12 @@ const struct { const char* name; QStringList steps, checks; } Scenarios[] = {
     // 5 x 100 = 500 is above the cap: 4 x 100 = 400, an I.C.E. of 2 x 52.5 tons.
     {"100-ton tracked capped at 400", {"optMotiveType=1", "vsbMass=100", "vsbCruise=5"},
      {"vsbCruise=4", "CruiseMP=4", "FlankMP=6", "EngineRating=400", "EngineTonnage=105"}},
-    {"cap springs back", {"optMotiveType=1", "vsbMass=100", "vsbCruise=4", "vsbCruise=5"}, {"vsbCruise=4", "EngineRating=400"}},
     // The minimum is 0.2 x 50 = 10 tons: at 7, 350 - 235 = 115 weighs 8; at 8, 165 weighs 12.
     {"hover ice 50 at 5 rises to 8", {"vsbMass=50", "vsbCruise=5"},
      {"vsbCruise=8", "CruiseMP=8", "FlankMP=12", "EngineRating=165", "EngineTonnage=12", "SuspensionFactor=235"}},
-    {"hover minimum springs back", {"vsbMass=50", "vsbCruise=5", "vsbCruise=7"}, {"vsbCruise=8", "EngineRating=165"}},
     // Fusion XL weighs 0.75 of the base: 265 (14.0) weighs 10.5, 215 at 9 only 7.
     {"hover fusion xl 50 from 1 ends at 10", {"optEngineType=2", "vsbMass=50"},
      {"vsbCruise=10", "EngineRating=265", "EngineTonnage=10.5", "LiftTonnage=5", "EngineSlots=2", "FreeHeatSinks=10"}},
-    {"hover 10 to 11 tons uses factor 85", {"vsbMass=10", "vsbMass=11"},
-     {"vsbCruise=12", "EngineRating=50", "SuspensionFactor=85"}},
     // 165 x 1,250 x 50 / 75 = 137,500, control 25,000, structure 50,000, lift 100,000; twice that.
     {"tracked 100 made a hover", {"optMotiveType=1", "vsbMass=100", "vsbCruise=5", "optMotiveType=0"},
      {"vsbMass=50", "vsbMass.max=50", "vsbCruise=8", "EngineRating=165", "LiftTonnage=5", "Cost=625000"}},
@@ -53,9 +49,8 @@ const struct { const char* name; QStringList steps, checks; } Scenarios[] = {
     // 1,600 x 1.12 = 1,792; a 1-ton hovercraft has 5 item slots.
     {"ferro-fibrous points and slots", {"vsbArmorTonnage=200", "chkFerroFibrous=1"},
      {"TotalArmorPoints=1792", "ItemsFree=3", "ArmorPointsRemaining=1792", "ArmorTypeName=Ferro Fibrous"}},
-    // 88 x 1.12 = 98.56 and 288 x 1.12 = 322.56: rounded, not cut.
+    // 88 x 1.12 = 98.56: rounded, not cut.
     {"ferro-fibrous 5.5 tons", {"vsbArmorTonnage=11", "chkFerroFibrous=1"}, {"ArmorTonnage=5.5", "TotalArmorPoints=99"}},
-    {"ferro-fibrous 18 tons", {"chkFerroFibrous=1", "vsbArmorTonnage=36"}, {"ArmorTonnage=18", "TotalArmorPoints=323"}},
     {"clearing ferro-fibrous", {"vsbArmorTonnage=20", "chkFerroFibrous=1", "cmdAllocateArmor", "chkFerroFibrous=0"},
      {"TotalArmorPoints=160", "ArmorPointsUsed=179", "ArmorPointsRemaining=-19", "ArmorPointsOver=1"}},
     // Heat 11 above the 10 free sinks: one weighs. 2.5 engine, 2.5 control, 5 structure, 0.5
@@ -108,9 +103,6 @@ const struct { const char* name; QStringList steps, then, changed; } Cascades[] 
      {"cmdAllocateArmor"}, {"Turret 40", "Front 40", "Right 32", "Left 32", "Rear 16"}},
     {"Auto-Allocate, VTOL", {"optMotiveType=3", "vsbArmorTonnage=20", "vsbRearArmor=300"}, {"cmdAllocateArmor"},
      {"Turret 2", "Front 49", "Right 39", "Left 39", "Rear 31"}},
-    // 72 points: turret 18, sides 14, rear 7, front the rest, 19.
-    {"Auto-Allocate, wheeled, turret", {"optMotiveType=2", "chkTurret=1", "vsbArmorTonnage=9", "vsbRearArmor=300"},
-     {"cmdAllocateArmor"}, {"Turret 18", "Front 19", "Right 14", "Left 14", "Rear 7"}},
     {"Auto-Allocate again changes nothing", {"optMotiveType=1", "vsbArmorTonnage=20", "cmdAllocateArmor"}, {"cmdAllocateArmor"}, {}},
 };
 
@@ -153,20 +145,6 @@ private slots:
         });
         Drive(bench.design, then);
         QCOMPARE(seen, changed);
-    }
-
-    // Each location's step runs before the next location is written: the points used as they
-    // stand after each write.
-    void allocationSteps()
-    {
-        Design design;
-        Drive(design, {"optMotiveType=1", "chkTurret=1", "vsbArmorTonnage=20", "vsbRearArmor=300"});
-        QStringList used;
-        design.WatchSpinners([&](const Spinner&) { used << QString::number(design.State().ArmorPointsUsed); });
-        design.cmdAllocateArmor_Click();
-        // Seen before each step: 300, then 300 + 40, + 40, + 32, + 32.
-        QCOMPARE(used, (QStringList{"300", "340", "380", "412", "444"}));
-        QCOMPARE(FirstFailure(design, {"ArmorPointsUsed=160", "ArmorPointsRemaining=0"}), QString());
     }
 };
 
