@@ -79,8 +79,6 @@ const DesignCase Designs[] = {
      {{"Large Laser", Front}, {"LRM 5", Rear}}, 187.92, 190.4, 378},
     {"hover, more rear than front firepower", Motive::Hover, 30, 8, false, false, false, false, {20, 15, 15, 25, 0},
      {{"Medium Laser", Front}, {"Large Laser", Rear}, {"SRM 2", Left}, {"Ammo-SRM 2", Body, 1}}, 201.39, 349.65, 551},
-    {"hover, front and rear alike", Motive::Hover, 30, 8, false, false, false, false, {20, 15, 15, 25, 0},
-     {{"Medium Laser", Front}, {"Medium Laser", Rear}}, 201.39, 158.76, 360},
     {"VTOL with rotor armor", Motive::VTOL, 20, 10, false, false, false, false, {12, 8, 8, 6, 2},
      {{"Machine Gun", Front}, {"Machine Gun", Front}, {"SRM 4", Front}, {"Ammo-Machine Gun", Body, 0.5}, {"Ammo-SRM 4", Body, 1}},
      110.25, 148.35, 259},
@@ -212,7 +210,6 @@ const struct CrewCase {
     {"usual crew", 572, 4, 5, 1.00, 572},
     {"best crew", 572, 0, 0, 2.42, 1384},      // 1384.24
     {"best gunner, worst driver", 572, 0, 8, 1.50, 858},
-    {"worst crew", 572, 8, 8, 0.64, 366},      // 366.08
     {"a half rounds up", 150, 4, 8, 0.85, 128},  // 127.5
     {"gunnery past the table", 572, 9, 5, std::nullopt, std::nullopt},
     {"driving below the table", 572, 4, -1, std::nullopt, std::nullopt},
