@@ -34,6 +34,8 @@ const struct {
      {"chkTurret=0", "chkTurret.enabled=0", "lblTurret=Rotor:", "vsbTurretArmor.max=2", "vsbTurretArmor.enabled=1",
       "optLocation_4.enabled=0"}},
     {"box cleared", {"chkCASE=1", "chkCASE=0"}, {"chkCASE=0", "CASETonnage=0"}},
+    {"turret taken off", {"chkTurret=1", "chkTurret=0"}, {"vsbTurretArmor.enabled=0"},
+     {"vsbTurretArmor.enabled=0", "lblTurretArmor.enabled=0", "lblTurret.enabled=0"}},
     {"options", {"optMotiveType_2", "optEngineType_2"}, {"optMotiveType=2", "optEngineType=2", "EngineSlots=2"}},
     {"location option", {"chkTurret=1", "optLocation_4"}, {"optLocation=4"}},
     {"texts", {"txtVehicleName=Kestrel", "txtManufacturer=Orrin & Vale", "txtCommSystem=Rook-7", "txtTargetingSystem=Eyeline",
