@@ -168,7 +168,6 @@ const EntryCase OwnEntries[] = {
     {"Gadget", BattleValueRole::None, false, 50'000'000, "Gadget"},  // a weapon's name before ammunition's
     {"Bare", BattleValueRole::Offensive, false, 0, "Bare"},
     {"Ammo-Foo Bar Special", BattleValueRole::Offensive, true, 4'000'000, "Foo Bar"},
-    {"Ammo-Foo", BattleValueRole::Offensive, true, 3'000'000, "Foo"},
     {"Ammo-Screen", BattleValueRole::Defensive, true, 2'000'000, "Screen"},
     {"Ammo-Foobar", BattleValueRole::None, true, 5'000'000, nullptr},
     {"Artemis IV - SRM", BattleValueRole::None, false, 0, nullptr},

@@ -216,21 +216,6 @@ private slots:
             QCOMPARE(PayloadInvariantFailure(bench.design), QString());
     }
 
-    // ReadDesignFile on a design that holds one already: the file's values are applied over it
-    // and the stop line is returned as well as kept.
-    void readOverADesign()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("cut.edt"));
-        PutBytes(path, Edited({}, 12));
-        CatalogueDesign bench;
-        Drive(bench.design, {"vsbFrontArmor=7"});
-        QCOMPARE(bench.design.ReadDesignFile(path), 13);
-        QCOMPARE(bench.design.DesignFileStopLine(), 13);
-        QCOMPARE(FirstFailure(bench.design, {"vsbArmorTonnage=20", "vsbFrontArmor=7", "chkTurret=1", "vsbMass=60", "DesignFileName="}),
-                 QString());
-    }
-
     // Opening a name that does not exist clears the payload and keeps every other input. New
     // then gives a design just made: the boxes give back their slots, tonnage and price, and no
     // heat sinks are left.

@@ -58,10 +58,6 @@ private slots:
                                                        .structure = Tons(0.5), .caseWeight = Tons(0.5)});
         QTest::newRow("tonnage used, with CASE") << balance.used << Tons(3);
         QTest::newRow("tonnage remaining, exactly used") << balance.remaining << Tons(0);
-        QTest::newRow("cost, fresh Hover") << VehicleCost({.engine = Engine::ICE, .engineRating = 10, .mass = 1,
-                                                           .motive = Motive::Hover, .control = Tons(0.5),
-                                                           .structure = Tons(0.5), .lift = Tons(0.5)})
-                                           << Tons(20570);
         QTest::newRow("cost, 80-ton Wheeled Fusion XL") << VehicleCost({.engine = Engine::FusionXL, .engineRating = 380,
                                                                         .mass = 80, .motive = Motive::Wheeled,
                                                                         .control = 4, .structure = 8})
