@@ -50,6 +50,13 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes)
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
+// The page at `path` without its one date-time line; empty when it has not exactly one.
+inline QByteArray Undated(const QString& path)
+{
+    QList<QByteArray> lines = ReadBytes(path).split('\n');
+    return lines.removeIf([](const QByteArray& line) { return line.startsWith("Generated on "); }) == 1 ? lines.join('\n') : QByteArray();
+}
+
 // The file of a design in core/files/designs, "tracked" or "new" (21 values, then 100 empty
 // records), as physical lines without their CR LF; the tracked design's records begin on line 25.
 inline QList<QByteArray> DesignLines(const char* design)
@@ -76,29 +83,20 @@ inline QString PdfText(const QString& path, int page = 0)
     return Run("pdftotext", QStringList{"-layout"} + pages + QStringList{path, "-"});
 }
 
-// pdfinfo's report on the PDF file at `path`: its paper, its pages.
-inline QString PdfInfo(const QString& path) { return Run("pdfinfo", {path}); }
-
 // How many pages pdfinfo counts in the PDF file at `path`; -1 when it cannot tell.
 inline int PdfPageCount(const QString& path)
 {
-    const QRegularExpressionMatch pages = QRegularExpression("Pages: +(\\d+)").match(PdfInfo(path));
+    const QRegularExpressionMatch pages = QRegularExpression("Pages: +(\\d+)").match(Run("pdfinfo", {path}));
     return pages.hasMatch() ? pages.captured(1).toInt() : -1;
 }
 
 // A menu command as a user gives it, its file dialog answered with `path`: what the dialog was
 // asked to show.
-inline FileRequest Answered(frmMain& w, QAction* command, const QString& path)
-{
-    ScriptedChooser& chooser = Chooser(w);
-    chooser.Answer(path);
-    command->trigger();
-    return chooser.asked.value(chooser.asked.size() - 1);
-}
-
 inline FileRequest Answered(frmMain& w, const char* command, const QString& path)
 {
-    return Answered(w, Control<QAction>(w, QString::fromLatin1(command)), path);
+    Chooser(w).Answer(path);
+    Trigger(w, QString::fromLatin1(command));
+    return Chooser(w).asked.value(Chooser(w).asked.size() - 1);
 }
 
 inline FileRequest Open(frmMain& w, const QString& path) { return Answered(w, "mnuFileOpen", path); }

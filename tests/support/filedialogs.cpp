@@ -40,10 +40,10 @@ std::shared_ptr<QString> AnswerMessageBox(QMessageBox::StandardButton button)
 {
     auto text = std::make_shared<QString>();
     auto* timer = new QTimer(qApp);
-    // Looks every 10 ms, for 10 seconds at the most.
+    // Looks every 10 ms, for 10 seconds at the most, and no longer than the caller keeps the text.
     QObject::connect(timer, &QTimer::timeout, timer, [timer, text, button, looks = 0]() mutable {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box && ++looks < 1000) return;
+        auto* box = text.use_count() > 1 ? qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) : nullptr;
+        if (!box && ++looks < 1000 && text.use_count() > 1) return;
         timer->stop();
         timer->deleteLater();
         if (!box) return;

@@ -29,5 +29,6 @@ CommonDialog& FileDialog(const frmMain& window);
 // The scripted chooser of the window's common dialog, set on first use.
 ScriptedChooser& Chooser(frmMain& window);
 
-// Presses `button` in the next message box; the text it showed, or empty when none came up.
+// Presses `button` in the next message box while the text is kept; the text it showed, or empty
+// when none came up.
 std::shared_ptr<QString> AnswerMessageBox(QMessageBox::StandardButton button);

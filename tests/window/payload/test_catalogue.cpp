@@ -27,11 +27,7 @@ QStringList UseRowMenu(frmMain& window, const QString& frame, const QString& cho
 // Steps "menu <frame>|<class>: <row>" right-click a label of the frame and choose from the menu
 // that opens; "type <button>|<text>" types on a browser button; the rest as Drive takes them.
 // The tip is the weapon name's tool tip afterwards.
-const struct FinderCase {
-    const char* name;
-    QStringList steps, checks;
-    const char* tip = nullptr;
-} Finders[] = {
+const struct FinderCase { const char* name; QStringList steps, checks; const char* tip = nullptr; } Finders[] = {
     {"menu, weapon without heat", {"menu fraAddWeapons|Ballistic: Ultra AC/10"}, {"lblName=Ultra AC/10", "lblHeat=N/A", "lblWeight=13",
      "lblWeaponCost=320000", "PayloadCount=0", "lblCost=20,570"}, "Damage: 10/Sht\nRange in hexes: minimum -, short 6, medium 12, long 18"},
     {"menu, artillery", {"menu fraAddWeapons|Artillery: Long Tom"}, {"lblName=Long Tom"},
@@ -64,14 +60,8 @@ const struct { const char* name; const char* bytes; bool folder; QStringList sta
 // message box's text; an empty text: the add is taken and no box comes up.
 const QString Full = QStringLiteral("The payload is full: it holds 100 items. Remove an item before adding another.");
 const QString Nameless = QStringLiteral("This row of the equipment catalogue has no name and cannot be added.");
-const struct {
-    const char* name;
-    QList<CatalogueWeapon> weapons;
-    QList<CatalogueAmmo> ammo;
-    QStringList steps;
-    int items;
-    QString told;
-} Refusals[] = {
+const struct { const char* name; QList<CatalogueWeapon> weapons; QList<CatalogueAmmo> ammo;
+               QStringList steps; int items; QString told; } Refusals[] = {
     {"full payload, a weapon", {}, {}, QStringList(100, "cmdAmmoAdd") + QStringList{"weapon=LRM 5", "cmdAdd"}, 100, Full},
     {"weapon without a name", {{"", "Energy", 1, 3, 40000}}, {{"Cargo", "Cargo", 0, 1000}}, {"cmdAdd"}, 0, Nameless},
     {"ammunition without a price", {{"TAG", "Electronics", 1, std::nullopt, 50000}}, {{"Ammo-LRM 5", "Missile", 24, std::nullopt}},
