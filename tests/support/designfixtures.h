@@ -32,10 +32,7 @@ inline void BuildVTOLDesign(frmMain& w)
               "txtVehicleName=Kestrel VTOL"});
 }
 
-inline QByteArray FileBytes(const QList<QByteArray>& lines)
-{
-    return lines.join("\r\n") + "\r\n";
-}
+inline QByteArray FileBytes(const QList<QByteArray>& lines) { return lines.join("\r\n") + "\r\n"; }
 
 inline QByteArray ReadBytes(const QString& path)
 {

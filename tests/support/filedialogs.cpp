@@ -1,19 +1,9 @@
 #include "support/testsupport.h"
 
-ScriptedChooser& ScriptedChooser::Answer(const QString& path)
-{
-    return Answer(path.isEmpty() ? QStringList() : QStringList{path});
-}
-
 ScriptedChooser& ScriptedChooser::Answer(const QStringList& paths)
 {
     answers_ << paths;
     return *this;
-}
-
-QString ScriptedChooser::Choose(QWidget* owner, const FileRequest& request)
-{
-    return ChooseSeveral(owner, request).value(0);
 }
 
 QStringList ScriptedChooser::ChooseSeveral(QWidget*, const FileRequest& request)

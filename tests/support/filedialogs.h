@@ -9,13 +9,13 @@
 class ScriptedChooser : public FileChooser {
 public:
     // The next request is answered with `path`; an empty path cancels it.
-    ScriptedChooser& Answer(const QString& path);
+    ScriptedChooser& Answer(const QString& path) { return Answer(path.isEmpty() ? QStringList() : QStringList{path}); }
     // The next request is answered with all of `paths` where it takes several files, with the
     // first where it takes one; none cancels it.
     ScriptedChooser& Answer(const QStringList& paths);
     ScriptedChooser& Cancel() { return Answer(QString()); }
     // Requests with no answer queued are cancelled.
-    QString Choose(QWidget* owner, const FileRequest& request) override;
+    QString Choose(QWidget* owner, const FileRequest& request) override { return ChooseSeveral(owner, request).value(0); }
     QStringList ChooseSeveral(QWidget* owner, const FileRequest& request) override;
 
     QList<FileRequest> asked;

@@ -88,19 +88,9 @@ QString FirstFailure(const frmMain& window, const QStringList& checks)
     return {};
 }
 
-QStringList OnTracked50(const QStringList& steps)
-{
-    return QStringList{"optMotiveType_1", "vsbMass=50"} + steps;
-}
-
 void TestCatalogue::Attach(frmMain& window) const
 {
     window.OpenCatalogue(path());
-}
-
-void UseTestCatalogue(frmMain& window)
-{
-    StandardCatalogue().Attach(window);
 }
 
 QStringList PayloadLines(const frmMain& window)

@@ -32,7 +32,7 @@ void Drive(frmMain& window, const QStringList& steps);
 QString FirstFailure(const frmMain& window, const QStringList& checks);
 
 // Opens the standard test catalogue, made once per test program, in the window.
-void UseTestCatalogue(frmMain& window);
+inline void UseTestCatalogue(frmMain& window) { StandardCatalogue().Attach(window); }
 
 // A fresh window over the standard test catalogue.
 struct CatalogueWindow {
@@ -42,7 +42,7 @@ struct CatalogueWindow {
 
 // The steps after those that make a 50-ton tracked vehicle with an I.C.E. engine (15 item
 // slots), the base of most payload sessions.
-QStringList OnTracked50(const QStringList& steps);
+inline QStringList OnTracked50(const QStringList& steps) { return QStringList{"optMotiveType_1", "vsbMass=50"} + steps; }
 
 QStringList PayloadLines(const frmMain& window);
 
