@@ -1,6 +1,5 @@
 // The value types and number texts every figure goes through, the text files every page and
-// design goes into (one Windows-1252 byte per character, "?" for one the code page lacks, writes
-// skipped once one has failed).
+// design goes into (one Windows-1252 byte per character, "?" for one the code page lacks).
 #include "support/designdriver.h"
 
 #include "core/values/int16.h"
@@ -84,19 +83,6 @@ private slots:
     {
         const auto& [name, text, bytes] = CaseOf(CodePage);
         QCOMPARE(EightBitText(text), bytes);
-    }
-
-    // Writes after a failure write nothing and report it.
-    void textFileFailures()
-    {
-        QTemporaryDir folder;
-        LineFileWriter file;
-        QVERIFY(!file.Create(folder.filePath("missing/out.txt")));
-        QVERIFY(!file.WriteLine("nothing"));
-        QVERIFY(!file.ok());
-        QVERIFY(file.Create("/dev/full"));
-        QVERIFY(!file.WriteLines({"a"}));
-        QVERIFY(!file.ok());
     }
 };
 
