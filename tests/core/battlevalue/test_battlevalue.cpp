@@ -247,17 +247,6 @@ private slots:
         QCOMPARE(bench.design.State().BattleValue, CaseOf(Changes).value);
     }
 
-    // Without a catalogue only armor, structure, tonnage and speed count: 329.4 + 20 x 1.12.
-    void withoutCatalogue()
-    {
-        Built bench(WorkedExample);
-        bench.design.UseCatalogue(nullptr, nullptr);
-        QCOMPARE(bench.design.State().BattleValue, 352);
-        QCOMPARE(RateBattleValue(bench.design.State(), bench.design.BattleValues()).unrated, 6);
-        bench.design.UseCatalogue(&bench.weapons, &bench.ammo);
-        QCOMPARE(bench.design.State().BattleValue, 572);
-    }
-
     void crew_data() { AddCases(Crews); }
     void crew()
     {
@@ -327,18 +316,22 @@ private slots:
         }
     }
 
-    // A design read from a file without a catalogue of its own, as the batch tool reads it:
-    // the sheet rates it with the catalogue it is given.
+    // A design read from a file without a catalogue of its own, as the batch tool reads it: only
+    // armor, structure, tonnage and speed count, 329.4 + 20 x 1.12, and its six items go unrated;
+    // the sheet rates it with the catalogue it is given, and so does the design once given one.
     void sheetOfDesignWithoutCatalogue()
     {
-        const Built bench(WorkedExample);
+        Built bench(WorkedExample);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("worked.edt"));
         QVERIFY(bench.design.WriteDesignFile(path));
         Design read;
         read.Open(path);
         QCOMPARE(read.State().BattleValue, 352);
+        QCOMPARE(RateBattleValue(read.State(), read.BattleValues()).unrated, 6);
         QCOMPARE(GatherSheet(read, bench.weapons, bench.ammo).battleValue, 572);
+        read.UseCatalogue(&bench.weapons, &bench.ammo);
+        QCOMPARE(read.State().BattleValue, 572);
     }
 };
 

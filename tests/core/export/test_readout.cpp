@@ -14,8 +14,8 @@ namespace {
 
 Currency tons(double t) { return Currency::fromDouble(t); }
 
-// Hover and I.C.E.; tracked with a turret and Fusion; VTOL with rotor; Ferro-Fibrous, CASE,
-// ammunition, cargo, Artemis IV; empty and several-line overviews.
+// Hover and I.C.E. with neither payload nor overview; VTOL with rotor, cargo and an overview of
+// several lines. The tracked design opened from its file shows the rest.
 const struct {
     const char* key;
     ReadoutDesign design;
@@ -24,16 +24,6 @@ const struct {
                    .engineTonnage = 9, .cruiseMP = 10, .flankMP = 15, .structureTonnage = 2, .controlTonnage = 1,
                    .liftTonnage = 2, .armorFactor = 32, .armorTonnage = 2, .armorTypeName = "Standard",
                    .frontArmor = 10, .rightArmor = 7, .leftArmor = 7, .rearArmor = 8, .cost = tons(123456.5)}},
-    {"heavy_tank", {.name = "Heavy Tank Mk 2", .mass = 50, .motive = Motive::Tracked, .engine = Engine::Fusion,
-                    .engineRating = 200, .engineTonnage = tons(8.5), .cruiseMP = 4, .flankMP = 6,
-                    .structureTonnage = 5, .heatSinks = 12, .heatSinkTonnage = 2, .turretTonnage = 1,
-                    .controlTonnage = tons(2.5), .powerAmpTonnage = tons(0.5), .armorFactor = tons(143.36),
-                    .armorTonnage = 8, .armorTypeName = "Ferro Fibrous", .caseFitted = true, .turretFitted = true,
-                    .frontArmor = 40, .rightArmor = 30, .leftArmor = 30, .rearArmor = 23, .turretArmor = 20,
-                    .manufacturer = "Orrin & Vale Works", .commSystem = "Talkline 5 <Mk II>",
-                    .targetingSystem = "Sightmaster 3", .overview = "ab\r\ncd",
-                    .payload = {{"LRM 10", 4, 5, "Turret"}, {"Artemis IV - LRM", 0, 1, "Turret"}, {"Ammo-LRM 10", 0, 1, "Body"},
-                                {"Medium Laser", 3, 1, "Front"}, {"Cargo", 0, tons(2.5), "Body"}}, .cost = tons(1234567.4)}},
     {"kestrel_vtol", {.name = "Kestrel", .mass = 30, .motive = Motive::VTOL, .engine = Engine::Fusion,
                       .engineRating = 240, .engineTonnage = tons(11.5), .cruiseMP = 8, .flankMP = 12,
                       .structureTonnage = 3, .heatSinks = 10, .controlTonnage = tons(1.5), .liftTonnage = 3,

@@ -111,8 +111,6 @@ const QList<BrokenFile>& BrokenFiles()
          {"optMotiveType=3", "vsbMass=20", "chkArtemisLRM=1", "chkTurret=0", "vsbArmorTonnage=0"}},
         {"turret armor without a turret", Edited({{10, "0"}}), 0, 17,
          {"chkTurret=0", "vsbRearArmor=20", "vsbTurretArmor=0", "txtManufacturer="}},
-        {"a VTOL's clear turret box and empty rotor", Edited({{1, "3"}, {3, "20"}, {10, "0"}, {16, "0"}}), 8, 0,
-         {"optMotiveType=3", "chkTurret=0", "vsbTurretArmor=0", "txtManufacturer=Hallberg Werke"}},
         {"a box neither ticked nor clear", Edited({{6, "2"}}), 0, 7, {"vsbHeatSinks=16", "chkCASE=0"}},
         {"29-character name", Edited({{FirstRecord + 2, Record(QByteArray(29, 'x'))}}), 2, record1 + 2, {}},
         {"a record after an empty one", Edited({{FirstRecord + 3, "\"\",\"\",0,0,\"\",0,0"}}), 3, record1 + 4, {}},
