@@ -96,6 +96,7 @@ private slots:
         QCOMPARE(Undated(path), Undated(core));
         QVERIFY(!Undated(path).isEmpty());
         Answered(w, QTest::currentDataTag(), QString());
+        QVERIFY(!QFile::exists(seen.name));  // nor beside the program, under the name suggested
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"core.html", "tracked.html"}));
         QCOMPARE(DesignSnapshot(w), before);
     }
@@ -150,6 +151,7 @@ private slots:
         const QString cut = dir.filePath(QStringLiteral("cut.pdf"));
         Chooser(w).Cancel();
         Trigger(w, "mnuFileExportSheet");
+        QVERIFY(!QFile::exists(asked.name));
         const auto told = AnswerMessageBox(QMessageBox::Ok);
         WithFileSizeLimit(1000, [&] { Answered(w, "mnuFileExportSheet", cut); });
         QCOMPARE(*told, "The record sheet could not be written to \"" + cut + "\".");
