@@ -1,7 +1,8 @@
 // The readout as text: the test designs opened from their files under English (United States)
 // and German (Germany) settings, and hand-made designs with what a text has to fit in (no
-// price, a rotor, no movement or engine type, long names and locations), against texts written out by hand (golden/text_*.txt); no
-// line over 80 characters however long its parts; the file in UTF-8 with the platform's line ends.
+// price, a rotor, no movement or engine type, long names and locations), against texts written
+// out by hand (golden/text_*.txt); the name's lines; the file in UTF-8 with the platform's line
+// ends.
 #include "support/designdriver.h"
 
 #include "core/export/gatherreadout.h"
@@ -59,27 +60,15 @@ const struct { const char* name; int battleValue; bool german; ReadoutDesign des
       .cost = tons(12345678.5)}},
 };
 
-// A design whose parts are as long as they get: a name of 200 characters without a blank, a long
-// location, the widest heat and a price of many digits.
-const QString LongWord = QString(200, u'W');
-const struct { const char* name; ReadoutDesign design; } Extremes[] = {
-    {"one word of 200 characters everywhere",
-     {.name = LongWord, .armorTypeName = LongWord, .payload = {{LongWord, -32768, tons(99999999.9), LongWord}},
-      .cost = Currency::fromUnits(900'000'000'000'000'000)}},
-};
-
 const QString Type = QStringLiteral("Type:               "), Below = QString(20, u' ');
 const struct { const char* name; QString vehicleName; QStringList lines; } NameLines[] = {
     {"a word ends at the edge", SixtyCharacters + " Extra", {Type + SixtyCharacters, Below + "Extra"}},
     {"blanks at the break", SixtyCharacters + "    Extra  ", {Type + SixtyCharacters, Below + "Extra"}},
     {"a word over the edge", "A" + SixtyCharacters, {Type + "ANordmark Heavy Assault Hovercraft Prototype Series IV Mk 2", Below + "B"}},
-    {"one word of 200 characters", LongWord,
+    {"one word of 200 characters", QString(200, u'W'),
      {Type + QString(60, u'W'), Below + QString(60, u'W'), Below + QString(60, u'W'), Below + QString(20, u'W')}},
     {"no name", "", {"Type:"}},
 };
-
-// Characters as a reader counts them.
-qsizetype Width(const QString& line) { return line.toStdU32String().size(); }
 
 }  // namespace
 
@@ -104,28 +93,6 @@ private slots:
         const auto& [name, battleValue, german, design] = CaseOf(MadeTexts);
         const LocaleScope locale(german);
         QCOMPARE(TextReadout(design, battleValue).split(u'\n'), Golden(name));
-    }
-
-    // Under both settings, no line is wider than 80 characters, and the long parts fill it.
-    void noLineOver80_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<bool>("german");
-        for (int row = 0; row < int(std::size(Extremes)); ++row)
-            for (const bool german : {false, true})
-                QTest::addRow("%s, %s", Extremes[row].name, german ? "German" : "English") << row << german;
-    }
-    void noLineOver80()
-    {
-        QFETCH(int, row);
-        QFETCH(bool, german);
-        const LocaleScope locale(german);
-        qsizetype widest = 0;
-        for (const QString& line : TextReadoutLines(Extremes[row].design, 32767)) {
-            QVERIFY2(Width(line) <= 80 && !line.endsWith(u' '), qPrintable(QString::number(Width(line)) + ": \"" + line + "\""));
-            widest = std::max(widest, Width(line));
-        }
-        QCOMPARE(widest, 80);
     }
 
     // The lines of the name: a break after a word that ends at the line's edge, the blanks at a
