@@ -113,7 +113,7 @@ const struct {
     {"cmdAmmoPrevious", [](Design& d) { d.cmdAmmoPrevious_Click(); }},
 };
 
-// A step with a value: an option, a spinner, a box, a browser or the payload list.
+// A step with a value: an option, a text, a spinner, a box, a browser or the payload list.
 void SetInput(Design& design, const QString& name, const QString& text)
 {
     const int value = text.toInt();
@@ -124,6 +124,12 @@ void SetInput(Design& design, const QString& name, const QString& text)
     if (name == QLatin1String("line")) return design.SelectLine(value);
     if (name == QLatin1String("weaponRow") || name == QLatin1String("ammoRow"))
         return design.BrowseToRow(name == QLatin1String("weaponRow"), value);
+    const std::pair<const char*, void (Design::*)(const QString&)> texts[] = {
+        {"txtVehicleName", &Design::SetVehicleName}, {"txtManufacturer", &Design::SetManufacturer},
+        {"txtCommSystem", &Design::SetCommSystem}, {"txtTargetingSystem", &Design::SetTargetingSystem},
+        {"txtOverview", &Design::SetOverview}};
+    for (const auto& [input, set] : texts)
+        if (name == QLatin1String(input)) return (design.*set)(text);
     for (const Named<Spinner>& row : Spinners)
         if (name == QLatin1String(row.name)) return design.SetSpinner(row.member, value);
     if (name == QLatin1String("vsbAddTonnage")) return design.SetSpinner(&DesignState::vsbAddTonnage, value);
@@ -170,6 +176,13 @@ QString Figure(const Design& design, const QString& name)
     for (const auto& [browser, rows] : {std::pair{"weapon", design.Weapons()}, {"ammo", design.Ammo()}})
         if (!found && name == QLatin1String(browser)) found = rows ? rows->FieldText(QStringLiteral("Type")) : QString();
     return found.value_or(QStringLiteral("<unknown>"));
+}
+
+QString SpinnerName(const Design& design, const Spinner& spinner)
+{
+    for (const Named<Spinner>& row : Spinners)
+        if (&(design.State().*row.member) == &spinner) return QLatin1String(row.name);
+    return QStringLiteral("<unknown>");
 }
 
 QString FirstFailure(const Design& design, const QStringList& checks)

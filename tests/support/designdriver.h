@@ -15,7 +15,7 @@
 //   "vsbMass=50" sets a spinner, "chkTurret=1" ticks a box (0 clears it), "optMotiveType=3",
 //   "optEngineType=1" and "optLocation=4" choose an option, "cmdAdd", "cmdAmmoAdd",
 //   "cmdRemove", "cmdClearAll", "cmdAllocateArmor", "cmdNextWeapon", "cmdPreviousWeapon",
-//   "cmdAmmoNext" and "cmdAmmoPrevious" give a command, "weapon=LRM 5" and "ammo=Cargo" press
+//   "cmdAmmoNext" and "cmdAmmoPrevious" give a command, "txtVehicleName=Kestrel" types a text, "weapon=LRM 5" and "ammo=Cargo" press
 //   the browser's Next until its row has that name, "weaponRow=3" and "ammoRow=1" go straight
 //   to a row (from 0), "line=2" selects payload line 2.
 void Drive(Design& design, const QStringList& steps);
@@ -26,6 +26,8 @@ void Drive(Design& design, const QStringList& steps);
 // the browser's current row). Amounts are exact, with a period
 // and no trailing zeros ("12.5", "-0.5", "831666.6667"); "<unknown>" for a name not here.
 QString Figure(const Design& design, const QString& name);
+// The name of one of the design's spinners, such as "vsbMass"; "<unknown>" for another.
+QString SpinnerName(const Design& design, const Spinner& spinner);
 // Checks as "name=expected"; the first one that fails as "check (got ...)", or an empty text.
 QString FirstFailure(const Design& design, const QStringList& checks);
 
@@ -60,6 +62,47 @@ QString BuiltCatalogue();
 // A file's bytes, empty when it cannot be read; a file written with `bytes` (or the test stops).
 QByteArray BytesOf(const QString& path);
 void PutBytes(const QString& path, const QByteArray& bytes);
+
+// An amount of tons, or of anything else counted in ten-thousandths.
+inline Currency Tons(double tons) { return Currency::fromDouble(tons); }
+
+// What the user is told when the payload refuses an item.
+const QString Full = QStringLiteral("The payload is full: it holds 100 items. Remove an item before adding another.");
+const QString Nameless = QStringLiteral("This row of the equipment catalogue has no name and cannot be added.");
+
+// A design file's bytes from its physical lines.
+inline QByteArray FileBytes(const QList<QByteArray>& lines) { return lines.join("\r\n") + "\r\n"; }
+
+// The file of a design in core/files/designs, "tracked" or "new" (21 values, then 100 empty
+// records), as physical lines without their CR LF; the tracked design's records begin on line 25.
+inline QList<QByteArray> DesignLines(const char* design)
+{
+    QList<QByteArray> lines = BytesOf(QFINDTESTDATA(QStringLiteral("core/files/designs/%1.edt").arg(design))).split('\n');
+    lines.removeLast();
+    for (QByteArray& line : lines) line.chop(1);
+    return lines;
+}
+
+// A tracked vehicle with every kind of input: a fusion engine, a turret with items in it,
+// Ferro-Fibrous armor, CASE, both Artemis IV systems, half a ton of cargo, an amount with a
+// fraction, letters beyond ASCII and an overview of several lines; the window's Drive takes
+// these steps too.
+const QStringList TrackedDesign = {
+    "optMotiveType=1", "optEngineType=1", "vsbMass=60", "vsbCruise=4", "chkTurret=1", "chkFerroFibrous=1", "chkCASE=1",
+    "vsbArmorTonnage=20", "vsbFrontArmor=40", "vsbRightArmor=30", "vsbLeftArmor=30", "vsbRearArmor=20", "vsbTurretArmor=25",
+    "weapon=Large Laser", "optLocation=4", "cmdAdd", "weapon=LRM 10", "optLocation=0", "cmdAdd", "weapon=SRM 2",
+    "optLocation=4", "cmdAdd", "weapon=Beagle Active Probe", "cmdAdd", "ammo=Cargo", "vsbAddTonnage=1", "cmdAmmoAdd",
+    "ammo=Ammo-Autocannon/5", "vsbAddTonnage=3", "cmdAmmoAdd", "chkArtemisLRM=1", "chkArtemisSRM=1", "vsbHeatSinks=16",
+    "txtVehicleName=Müller-Panzer Ä", "txtManufacturer=Hallberg Werke", "txtCommSystem=Skylink 9",
+    "txtTargetingSystem=Falke TT-2", "txtOverview=Line one\nLine two, with a comma\n\nLast line: Größe"};
+
+// A VTOL with its rotor armor at the rotor's limit.
+const QStringList VTOLDesign = {"optMotiveType=3", "vsbMass=20", "vsbCruise=6", "vsbArmorTonnage=4", "vsbFrontArmor=10",
+                                "vsbTurretArmor=2", "txtVehicleName=Kestrel VTOL"};
+
+// The steps after those that make a 50-ton tracked vehicle with an I.C.E. engine (15 item
+// slots), the base of most payload sessions.
+inline QStringList OnTracked50(const QStringList& steps) { return QStringList{"optMotiveType=1", "vsbMass=50"} + steps; }
 
 // Pins the regional settings for the test's lifetime.
 class LocaleScope {

@@ -1,9 +1,9 @@
 #pragma once
 // A user's session as data: steps that drive controls by name, and checks of what the window
 // shows and holds afterwards.
-//   steps:  "vsbMass=50" sets a spinner, "chkTurret=1" ticks a box, "optMotiveType_3" chooses an
-//           option, "cmdAllocateArmor" presses a button, "txtVehicleName=Kestrel" types over a
-//           text box, "weapon=LRM 5" / "ammo=Cargo" browses to a catalogue row with "Next",
+//   steps:  "vsbMass=50" sets a spinner, "chkTurret=1" ticks a box, "optMotiveType_3" or
+//           "optMotiveType=3" chooses an option, "cmdAllocateArmor" presses a button,
+//           "txtVehicleName=Kestrel" types over a text box, "weapon=LRM 5" / "ammo=Cargo" browses to a catalogue row with "Next",
 //           "line=2" selects line 2 of the payload list.
 //   checks: "lblCost=20,570" a label's text, "vsbCruise=4" a spinner's value, "lblItemsFree:red"
 //           or ":black" its colour, "vsbHeatSinks.min=14" / ".max=2" a bound,
@@ -39,10 +39,6 @@ struct CatalogueWindow {
     frmMain window;
     CatalogueWindow() { UseTestCatalogue(window); }
 };
-
-// The steps after those that make a 50-ton tracked vehicle with an I.C.E. engine (15 item
-// slots), the base of most payload sessions.
-inline QStringList OnTracked50(const QStringList& steps) { return QStringList{"optMotiveType_1", "vsbMass=50"} + steps; }
 
 QStringList PayloadLines(const frmMain& window);
 

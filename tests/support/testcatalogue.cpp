@@ -29,38 +29,33 @@ QList<CatalogueAmmo> StandardAmmo()
     };
 }
 
-namespace {
-
-// Runs one statement, with `values` for its placeholders.
-void Exec(QSqlQuery& query, const QString& statement, const QVariantList& values = {})
+QString SqlCatalogue(const QString& path, const QStringList& statements)
 {
-    query.prepare(statement);
-    for (const QVariant& value : values) query.addBindValue(value);
-    if (!query.exec()) qFatal("test catalogue: %s", qPrintable(query.lastError().text()));
+    const QString connection = QStringLiteral("sql-catalogue-") + QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(path);
+        if (!db.open()) qFatal("cannot open %s: %s", qPrintable(path), qPrintable(db.lastError().text()));
+        QSqlQuery query(db);
+        for (const QString& statement : statements)
+            if (!query.exec(statement)) qFatal("cannot run %s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return path;
 }
-
-}  // namespace
 
 TestCatalogue::TestCatalogue(const QList<CatalogueWeapon>& weapons, const QList<CatalogueAmmo>& ammo)
     : path_(dir_.filePath(QStringLiteral("ISWeapons.mdb")))
 {
-    const QString connection = QStringLiteral("test-catalogue-") + QUuid::createUuid().toString();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path_);
-        if (!db.open()) qFatal("test catalogue: %s", qPrintable(db.lastError().text()));
-        QSqlQuery query(db);
-        Exec(query, QStringLiteral("CREATE TABLE ISWeapons (Type TEXT, Class TEXT, Tons REAL, Heat INTEGER, Cost REAL)"));
-        Exec(query, QStringLiteral("CREATE TABLE ISAmmo (Type TEXT, Class TEXT, ShotsPerTon INTEGER, Cost REAL)"));
-        for (const CatalogueWeapon& w : weapons)
-            Exec(query, QStringLiteral("INSERT INTO ISWeapons VALUES (?, ?, ?, ?, ?)"),
-                 {w.type, w.cls, w.tons, w.heat ? QVariant(*w.heat) : QVariant(QMetaType::fromType<int>()), w.cost});
-        for (const CatalogueAmmo& a : ammo)
-            Exec(query, QStringLiteral("INSERT INTO ISAmmo VALUES (?, ?, ?, ?)"),
-                 {a.type, a.cls, a.shotsPerTon, a.cost ? QVariant(*a.cost) : QVariant(QMetaType::fromType<double>())});
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connection);
+    const auto number = [](std::optional<double> value) { return value ? QString::number(*value, 'g', 17) : QStringLiteral("NULL"); };
+    QStringList statements{"CREATE TABLE ISWeapons (Type TEXT, Class TEXT, Tons REAL, Heat INTEGER, Cost REAL)",
+                           "CREATE TABLE ISAmmo (Type TEXT, Class TEXT, ShotsPerTon INTEGER, Cost REAL)"};
+    for (const CatalogueWeapon& w : weapons)
+        statements << QStringLiteral("INSERT INTO ISWeapons VALUES ('%1', '%2', %3, %4, %5)")
+                          .arg(w.type, w.cls, number(w.tons), number(w.heat), number(w.cost));
+    for (const CatalogueAmmo& a : ammo)
+        statements << QStringLiteral("INSERT INTO ISAmmo VALUES ('%1', '%2', %3, %4)").arg(a.type, a.cls, number(a.shotsPerTon), number(a.cost));
+    SqlCatalogue(path_, statements);
 }
 
 const TestCatalogue& StandardCatalogue()

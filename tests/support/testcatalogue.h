@@ -3,6 +3,7 @@
 // window opens, and the file a design's two row sets read.
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <optional>
 
@@ -38,6 +39,9 @@ private:
     QTemporaryDir dir_;
     QString path_;
 };
+
+// A catalogue file at `path` made by SQL `statements`, as another tool might write one; its path.
+QString SqlCatalogue(const QString& path, const QStringList& statements);
 
 // The standard test catalogue, made once per test program.
 const TestCatalogue& StandardCatalogue();

@@ -52,8 +52,8 @@ private slots:
         Answered(designer_.window, "mnuFileSaveAs", designs_[0]);
         BuildTrackedDesign(designer_.window);
         Answered(designer_.window, "mnuFileSaveAs", designs_[1]);
-        WriteBytes(broken_, "\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n");
-        WriteBytes(large_, QByteArray((1 << 20) + 1, ' '));
+        PutBytes(broken_, "\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n");
+        PutBytes(large_, QByteArray((1 << 20) + 1, ' '));
     }
 
     void pagesEqualTheWindowsExports_data()
@@ -136,7 +136,7 @@ private slots:
 #ifdef Q_OS_WIN
         copied.replace("\n", "\r\n");
 #endif
-        const QByteArray written = ReadBytes(texts.filePath("tracked.txt"));
+        const QByteArray written = BytesOf(texts.filePath("tracked.txt"));
         QCOMPARE(written.split('\n'), copied.split('\n'));
         // The name in UTF-8.
         QVERIFY(written.contains("\nType:               M\xc3\xbcller-Panzer \xc3\x84"));

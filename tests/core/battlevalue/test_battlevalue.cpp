@@ -1,8 +1,6 @@
 // Battle value: designs built over the catalogue the build writes beside the programs, each
 // figure worked by hand from the rules; the breakdown's lines, the crew table, the catalogue's
 // figures as the rating reads them, and the record sheet.
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <functional>
 #include <numeric>
 #include <optional>
@@ -145,6 +143,10 @@ const QStringList OwnCatalogue = {
     "INSERT INTO ISAmmo VALUES ('Ammo-Foobar', 'Ballistic', 10, 1000, 5)",
     "INSERT INTO ISAmmo VALUES ('Gadget', 'Ballistic', 10, 1000, 8)",
 };
+// A catalogue without the battle value fields, which rates every item at nothing.
+const QStringList NoFigures = {"CREATE TABLE ISWeapons (Type, Class, Tons, Heat, Cost)",
+                               "INSERT INTO ISWeapons VALUES ('Medium Laser', 'Energy', 1, 3, 40000)",
+                               "CREATE TABLE ISAmmo (Type, Class, ShotsPerTon, Cost)"};
 // An entry the rating reads from a catalogue.
 struct EntryCase {
     const char* name;
@@ -153,6 +155,7 @@ struct EntryCase {
     Millionths figure;
     const char* weapon;  // the weapon it is or feeds; nullptr for none
     Box DesignState::*artemis = nullptr;
+    const QStringList& catalogue = OwnCatalogue;
 };
 const EntryCase OwnEntries[] = {
     {"Foo", BattleValueRole::Offensive, false, 10'000'000, "Foo"},  // the first of two rows
@@ -164,33 +167,8 @@ const EntryCase OwnEntries[] = {
     {"Ammo-Screen", BattleValueRole::Defensive, true, 2'000'000, "Screen"},
     {"Ammo-Foobar", BattleValueRole::None, true, 5'000'000, nullptr},
     {"Artemis IV - SRM", BattleValueRole::None, false, 0, nullptr},
+    {"Medium Laser", BattleValueRole::None, false, 0, "Medium Laser", nullptr, NoFigures},  // no battle value fields
 };
-
-// A catalogue file in `dir` made by `statements`.
-QString WriteCatalogue(const QTemporaryDir& dir, const QStringList& statements)
-{
-    const QString path = dir.filePath(QStringLiteral("own.mdb"));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("own"));
-        db.setDatabaseName(path);
-        QSqlQuery query(db.open() ? db : QSqlDatabase());
-        for (const QString& statement : statements)
-            if (!query.exec(statement)) qFatal("cannot run %s", qPrintable(statement));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("own"));
-    return path;
-}
-
-void CheckEntry(const BattleValueTable& table, const EntryCase& c)
-{
-    const BattleValueEntry* entry = table.Find(QString::fromLatin1(c.name));
-    QVERIFY(entry);
-    QCOMPARE(entry->role, c.role);
-    QCOMPARE(entry->ammunition, c.ammunition);
-    QCOMPARE(entry->figure, c.figure);
-    QCOMPARE(entry->weapon >= 0 ? table.WeaponName(entry->weapon) : QString(), QString::fromLatin1(c.weapon));
-    QVERIFY(entry->artemis == c.artemis);
-}
 
 // Gunnery, driving and the battle value for that crew.
 const struct CrewCase {
@@ -258,11 +236,18 @@ private slots:
     void ownCatalogueEntries_data() { AddCases(OwnEntries); }
     void ownCatalogueEntries()
     {
+        const EntryCase& c = CaseOf(OwnEntries);
         QTemporaryDir dir;
-        const CatalogueDesign own(WriteCatalogue(dir, OwnCatalogue));
+        const CatalogueDesign own(SqlCatalogue(dir.filePath("own.mdb"), c.catalogue));
         const BattleValueTable table(own.weapons, own.ammo);
-        CheckEntry(table, CaseOf(OwnEntries));
-        QVERIFY(!table.Find(QStringLiteral("Medium Laser")));
+        const BattleValueEntry* entry = table.Find(QString::fromLatin1(c.name));
+        QVERIFY(entry);
+        QCOMPARE(entry->role, c.role);
+        QCOMPARE(entry->ammunition, c.ammunition);
+        QCOMPARE(entry->figure, c.figure);
+        QCOMPARE(entry->weapon >= 0 ? table.WeaponName(entry->weapon) : QString(), QString::fromLatin1(c.weapon));
+        QVERIFY(entry->artemis == c.artemis);
+        QVERIFY(!table.Find(QStringLiteral("Large Laser")));
     }
 
     // The table remembers each record until its name or its location is another text, also
@@ -290,16 +275,6 @@ private slots:
         QCOMPARE(rate(), QStringLiteral("21 1 -1 2"));
         items[2].Location.replace(0, 4, QStringLiteral("Left"));
         QCOMPARE(rate(), QStringLiteral("21 1 -1 0"));
-    }
-
-    // A catalogue without the battle value fields rates every item at nothing.
-    void catalogueWithoutFigures()
-    {
-        QTemporaryDir dir;
-        const CatalogueDesign own(WriteCatalogue(dir, {"CREATE TABLE ISWeapons (Type, Class, Tons, Heat, Cost)",
-                                                       "INSERT INTO ISWeapons VALUES ('Medium Laser', 'Energy', 1, 3, 40000)",
-                                                       "CREATE TABLE ISAmmo (Type, Class, ShotsPerTon, Cost)"}));
-        CheckEntry(BattleValueTable(own.weapons, own.ammo), {"Medium Laser", BattleValueRole::None, false, 0, "Medium Laser"});
     }
 
     // "Battle Value: N" in the vehicle data block, in the regional number format.

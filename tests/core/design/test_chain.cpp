@@ -7,12 +7,6 @@
 
 namespace {
 
-// A 50-ton tracked vehicle with an I.C.E. engine (15 item slots), the base of most sessions.
-QStringList OnTracked50(const QStringList& steps)
-{
-    return QStringList{"optMotiveType=1", "vsbMass=50"} + steps;
-}
-
 // A 50-ton tracked vehicle with a fusion engine, a Large Laser (heat 8) in the turret and a Medium
 // Laser (heat 3) in front.
 const QStringList FusionLasers = OnTracked50({"optEngineType=1", "chkTurret=1", "weapon=Large Laser", "optLocation=4",
@@ -74,35 +68,22 @@ const struct { const char* name; QStringList steps, checks; } Scenarios[] = {
      {"PayloadCount=1", "TurretWeaponTonnage=0", "PayloadTonnage=2", "TurretTonnage=0", "chkTurret=0", "optLocation=0"}},
 };
 
-const char* const Locations[] = {"Front", "Left", "Right", "Rear", "Turret"};
-
-// The name of a design's spinner, from its place in the design.
-QString SpinnerName(const Design& design, const Spinner& spinner)
-{
-    const DesignState& s = design.State();
-    const Spinner* armor[] = {&s.vsbFrontArmor, &s.vsbLeftArmor, &s.vsbRightArmor, &s.vsbRearArmor, &s.vsbTurretArmor};
-    for (int i = 0; i < 5; ++i)
-        if (&spinner == armor[i]) return QLatin1String(Locations[i]);
-    if (&spinner == &s.vsbCruise) return QStringLiteral("Cruise");
-    if (&spinner == &s.vsbHeatSinks) return QStringLiteral("HeatSinks");
-    if (&spinner == &s.vsbMass) return QStringLiteral("Mass");
-    return QStringLiteral("other");
-}
-
-// After the steps, the spinners that `then` changes, each with its new value, in order.
+// After the steps, the spinners that `then` changes, each with its new value, in order, as the
+// step that would set it.
 const struct { const char* name; QStringList steps, then, changed; } Cascades[] = {
-    {"the hover minimum one step at a time", {"vsbMass=50"}, {"vsbCruise=5"}, {"Cruise 5", "Cruise 6", "Cruise 7", "Cruise 8"}},
+    {"the hover minimum one step at a time", {"vsbMass=50"}, {"vsbCruise=5"},
+     {"vsbCruise=5", "vsbCruise=6", "vsbCruise=7", "vsbCruise=8"}},
     {"the cap one step at a time", {"optMotiveType=1", "vsbMass=100"}, {"vsbCruise=7"},
-     {"Cruise 7", "Cruise 6", "Cruise 5", "Cruise 4"}},
+     {"vsbCruise=7", "vsbCruise=6", "vsbCruise=5", "vsbCruise=4"}},
     // At 30 tons cruise 8 meets the minimum of 6; at 45 tons 8 x 45 - 235 = 125 weighs 8, below 9.
-    {"a heavier hover climbs to its minimum", {"vsbMass=30"}, {"vsbMass=45"}, {"Mass 45", "Cruise 9"}},
+    {"a heavier hover climbs to its minimum", {"vsbMass=30"}, {"vsbMass=45"}, {"vsbMass=45", "vsbCruise=9"}},
     {"the heat sinks follow the heat", OnTracked50({"weapon=Large Laser"}), {"cmdAdd", "cmdAdd"},
-     {"HeatSinks 8", "HeatSinks 16"}},
+     {"vsbHeatSinks=8", "vsbHeatSinks=16"}},
     // Auto-Allocate over 300 points in the rear: turret, front, right, left, rear.
     {"Auto-Allocate, tracked, turret", {"optMotiveType=1", "chkTurret=1", "vsbArmorTonnage=20", "vsbRearArmor=300"},
-     {"cmdAllocateArmor"}, {"Turret 40", "Front 40", "Right 32", "Left 32", "Rear 16"}},
+     {"cmdAllocateArmor"}, {"vsbTurretArmor=40", "vsbFrontArmor=40", "vsbRightArmor=32", "vsbLeftArmor=32", "vsbRearArmor=16"}},
     {"Auto-Allocate, VTOL", {"optMotiveType=3", "vsbArmorTonnage=20", "vsbRearArmor=300"}, {"cmdAllocateArmor"},
-     {"Turret 2", "Front 49", "Right 39", "Left 39", "Rear 31"}},
+     {"vsbTurretArmor=2", "vsbFrontArmor=49", "vsbRightArmor=39", "vsbLeftArmor=39", "vsbRearArmor=31"}},
     {"Auto-Allocate again changes nothing", {"optMotiveType=1", "vsbArmorTonnage=20", "cmdAllocateArmor"}, {"cmdAllocateArmor"}, {}},
 };
 
@@ -141,7 +122,7 @@ private slots:
         Drive(bench.design, steps);
         QStringList seen;
         bench.design.WatchSpinners([&](const Spinner& spinner) {
-            seen << SpinnerName(bench.design, spinner) + u' ' + QString::number(spinner.value);
+            seen << SpinnerName(bench.design, spinner) + u'=' + QString::number(spinner.value);
         });
         Drive(bench.design, then);
         QCOMPARE(seen, changed);

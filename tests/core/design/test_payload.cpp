@@ -9,19 +9,12 @@
 
 namespace {
 
-QStringList OnTracked50(const QStringList& steps)
-{
-    return QStringList{"optMotiveType=1", "vsbMass=50"} + steps;
-}
-
 // Two LRM launchers, in the front and in the turret.
 const QStringList TwoLRM = OnTracked50({"chkTurret=1", "weapon=LRM 5", "optLocation=0", "cmdAdd", "optLocation=4", "cmdAdd"});
 
 QStringList Times(int n, const char* step) { return QStringList(n, QString::fromLatin1(step)); }
 
 // What the user is told.
-const QString Full = QStringLiteral("The payload is full: it holds 100 items. Remove an item before adding another.");
-const QString Nameless = QStringLiteral("This row of the equipment catalogue has no name and cannot be added.");
 
 // The payload lines as "name|heat|tons|location", read by column.
 QStringList ShownItems(const Design& design)
@@ -35,11 +28,16 @@ QStringList ShownItems(const Design& design)
     return items;
 }
 
-// Sessions over the standard test catalogue: checks of the design afterwards, what the user was
-// told and the payload lines. A new design has 5 item slots, OnTracked50 15.
+// Sessions over the standard test catalogue or one of their own (first rows before any move,
+// wrapping, empty tables, rows the payload cannot take, the regional number form of a price):
+// checks of the design afterwards, what the user was told and the payload lines. A new design
+// has 5 item slots, OnTracked50 15.
 struct PayloadScenario {
     const char* name;
     QStringList steps, checks, notices, items;
+    QList<CatalogueWeapon> weapons = StandardWeapons();
+    QList<CatalogueAmmo> ammo = StandardAmmo();
+    bool german = false;
 };
 
 const QList<PayloadScenario> Sessions = {
@@ -119,31 +117,19 @@ const QList<PayloadScenario> Sessions = {
      {"PayloadCount=100", "chkArtemisLRM=1"}, {Full},
      Times(95, "Ammo-LRM 5|0|1.0|Body") + QStringList{"LRM 5|2|2.0|Rear", "LRM 5|2|2.0|Right", "LRM 5|2|2.0|Left",
                                                       "Artemis IV - LRM|0|1.0|Rear", "Artemis IV - LRM|0|1.0|Right"}},
-};
-
-// Catalogues of their own: first rows before any move, wrapping, empty tables, rows the
-// payload cannot take, and the regional number form of a price.
-struct OwnCatalogue {
-    const char* name;
-    bool german;
-    QList<CatalogueWeapon> weapons;
-    QList<CatalogueAmmo> ammo;
-    QStringList steps, checks, notices;
-};
-
-const QList<OwnCatalogue> OwnCatalogues = {
-    {"whole tons before any move", false, {{"TAG", "Electronics", 1, std::nullopt, 50000}}, {{"Cargo", "Cargo", 0, 1000}},
-     {"vsbAddTonnage=3", "cmdAmmoAdd"}, {"vsbAddTonnage.max=100", "PayloadTonnage=3", "PayloadCost=3000"}, {}},
-    {"wrap-around at both ends", false, StandardWeapons(), StandardAmmo(),
-     {"cmdPreviousWeapon", "cmdAmmoPrevious", "cmdAmmoPrevious"}, {"weapon=Autocannon/5", "ammo=Ammo-SRM 2"}, {}},
-    {"empty tables", false, {}, {}, {"cmdNextWeapon", "cmdAmmoNext", "cmdAdd", "cmdAmmoAdd"}, {"PayloadCount=0", "weapon=", "ammo="}, {}},
-    {"a row without a name is refused", false, {{"", "Energy", 1, 3, 40000}}, {{"", "Missile", 24, 30000}},
-     {"cmdAdd", "cmdAmmoAdd"}, {"PayloadCount=0", "ItemsFree=5"}, {Nameless, Nameless}},
-    {"ammunition without a price is refused", false, StandardWeapons(), {{"Ammo-Gauss", "Ballistic", 8, std::nullopt}},
-     {"cmdAmmoAdd"}, {"PayloadCount=0", "PayloadCost=0"}, {"\"Ammo-Gauss\" has no price per ton and cannot be added."}},
-    {"a price in German", true, StandardWeapons(), StandardAmmo(),
-     {"ammo=Ammo-Autocannon/5", "vsbAddTonnage=2", "cmdAmmoAdd", "vsbAddTonnage=5", "ammo=Cargo"},
-     {"PayloadCost=9025", "PayloadTonnage=2", "vsbAddTonnage=5", "vsbAddTonnage.max=200"}, {}},
+    {"whole tons before any move", {"vsbAddTonnage=3", "cmdAmmoAdd"}, {"vsbAddTonnage.max=100", "PayloadTonnage=3", "PayloadCost=3000"},
+     {}, {"Cargo|0|3.0|Body"}, {{"TAG", "Electronics", 1, std::nullopt, 50000}}, {{"Cargo", "Cargo", 0, 1000}}},
+    {"wrap-around at both ends", {"cmdPreviousWeapon", "cmdAmmoPrevious", "cmdAmmoPrevious"},
+     {"weapon=Autocannon/5", "ammo=Ammo-SRM 2"}, {}, {}},
+    {"empty tables", {"cmdNextWeapon", "cmdAmmoNext", "cmdAdd", "cmdAmmoAdd"}, {"PayloadCount=0", "weapon=", "ammo="}, {}, {}, {}, {}},
+    {"a row without a name is refused", {"cmdAdd", "cmdAmmoAdd"}, {"PayloadCount=0", "ItemsFree=5"}, {Nameless, Nameless}, {},
+     {{"", "Energy", 1, 3, 40000}}, {{"", "Missile", 24, 30000}}},
+    {"ammunition without a price is refused", {"cmdAmmoAdd"}, {"PayloadCount=0", "PayloadCost=0"},
+     {"\"Ammo-Gauss\" has no price per ton and cannot be added."}, {}, StandardWeapons(),
+     {{"Ammo-Gauss", "Ballistic", 8, std::nullopt}}},
+    {"a price in German", {"ammo=Ammo-Autocannon/5", "vsbAddTonnage=2", "cmdAmmoAdd", "vsbAddTonnage=5", "ammo=Cargo"},
+     {"PayloadCost=9025", "PayloadTonnage=2", "vsbAddTonnage=5", "vsbAddTonnage.max=200"}, {}, {"Ammo-Autocannon/5|0|2,0|Body"},
+     StandardWeapons(), StandardAmmo(), true},
 };
 
 // Payload lines with their columns filled and overfilled; an empty name stands for the header.
@@ -165,25 +151,14 @@ private slots:
     void sessions_data() { AddCases(Sessions); }
     void sessions()
     {
-        const auto& [name, steps, checks, notices, items] = CaseOf(Sessions);
-        CatalogueDesign bench;
-        Drive(bench.design, steps);
-        QCOMPARE(FirstFailure(bench.design, checks), QString());
-        QCOMPARE(bench.design.TakeNotices(), notices);
-        QCOMPARE(ShownItems(bench.design), items);
-        QCOMPARE(PayloadInvariantFailure(bench.design), QString());
-    }
-
-    void ownCatalogues_data() { AddCases(OwnCatalogues); }
-    void ownCatalogues()
-    {
-        const OwnCatalogue& c = CaseOf(OwnCatalogues);
+        const PayloadScenario& c = CaseOf(Sessions);
         const LocaleScope locale(c.german);
         const TestCatalogue catalogue(c.weapons, c.ammo);
         CatalogueDesign bench(catalogue);
         Drive(bench.design, c.steps);
         QCOMPARE(FirstFailure(bench.design, c.checks), QString());
         QCOMPARE(bench.design.TakeNotices(), c.notices);
+        QCOMPARE(ShownItems(bench.design), c.items);
         QCOMPARE(PayloadInvariantFailure(bench.design), QString());
     }
 

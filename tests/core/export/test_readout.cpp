@@ -12,8 +12,6 @@
 
 namespace {
 
-Currency tons(double t) { return Currency::fromDouble(t); }
-
 // Hover and I.C.E. with neither payload nor overview; VTOL with rotor, cargo and an overview of
 // several lines. The tracked design opened from its file shows the rest.
 const struct {
@@ -23,15 +21,15 @@ const struct {
     {"hover_ice", {.name = "Skimmer", .mass = 20, .motive = Motive::Hover, .engine = Engine::ICE, .engineRating = 145,
                    .engineTonnage = 9, .cruiseMP = 10, .flankMP = 15, .structureTonnage = 2, .controlTonnage = 1,
                    .liftTonnage = 2, .armorFactor = 32, .armorTonnage = 2, .armorTypeName = "Standard",
-                   .frontArmor = 10, .rightArmor = 7, .leftArmor = 7, .rearArmor = 8, .cost = tons(123456.5)}},
+                   .frontArmor = 10, .rightArmor = 7, .leftArmor = 7, .rearArmor = 8, .cost = Tons(123456.5)}},
     {"kestrel_vtol", {.name = "Kestrel", .mass = 30, .motive = Motive::VTOL, .engine = Engine::Fusion,
-                      .engineRating = 240, .engineTonnage = tons(11.5), .cruiseMP = 8, .flankMP = 12,
-                      .structureTonnage = 3, .heatSinks = 10, .controlTonnage = tons(1.5), .liftTonnage = 3,
+                      .engineRating = 240, .engineTonnage = Tons(11.5), .cruiseMP = 8, .flankMP = 12,
+                      .structureTonnage = 3, .heatSinks = 10, .controlTonnage = Tons(1.5), .liftTonnage = 3,
                       .armorFactor = 64, .armorTonnage = 4, .armorTypeName = "Standard", .frontArmor = 20,
                       .rightArmor = 15, .leftArmor = 15, .rearArmor = 10, .turretArmor = 4,
                       .manufacturer = QString::fromUtf8("A\u00e9rospatiale Lune"), .commSystem = "Skyvox",
                       .targetingSystem = "Hawkeye 2", .overview = "Fast.\r\nLight.\r\n",
-                      .payload = {{"Small Laser", 1, tons(0.5), "Front"}, {"Cargo", 0, 1, "Body"}}, .cost = 654321}},
+                      .payload = {{"Small Laser", 1, Tons(0.5), "Front"}, {"Cargo", 0, 1, "Body"}}, .cost = 654321}},
 };
 
 const char* const Styles[] = {"plain", "site"};

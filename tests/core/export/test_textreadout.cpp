@@ -10,8 +10,6 @@
 
 namespace {
 
-Currency tons(double t) { return Currency::fromDouble(t); }
-
 // The text written by hand in golden/text_<key>.txt, as lines; the last one ended too.
 QStringList Golden(const QString& key)
 {
@@ -33,31 +31,31 @@ const struct { const char* name; int battleValue; bool german; ReadoutDesign des
     // The rotor where a turret would be; without a price the cost line is left out.
     {"vtol_no_price", 321, false,
      {.name = "Kestrel", .mass = 30, .motive = Motive::VTOL, .engine = Engine::Fusion, .engineRating = 240,
-      .engineTonnage = tons(11.5), .cruiseMP = 8, .flankMP = 12, .structureTonnage = 3, .heatSinks = 10,
-      .controlTonnage = tons(1.5), .liftTonnage = 3, .armorFactor = 64, .armorTonnage = 4, .armorTypeName = "Standard",
+      .engineTonnage = Tons(11.5), .cruiseMP = 8, .flankMP = 12, .structureTonnage = 3, .heatSinks = 10,
+      .controlTonnage = Tons(1.5), .liftTonnage = 3, .armorFactor = 64, .armorTonnage = 4, .armorTypeName = "Standard",
       .frontArmor = 20, .rightArmor = 15, .leftArmor = 15, .rearArmor = 10, .turretArmor = 4,
-      .payload = {{"Small Laser", 1, tons(0.5), "Front"}, {"Cargo", 0, 1, "Body"}}}},
+      .payload = {{"Small Laser", 1, Tons(0.5), "Front"}, {"Cargo", 0, 1, "Body"}}}},
     // Neither type chosen: no movement type line, the rating alone; a vehicle that could have a
     // turret but has none shows no turret armor, whatever the spinner holds. One ton of heat
     // sinks is one "ton"; the price rounded, half a unit and more up.
     {"no_types_case", 0, false,
      {.name = "Test Bed", .mass = 25, .engineRating = 100, .engineTonnage = 5, .cruiseMP = 4, .flankMP = 6,
-      .structureTonnage = tons(2.5), .heatSinks = 1, .heatSinkTonnage = 1, .controlTonnage = tons(1.5),
+      .structureTonnage = Tons(2.5), .heatSinks = 1, .heatSinkTonnage = 1, .controlTonnage = Tons(1.5),
       .armorFactor = 48, .armorTonnage = 3, .armorTypeName = "Standard", .caseFitted = true, .frontArmor = 14,
-      .rightArmor = 10, .leftArmor = 10, .rearArmor = 14, .turretArmor = 9, .cost = tons(45210.5)}},
+      .rightArmor = 10, .leftArmor = 10, .rearArmor = 14, .turretArmor = 9, .cost = Tons(45210.5)}},
     // A name of 60 characters on its line; the item names go on below themselves in a name
     // column of what the line leaves (80 - 3 gaps of 2 - 12 - 4 - 7 = 51), broken after a word;
     // a long location goes on in its column of 12; the widest mass sets its column.
     {"long_names_german", 1234, true,
      {.name = SixtyCharacters, .mass = 50, .motive = Motive::Hover, .engine = Engine::FusionXL, .engineRating = 225,
-      .engineTonnage = tons(11.5), .cruiseMP = 7, .flankMP = 11, .structureTonnage = 5, .heatSinks = 12,
-      .heatSinkTonnage = 2, .turretTonnage = tons(1.5), .controlTonnage = tons(2.5), .liftTonnage = 5,
-      .armorFactor = tons(89.6), .armorTonnage = 5, .armorTypeName = "Ferro Fibrous", .turretFitted = true,
+      .engineTonnage = Tons(11.5), .cruiseMP = 7, .flankMP = 11, .structureTonnage = 5, .heatSinks = 12,
+      .heatSinkTonnage = 2, .turretTonnage = Tons(1.5), .controlTonnage = Tons(2.5), .liftTonnage = 5,
+      .armorFactor = Tons(89.6), .armorTonnage = 5, .armorTypeName = "Ferro Fibrous", .turretFitted = true,
       .frontArmor = 30, .rightArmor = 20, .leftArmor = 20, .rearArmor = 9, .turretArmor = 10,
       .payload = {{"Extended Range Particle Projection Cannon with Capacitor Kit", 15, 7, "Turret"},
-                  {"Experimental Rear-Mounted Multi-Missile Launcher System Block II", 6, tons(12.5), "Rear (mounted backwards)"},
-                  {"Cargo", 0, tons(1234.5), "Body"}},
-      .cost = tons(12345678.5)}},
+                  {"Experimental Rear-Mounted Multi-Missile Launcher System Block II", 6, Tons(12.5), "Rear (mounted backwards)"},
+                  {"Cargo", 0, Tons(1234.5), "Body"}},
+      .cost = Tons(12345678.5)}},
 };
 
 const QString Type = QStringLiteral("Type:               "), Below = QString(20, u' ');

@@ -10,12 +10,6 @@
 #include "core/rules/price.h"
 #include "core/rules/roundhalfton.h"
 
-namespace {
-
-Currency Tons(double tons) { return Currency::fromDouble(tons); }
-
-}  // namespace
-
 Q_DECLARE_METATYPE(Currency)
 
 class RuleTablesTest : public QObject {

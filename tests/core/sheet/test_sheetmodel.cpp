@@ -357,8 +357,7 @@ private slots:
             for (int location = 0; location < 5; ++location)
                 steps << "weapon=" + weapon.type << QStringLiteral("optLocation=%1").arg(location) << "cmdAdd";
         CatalogueDesign bench;
-        Drive(bench.design, steps + QStringList{"ammo=Ammo-LRM 5"} + QStringList(25, "cmdAmmoAdd"));
-        bench.design.SetVehicleName(QStringLiteral("Kestrel"));
+        Drive(bench.design, steps + QStringList{"ammo=Ammo-LRM 5", "txtVehicleName=Kestrel"} + QStringList(25, "cmdAmmoAdd"));
         bench.design.SetDesignFileName(file);
         const QList<SheetModel> pages = DesignSheetPages(bench.design, bench.weapons, bench.ammo);
         QList<int> gotRows, gotBins;

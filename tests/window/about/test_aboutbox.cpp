@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(*message, Unavailable);
 
         const QString viewer = onPath.filePath(SystemInfoViewers[1]);
-        WriteBytes(viewer, "#!/bin/sh\n: > \"$0.$#\"\n");
+        PutBytes(viewer, "#!/bin/sh\n: > \"$0.$#\"\n");
         QVERIFY(QFile::setPermissions(viewer, QFile::permissions(viewer) | QFileDevice::ExeOwner));
         about.cmdSysInfo->click();
         qputenv("PATH", path);

@@ -5,8 +5,8 @@
 // its own sheet, no pages and a printer that cannot start refused. File > Export Force Sheets
 // (PDF): design files chosen together in one dialog, the PDF's name asked next, the PDF read back
 // with pdftotext (the roster with each design's figures as the window showed them, then each
-// design's sheet), an unreadable file named afterwards, cancelling at either dialog, nothing
-// readable, a full disk; the design in the window never touched.
+// design's sheet), an unreadable file named afterwards; cancelling at either dialog, nothing
+// readable and a full disk write no PDF; the design in the window never touched.
 #include <QPrinter>
 
 #include "support/testsupport.h"
@@ -42,11 +42,21 @@ QString Exported(frmMain& w, const QList<QStringList>& answers)
     return *told;
 }
 
-// Ways to leave the command without a PDF: the answers to its dialogs, the requests it made.
-const struct { const char* name; QList<QStringList> answers; int requests; } Cancels[] = {
-    {"cancel at the design files", {{}}, 1},
-    {"cancel at the PDF", {{"one"}, {}}, 2},
-    {"cancel at the PDF after an unreadable file", {{"one", "broken"}, {}}, 2},
+// Ways to leave the command without a PDF: the answers to its dialogs ("<broken>", "<missing>",
+// "<heavy>" and "<kestrel>" name design files, "<pdf>" a PDF in a folder of its own), whether
+// the disk fills up, the requests made and what the message box said.
+const struct { const char* name; QList<QStringList> answers; bool fullDisk; int requests; const char* told; } NoPdf[] = {
+    {"cancel at the design files", {{}}, false, 1, ""},
+    {"cancel at the PDF", {{"<kestrel>"}, {}}, false, 2, ""},
+    {"cancel at the PDF after an unreadable file", {{"<kestrel>", "<broken>"}, {}}, false, 2, ""},
+    // Said at once, no PDF asked for.
+    {"nothing readable", {{"<broken>", "<missing>"}, {"<pdf>"}}, false, 1,
+     "None of the design files could be read, so no force sheets were written:\n\n\"<broken>\": reading stopped at line 4\n"
+     "\"<missing>\": the file cannot be opened"},
+    // Told with the unreadable file in one box.
+    {"a full disk", {{"<heavy>", "<broken>"}, {"<pdf>"}}, true, 2,
+     "The force sheets could not be written to \"<pdf>\".\n\nThese design files could not be read and were left out:\n\n"
+     "\"<broken>\": reading stopped at line 4"},
 };
 
 }  // namespace
@@ -64,7 +74,7 @@ private slots:
         Trigger(designer_, "mnuFileNew");
         BuildVTOLDesign(designer_);
         kestrelFigures_ = Saved(designer_, kestrel_);
-        WriteBytes(broken_, "\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n");
+        PutBytes(broken_, "\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n");
     }
 
     // Each command over an existing file: the page the core writes for the design, in its style;
@@ -85,7 +95,7 @@ private slots:
         Drive(w, {"txtVehicleName=Heavy Tank Mk 2"});
         const QStringList before = DesignSnapshot(w);
         const QString path = dir.filePath(QStringLiteral("tracked.html")), core = dir.filePath(QStringLiteral("core.html"));
-        WriteBytes(path, QByteArray(20000, 'x'));
+        PutBytes(path, QByteArray(20000, 'x'));
         const FileRequest seen = Answered(w, QTest::currentDataTag(), path);
         QVERIFY(seen.save);
         QVERIFY(seen.asksBeforeReplacing);
@@ -218,46 +228,27 @@ private slots:
         QCOMPARE(w.design().State().DesignFileName, QString());
     }
 
-    void cancelWritesNothing_data() { AddCases(Cancels); }
-    void cancelWritesNothing()
+    // Nothing written, anywhere, and the design in the window left as it was.
+    void noPdf_data() { AddCases(NoPdf); }
+    void noPdf()
     {
-        const auto& [name, answers, requests] = CaseOf(Cancels);
+        const auto& [name, answers, fullDisk, requests, told] = CaseOf(NoPdf);
         QTemporaryDir out;
         frmMain w;
         const QStringList before = DesignSnapshot(w);
+        const QMap<QString, QString> files{{"<broken>", broken_}, {"<missing>", dir_.filePath("missing.edt")}, {"<heavy>", heavy_},
+                                           {"<kestrel>", kestrel_}, {"<pdf>", out.filePath("force.pdf")}};
         QList<QStringList> paths;
         for (const QStringList& answer : answers)
-            for (QString& path : paths.emplaceBack(answer)) path = path == "broken" ? broken_ : kestrel_;
-        QCOMPARE(Exported(w, paths), QString());
+            for (QString& path : paths.emplaceBack(answer)) path = files[path];
+        QString said, expected = QString::fromUtf8(told);
+        WithFileSizeLimit(fullDisk ? 1000 : RLIM_INFINITY, [&] { said = Exported(w, paths); });
+        for (const auto& [key, path] : files.asKeyValueRange()) expected.replace(key, path);
+        QCOMPARE(said, expected);
         QCOMPARE(Chooser(w).asked.size(), requests);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), (QStringList{"broken.edt", "heavy.edt", "kestrel.edt"}));
         QCOMPARE(DesignSnapshot(w), before);
-    }
-
-    // No file can be read: said at once, no PDF asked for, none written.
-    void nothingReadable()
-    {
-        frmMain w;
-        const QString missing = dir_.filePath("missing.edt");
-        QCOMPARE(Exported(w, {{broken_, missing}, {dir_.filePath("none.pdf")}}),
-                 "None of the design files could be read, so no force sheets were written:\n\n\"" + broken_ +
-                     "\": reading stopped at line 4\n\"" + missing + "\": the file cannot be opened");
-        QCOMPARE(Chooser(w).asked.size(), 1);
-        QVERIFY(!QFile::exists(dir_.filePath("none.pdf")));
-    }
-
-    // A disk that fills up while writing: told, with the unreadable file, in one box; no file left.
-    void fullDisk()
-    {
-        QTemporaryDir out;
-        frmMain w;
-        const QString pdf = out.filePath("cut.pdf");
-        QString told;
-        WithFileSizeLimit(1000, [&] { told = Exported(w, {{heavy_, broken_}, {pdf}}); });
-        QCOMPARE(told, "The force sheets could not be written to \"" + pdf +
-                           "\".\n\nThese design files could not be read and were left out:\n\n\"" + broken_ +
-                           "\": reading stopped at line 4");
-        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
 private:

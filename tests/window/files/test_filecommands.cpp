@@ -11,17 +11,10 @@
 
 namespace {
 
-constexpr int FirstRecord = 24;  // line of the tracked design's first record, from 0
-
-// The tracked design's file cut to its first `keep` lines, with `tail` after them.
-QByteArray Cut(int keep, const QByteArray& tail = {})
-{
-    return FileBytes(DesignLines("tracked").mid(0, keep)) + tail;
-}
-
-// Broken files opened in a window: a null array is no file at all.
+// Broken files opened in a window: a null array is no file at all; the tracked design's records
+// begin on line 25.
 const struct { const char* name; QByteArray bytes; } BrokenFiles[] = {
-    {"missing file", QByteArray()}, {"cut inside the third record", Cut(FirstRecord + 2, "\"Missile\",\"SR")}};
+    {"missing file", QByteArray()}, {"cut inside the third record", FileBytes(DesignLines("tracked").mid(0, 26)) + "\"Missile\",\"SR"}};
 
 // The toolkit's dialog: to save, to open, or to open several files typed in.
 const struct { const char* name; bool save, accept, several = false; } ToolkitDialogs[] = {
@@ -102,7 +95,7 @@ private slots:
         const auto& [name, save, accept, several] = CaseOf(ToolkitDialogs);
         QTemporaryDir dir;
         for (const char* file : {"Patrol.edt", "Other.edt"})
-            if (several) WriteBytes(dir.filePath(file), "x");
+            if (several) PutBytes(dir.filePath(file), "x");
         const FileRequest request{save, QString(), {"Editor files (*.edt)", "All files (*)"}, dir.path(), "Patrol.edt", save, several};
         QStringList seen;
         QTimer::singleShot(0, [&] {
@@ -128,7 +121,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("kept.edt"));
-        WriteBytes(path, FileBytes(DesignLines("tracked")));
+        PutBytes(path, FileBytes(DesignLines("tracked")));
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
         CatalogueWindow session;
@@ -166,7 +159,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("locked"));
         QVERIFY(QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner));
-        WriteBytes(dir.filePath("kept.edt"), "x");
+        PutBytes(dir.filePath("kept.edt"), "x");
         QVERIFY(QFile::setPermissions(dir.filePath("kept.edt"), QFile::ReadOwner));
         SaveCheckingFileDialog dialog(nullptr, QString(), dir.path());
         dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -241,12 +234,12 @@ private slots:
         QVERIFY(Answered(w, "mnuFileSave", path).save);
         QList<QByteArray> lines = DesignLines("new");
         lines[0] = "\"Say \x93Hi\x94 \x80 ? ? ?\"";
-        QCOMPARE(ReadBytes(path), FileBytes(lines));
+        QCOMPARE(BytesOf(path), FileBytes(lines));
 
         Drive(w, {"vsbMass=7"});
         Trigger(w, "mnuFileSave");
         QCOMPARE(Chooser(w).asked.size(), 1);
-        QCOMPARE(ReadBytes(path).split('\n').at(3), QByteArray("7\r"));
+        QCOMPARE(BytesOf(path).split('\n').at(3), QByteArray("7\r"));
     }
 
     // Each file opened in a window; the controls agree with the design as far as reading went.
@@ -257,7 +250,7 @@ private slots:
         const auto& [name, bytes] = CaseOf(BrokenFiles);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("broken.edt"));
-        if (!bytes.isNull()) WriteBytes(path, bytes);
+        if (!bytes.isNull()) PutBytes(path, bytes);
         CatalogueWindow session, fresh;
         frmMain& w = session.window;
         BuildTrackedDesign(w);
@@ -308,8 +301,8 @@ private slots:
         CatalogueWindow saved;
         BuildVTOLDesign(saved.window);
         Answered(saved.window, "mnuFileSaveAs", dir.filePath("kestrel.edt"));
-        WriteBytes(dir.filePath("tracked.edt"), FileBytes(DesignLines("tracked")));
-        WriteBytes(dir.filePath("notes.txt"), "notes\n");
+        PutBytes(dir.filePath("tracked.edt"), FileBytes(DesignLines("tracked")));
+        PutBytes(dir.filePath("notes.txt"), "notes\n");
         frmMain w, menu;
         BuildTrackedDesign(w);
         BuildTrackedDesign(menu);

@@ -58,8 +58,6 @@ const struct { const char* name; const char* bytes; bool folder; QStringList sta
 
 // Adds the payload refuses, over catalogues of their own (none: the standard one), and the
 // message box's text; an empty text: the add is taken and no box comes up.
-const QString Full = QStringLiteral("The payload is full: it holds 100 items. Remove an item before adding another.");
-const QString Nameless = QStringLiteral("This row of the equipment catalogue has no name and cannot be added.");
 const struct { const char* name; QList<CatalogueWeapon> weapons; QList<CatalogueAmmo> ammo;
                QStringList steps; int items; QString told; } Refusals[] = {
     {"full payload, a weapon", {}, {}, QStringList(100, "cmdAmmoAdd") + QStringList{"weapon=LRM 5", "cmdAdd"}, 100, Full},
@@ -106,10 +104,7 @@ private slots:
         const QString catalogue = dir.filePath(QStringLiteral("ISWeapons.mdb"));
         if (folder) QDir().mkpath(catalogue);
         if (QFile file(catalogue); bytes && file.open(QIODevice::WriteOnly)) file.write(bytes);
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QString::fromLatin1(reason));
-        db.setDatabaseName(catalogue);
-        if (!statements.isEmpty()) QVERIFY(db.open());
-        for (const QString& statement : statements) QVERIFY(QSqlQuery(db).exec(statement));
+        if (!statements.isEmpty()) SqlCatalogue(catalogue, statements);
         frmMain window;
         window.show();
         window.OpenCatalogue(catalogue);
