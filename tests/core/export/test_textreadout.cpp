@@ -16,18 +16,18 @@ QStringList Golden(const QString& key)
     return QString::fromUtf8(BytesOf(QFINDTESTDATA(QStringLiteral("golden/text_%1.txt").arg(key)))).split(u'\n');
 }
 
-// The tracked design of the design file tests rates 474 on its armor, structure and tonnage
-// alone (no catalogue): (145 x 2.5 + 30 x 1.5) x 0.9 x 1.2 = 440.1, 60 / 2 x 1.12 = 33.6. The
-// new design: a ton of hovercraft, 1.5 x 4 x 0.7 + 0.5 x 0.65 = 4.525.
-const struct { const char* name; const char* file; bool german; } FileTexts[] = {
-    {"tracked_english", "tracked.edt", false}, {"tracked_german", "tracked.edt", true},
-    {"new_english", "new.edt", false},
-};
-
 // A name of exactly 60 characters, which just fits beside its label.
 const QString SixtyCharacters = QStringLiteral("Nordmark Heavy Assault Hovercraft Prototype Series IV Mk 2 B");
 
-const struct { const char* name; int battleValue; bool german; ReadoutDesign design; } MadeTexts[] = {
+// The designs of the design file tests opened from their files with the battle value they rate,
+// or made by hand with one given.
+const struct { const char* name; int battleValue; bool german; ReadoutDesign design; const char* file = nullptr; } Texts[] = {
+    // The tracked design rates 474 on its armor, structure and tonnage alone (no catalogue):
+    // (145 x 2.5 + 30 x 1.5) x 0.9 x 1.2 = 440.1, 60 / 2 x 1.12 = 33.6. The new design: a ton of
+    // hovercraft, 1.5 x 4 x 0.7 + 0.5 x 0.65 = 4.525.
+    {"tracked_english", 0, false, {}, "tracked.edt"},
+    {"tracked_german", 0, true, {}, "tracked.edt"},
+    {"new_english", 0, false, {}, "new.edt"},
     // The rotor where a turret would be; without a price the cost line is left out.
     {"vtol_no_price", 321, false,
      {.name = "Kestrel", .mass = 30, .motive = Motive::VTOL, .engine = Engine::Fusion, .engineRating = 240,
@@ -74,23 +74,15 @@ class TextReadoutTest : public QObject {
     Q_OBJECT
 private slots:
     // The clipboard's text: every line ended by a line feed, the last one too.
-    void designFiles_data() { AddCases(FileTexts); }
-    void designFiles()
+    void texts_data() { AddCases(Texts); }
+    void texts()
     {
-        const auto& [name, file, german] = CaseOf(FileTexts);
+        const auto& [name, battleValue, german, made, file] = CaseOf(Texts);
         const LocaleScope locale(german);
         Design design;
-        design.Open(QFINDTESTDATA(QStringLiteral("../files/designs/%1").arg(file)));
-        QCOMPARE(design.DesignFileStopLine(), 0);
-        QCOMPARE(TextReadout(GatherReadout(design), design.State().BattleValue).split(u'\n'), Golden(name));
-    }
-
-    void madeDesigns_data() { AddCases(MadeTexts); }
-    void madeDesigns()
-    {
-        const auto& [name, battleValue, german, design] = CaseOf(MadeTexts);
-        const LocaleScope locale(german);
-        QCOMPARE(TextReadout(design, battleValue).split(u'\n'), Golden(name));
+        if (file) design.Open(QFINDTESTDATA(QStringLiteral("../files/designs/%1").arg(file)));
+        const int value = file ? design.State().BattleValue : battleValue;
+        QCOMPARE(TextReadout(file ? GatherReadout(design) : made, value).split(u'\n'), Golden(name));
     }
 
     // The lines of the name: a break after a word that ends at the line's edge, the blanks at a
