@@ -9,14 +9,12 @@
 #include "support/scenario.h"
 #include "support/testcatalogue.h"
 
-// The tracked design and the VTOL of the design driver, built in the window.
+// The tracked design of the design driver, built in the window over the test catalogue.
 inline void BuildTrackedDesign(frmMain& w)
 {
     UseTestCatalogue(w);
     Drive(w, TrackedDesign);
 }
-
-inline void BuildVTOLDesign(frmMain& w) { Drive(w, VTOLDesign); }
 
 // The page at `path` without its one date-time line; empty when it has not exactly one.
 inline QByteArray Undated(const QString& path)

@@ -119,19 +119,15 @@ private slots:
     // (turret armor off).
     void showsTheDesign_data()
     {
-        QTest::addColumn<bool>("fromVTOL");
-        QTest::newRow("from a VTOL") << true;
-        QTest::newRow("from no turret") << false;
+        QTest::addColumn<QStringList>("before");
+        QTest::newRow("from a VTOL") << VTOLDesign;
+        QTest::newRow("from no turret") << OnTracked50({"vsbArmorTonnage=4", "vsbFrontArmor=8"});
     }
     void showsTheDesign()
     {
-        QFETCH(bool, fromVTOL);
+        QFETCH(QStringList, before);
         CatalogueWindow session;
-        if (fromVTOL)
-            BuildVTOLDesign(session.window);
-        else
-            Drive(session.window, OnTracked50({"vsbArmorTonnage=4", "vsbFrontArmor=8"}));
-        Drive(session.window, {"vsbGunnery=2", "vsbDriving=3"});
+        Drive(session.window, before + QStringList{"vsbGunnery=2", "vsbDriving=3"});
         session.window.OpenDesignFile(QFINDTESTDATA("core/files/designs/tracked.edt"));
         QCOMPARE(ControlsDisagree(session.window), QString());
         // What its figure labels then show, one check a line. The test catalogue rates no weapon,

@@ -72,7 +72,7 @@ private slots:
         Drive(designer_, HeavyTank);
         heavyFigures_ = Saved(designer_, heavy_);
         Trigger(designer_, "mnuFileNew");
-        BuildVTOLDesign(designer_);
+        Drive(designer_, VTOLDesign);
         kestrelFigures_ = Saved(designer_, kestrel_);
         PutBytes(broken_, "\"Broken\"\r\n1\r\n1\r\nheavy\r\n1\r\n");
     }

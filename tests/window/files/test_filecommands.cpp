@@ -299,7 +299,7 @@ private slots:
         const auto& [name, target, files, asFiles, opens] = CaseOf(Drops);
         QTemporaryDir dir;
         CatalogueWindow saved;
-        BuildVTOLDesign(saved.window);
+        Drive(saved.window, VTOLDesign);
         Answered(saved.window, "mnuFileSaveAs", dir.filePath("kestrel.edt"));
         PutBytes(dir.filePath("tracked.edt"), FileBytes(DesignLines("tracked")));
         PutBytes(dir.filePath("notes.txt"), "notes\n");
