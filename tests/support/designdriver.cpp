@@ -198,15 +198,13 @@ QStringList DesignFigures(const Design& design)
 {
     const DesignState& s = design.State();
     QStringList entries;
-    for (const Named<Spinner>& row : Spinners)
-        for (const char* aspect : {"", ".min", ".max", ".enabled"})
-            entries << QStringLiteral("%1%2=%3").arg(row.name, aspect, Figure(design, row.name + QLatin1String(aspect)));
-    for (const Named<Box>& row : Boxes)
-        for (const char* aspect : {"", ".enabled"})
-            entries << QStringLiteral("%1%2=%3").arg(row.name, aspect, Figure(design, row.name + QLatin1String(aspect)));
-    const auto add = [&](const auto& table) {
-        for (const auto& row : table) entries << QStringLiteral("%1=%2").arg(row.name, Figure(design, row.name));
+    const auto add = [&](const auto& table, std::initializer_list<const char*> aspects = {""}) {
+        for (const auto& row : table)
+            for (const char* aspect : aspects)
+                entries << QStringLiteral("%1%2=%3").arg(row.name, aspect, Figure(design, row.name + QLatin1String(aspect)));
     };
+    add(Spinners, {"", ".min", ".max", ".enabled"});
+    add(Boxes, {"", ".enabled"});
     add(Options);
     add(Texts);
     add(Counts);
