@@ -64,6 +64,16 @@ const DesignCase WorkedExample{"the rules' worked example", Motive::Tracked, 40,
 const DesignCase Heavy{"heavy tracked, Gauss rifle in the turret", Motive::Tracked, 100, 3, true, false, false, false,
                        {60, 50, 50, 40, 60}, {{"Gauss Rifle", Turret}}, 783, 370, 1153};
 
+const DesignCase RearFirepower{"hover, more rear than front firepower", Motive::Hover, 30, 8, false, false, false, false,
+                               {20, 15, 15, 25, 0},
+                               {{"Medium Laser", Front}, {"Large Laser", Rear}, {"SRM 2", Left}, {"Ammo-SRM 2", Body, 1}},
+                               201.39, 349.65, 551};
+
+const DesignCase Capped{"ammunition over its cap", Motive::Tracked, 40, 4, false, false, false, false, {20, 15, 15, 10, 0},
+                        {{"LB 10-X AC", Front}, {"Anti-Missile System", Rear}, {"Ammo-LB 10-X AC", Body, 5},
+                         {"Ammo-Anti-Missile System", Body, 4}, {"Ammo-LB 10-X AC Cluster", Body, 4}, {"Ammo-LRM 10", Body, 2}},
+                        257.04, 353.92, 611};
+
 const DesignCase Designs[] = {
     WorkedExample,
     // Front 90 x 1.2 = 108 outweighs the rear's 59 + 46 = 105 only with Artemis IV. Ammunition
@@ -75,8 +85,7 @@ const DesignCase Designs[] = {
     // 45 x 1.2 = 54 is less than 123: the launcher counts 27.
     {"rear-facing launcher with Artemis IV", Motive::Tracked, 40, 4, false, false, false, true, {20, 15, 15, 10, 0},
      {{"Large Laser", Front}, {"LRM 5", Rear}}, 187.92, 190.4, 378},
-    {"hover, more rear than front firepower", Motive::Hover, 30, 8, false, false, false, false, {20, 15, 15, 25, 0},
-     {{"Medium Laser", Front}, {"Large Laser", Rear}, {"SRM 2", Left}, {"Ammo-SRM 2", Body, 1}}, 201.39, 349.65, 551},
+    RearFirepower,
     {"VTOL with rotor armor", Motive::VTOL, 20, 10, false, false, false, false, {12, 8, 8, 6, 2},
      {{"Machine Gun", Front}, {"Machine Gun", Front}, {"SRM 4", Front}, {"Ammo-Machine Gun", Body, 0.5}, {"Ammo-SRM 4", Body, 1}},
      110.25, 148.35, 259},
@@ -84,10 +93,7 @@ const DesignCase Designs[] = {
      {{"Anti-Missile System", Front}, {"Guardian ECM Suite"}, {"AC/10", Turret}, {"Medium Laser", Front},
       {"Ammo-Anti-Missile System", Body, 2}, {"Ammo-AC/10", Body, 2}},
      496.6, 306.88, 803},
-    {"ammunition over its cap", Motive::Tracked, 40, 4, false, false, false, false, {20, 15, 15, 10, 0},
-     {{"LB 10-X AC", Front}, {"Anti-Missile System", Rear}, {"Ammo-LB 10-X AC", Body, 5}, {"Ammo-Anti-Missile System", Body, 4},
-      {"Ammo-LB 10-X AC Cluster", Body, 4}, {"Ammo-LRM 10", Body, 2}},
-     257.04, 353.92, 611},
+    Capped,
     {"ferro-fibrous armor", Motive::Wheeled, 25, 6, false, true, false, false, {20, 16, 16, 12, 0},
      {{"Medium Laser", Front}, {"Small Laser", Rear}}, 185.12, 94.5, 280},
     {"no armor and no weapons", Motive::Hover, 1, 1, false, false, false, false, {}, {}, 4.2, 0.325, 5},
@@ -95,23 +101,16 @@ const DesignCase Designs[] = {
     Heavy,
 };
 
-const DesignCase& DesignNamed(const char* name)
-{
-    for (const DesignCase& c : Designs)
-        if (qstrcmp(c.name, name) == 0) return c;
-    qFatal("no design case %s", name);
-}
-
 // The breakdown's lines, English (United States) and German (Germany), as written by hand in
 // breakdown_<name>.txt, one a line.
 const struct BreakdownCase {
     const char* name;
-    const char* design;
+    const DesignCase& design;
     bool german;
 } Breakdowns[] = {
-    {"worked_german", "the rules' worked example", true},
-    {"front_halved", "hover, more rear than front firepower", false},
-    {"capped_ammunition", "ammunition over its cap", false},
+    {"worked_german", WorkedExample, true},
+    {"front_halved", RearFirepower, false},
+    {"capped_ammunition", Capped, false},
 };
 
 // The worked example changed afterwards: every change recalculates the battle value.
@@ -209,7 +208,7 @@ private slots:
     void breakdownLines()
     {
         const BreakdownCase& c = CaseOf(Breakdowns);
-        const Built bench(DesignNamed(c.design));
+        const Built bench(c.design);
         const LocaleScope settings(c.german);
         QStringList lines;
         for (const BattleValueStep& step : BattleValueBreakdown(bench.design.State(), bench.design.BattleValues()))

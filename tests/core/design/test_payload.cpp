@@ -12,8 +12,6 @@ namespace {
 // Two LRM launchers, in the front and in the turret.
 const QStringList TwoLRM = OnTracked50({"chkTurret=1", "weapon=LRM 5", "optLocation=0", "cmdAdd", "optLocation=4", "cmdAdd"});
 
-QStringList Times(int n, const char* step) { return QStringList(n, QString::fromLatin1(step)); }
-
 // What the user is told.
 
 // The payload lines as "name|heat|tons|location", read by column.
@@ -54,7 +52,7 @@ const QList<PayloadScenario> Sessions = {
     {"one slot per press, a hundred tons too", {"ammo=Ammo-SRM 2", "vsbAddTonnage=100", "cmdAmmoAdd", "cmdAmmoAdd"},
      {"PayloadCost=5400000", "ItemsFree=3", "vsbAddTonnage=100",
       "DesignNotes=Ammo-SRM 2: no mounted weapon fires it | No armor | Tonnage over by 201.5 tons"},
-     {}, Times(2, "Ammo-SRM 2|0|100.0|Body")},
+     {}, QStringList(2, "Ammo-SRM 2|0|100.0|Body")},
     {"energy weapon in the turret", OnTracked50({"chkTurret=1", "weapon=Medium Laser", "optLocation=4", "cmdAdd"}),
      {"PayloadCost=40000", "EnergyWeaponTonnage=1", "TurretWeaponTonnage=1", "TurretTonnage=0.5", "PowerAmpTonnage=0.1",
       "vsbHeatSinks=3"},
@@ -63,10 +61,10 @@ const QList<PayloadScenario> Sessions = {
      OnTracked50({"chkTurret=1", "optLocation=4", "weapon=Beagle Active Probe", "cmdAdd", "weapon=TAG", "cmdAdd"}),
      {"optLocation=4", "TurretTonnage=0.5", "TurretWeaponTonnage=1", "EnergyWeaponTonnage=0"}, {},
      {"Beagle Active Probe|0|1.5|Body", "TAG|0|1.0|Turret"}},
-    {"beyond the tonnage and the item slots", QStringList{"weapon=Machine Gun"} + Times(6, "cmdAdd"),
+    {"beyond the tonnage and the item slots", QStringList{"weapon=Machine Gun"} + QStringList(6, "cmdAdd"),
      {"ItemsFree=-1", "TonnageRemaining=-4.5", "TonnageOver=1",
       "DesignNotes=No armor | Tonnage over by 4.5 tons | Item slots over by 1"},
-     {}, Times(6, "Machine Gun|0|0.5|Front")},
+     {}, QStringList(6, "Machine Gun|0|0.5|Front")},
     {"off again gives them back and leaves the other family",
      TwoLRM + QStringList{"weapon=SRM 2", "optLocation=1", "cmdAdd", "chkArtemisSRM=1", "chkArtemisLRM=1", "chkArtemisLRM=0"},
      {"PayloadCost=170000", "ItemsFree=11", "TurretTonnage=0.5"}, {},
@@ -98,7 +96,7 @@ const QList<PayloadScenario> Sessions = {
      {"PayloadCost=40000", "PayloadCount=1"}, {}, {"Medium Laser|3|1.0|Front"}},
     {"clear all on ten items keeps CASE and the boxes",
      OnTracked50(QStringList{"chkCASE=1", "chkFerroFibrous=1", "chkArtemisLRM=1", "weapon=Large Laser", "cmdAdd", "weapon=LRM 5",
-                             "cmdAdd", "weapon=Machine Gun"} + Times(7, "cmdAdd") + QStringList{"cmdClearAll"}),
+                             "cmdAdd", "weapon=Machine Gun"} + QStringList(7, "cmdAdd") + QStringList{"cmdClearAll"}),
      {"PayloadCost=50000", "vsbHeatSinks=0", "HeatSinks=0", "PayloadTonnage=0", "PayloadCount=0", "chkCASE=1", "chkArtemisLRM=1",
       "chkFerroFibrous=1", "ItemsFree=13", "SelectedLine=-1"},
      {}, {}},
@@ -107,15 +105,15 @@ const QList<PayloadScenario> Sessions = {
     {"no turret takes its items and Artemis IV lines", TwoLRM + QStringList{"chkArtemisLRM=1", "chkTurret=0"},
      {"PayloadCost=130000", "ItemsFree=13", "TurretTonnage=0", "TurretWeaponTonnage=0", "optLocation=0", "turretLocationEnabled=0"}, {}, {"LRM 5|2|2.0|Front", "Artemis IV - LRM|0|1.0|Front"}},
     {"a full table refuses a weapon and ammunition",
-     Times(99, "cmdAmmoAdd") + QStringList{"weapon=Medium Laser", "cmdAdd", "cmdAdd", "cmdAmmoAdd"},
-     {"PayloadCount=100"}, {Full, Full}, Times(99, "Ammo-LRM 5|0|1.0|Body") + QStringList{"Medium Laser|3|1.0|Front"}},
-    {"the hundredth item goes like any other", Times(99, "cmdAmmoAdd") + QStringList{"weapon=Medium Laser", "cmdAdd", "line=100", "cmdRemove"},
-     {"PayloadCount=99", "EnergyWeaponTonnage=0"}, {}, Times(99, "Ammo-LRM 5|0|1.0|Body")},
+     QStringList(99, "cmdAmmoAdd") + QStringList{"weapon=Medium Laser", "cmdAdd", "cmdAdd", "cmdAmmoAdd"},
+     {"PayloadCount=100"}, {Full, Full}, QStringList(99, "Ammo-LRM 5|0|1.0|Body") + QStringList{"Medium Laser|3|1.0|Front"}},
+    {"the hundredth item goes like any other", QStringList(99, "cmdAmmoAdd") + QStringList{"weapon=Medium Laser", "cmdAdd", "line=100", "cmdRemove"},
+     {"PayloadCount=99", "EnergyWeaponTonnage=0"}, {}, QStringList(99, "Ammo-LRM 5|0|1.0|Body")},
     {"three launchers, room for two Artemis IV lines: the first two get theirs",
-     Times(95, "cmdAmmoAdd") + QStringList{"weapon=LRM 5", "optLocation=1", "cmdAdd", "optLocation=2", "cmdAdd", "optLocation=3", "cmdAdd",
+     QStringList(95, "cmdAmmoAdd") + QStringList{"weapon=LRM 5", "optLocation=1", "cmdAdd", "optLocation=2", "cmdAdd", "optLocation=3", "cmdAdd",
                                            "chkArtemisLRM=1"},
      {"PayloadCount=100", "chkArtemisLRM=1"}, {Full},
-     Times(95, "Ammo-LRM 5|0|1.0|Body") + QStringList{"LRM 5|2|2.0|Rear", "LRM 5|2|2.0|Right", "LRM 5|2|2.0|Left",
+     QStringList(95, "Ammo-LRM 5|0|1.0|Body") + QStringList{"LRM 5|2|2.0|Rear", "LRM 5|2|2.0|Right", "LRM 5|2|2.0|Left",
                                                       "Artemis IV - LRM|0|1.0|Rear", "Artemis IV - LRM|0|1.0|Right"}},
     {"whole tons before any move", {"vsbAddTonnage=3", "cmdAmmoAdd"}, {"vsbAddTonnage.max=100", "PayloadTonnage=3", "PayloadCost=3000"},
      {}, {"Cargo|0|3.0|Body"}, {{"TAG", "Electronics", 1, std::nullopt, 50000}}, {{"Cargo", "Cargo", 0, 1000}}},
