@@ -35,9 +35,8 @@ QString FirstFailure(const frmMain& window, const QStringList& checks);
 inline void UseTestCatalogue(frmMain& window) { StandardCatalogue().Attach(window); }
 
 // A fresh window over the standard test catalogue.
-struct CatalogueWindow {
-    frmMain window;
-    CatalogueWindow() { UseTestCatalogue(window); }
+struct CatalogueWindow : frmMain {
+    CatalogueWindow() { UseTestCatalogue(*this); }
 };
 
 QStringList PayloadLines(const frmMain& window);

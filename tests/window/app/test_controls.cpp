@@ -1,6 +1,7 @@
 // The main window as a view of its design: each control's change reaches the design, and a
 // design changed under the controls (a file opened) shows in every control: value, range,
-// enabled state, text and warning colour. The menus and their shortcuts (Exit ends at once);
+// enabled state, text and warning colour. The menus and their shortcuts (Exit ends at once; Copy
+// Readout as Text fills the clipboard without a dialog);
 // handlers run when, and only when, a control's value really changes; the mouse steps spinners;
 // the focused spinner's label is yellow and white after it. What a desktop program does besides
 // the design: the wheel steps spinners like their arrows; a value can be typed over a spinner's
@@ -13,14 +14,11 @@ namespace {
 // A control's change and what the design holds after it, by the design's names; and what the
 // window shows then, where the change is more than the control's own value.
 const struct { const char* name; QStringList steps, design, shown{}; } Changes[] = {
-    {"spinner whose top the design lowers", {"vsbMass=45", "optMotiveType_3"}, {"vsbMass=30", "vsbMass.max=30", "Mass=30"},
-     {"vsbMass=30", "vsbMass.max=30", "lblMass=30"}},
+    {"spinner whose top the design lowers", {"vsbMass=45", "optMotiveType_3"}, {"vsbMass=30", "vsbMass.max=30", "Mass=30"}, {"lblMass=30"}},
     {"a VTOL", {"chkTurret=1", "optMotiveType_3"}, {"chkTurret=0", "chkTurret.enabled=0", "vsbTurretArmor.max=2"},
-     {"chkTurret=0", "chkTurret.enabled=0", "lblTurret=Rotor:", "vsbTurretArmor.max=2", "vsbTurretArmor.enabled=1",
-      "optLocation_4.enabled=0"}},
+     {"lblTurret=Rotor:", "vsbTurretArmor.enabled=1", "optLocation_4.enabled=0"}},
     {"box cleared", {"chkCASE=1", "chkCASE=0"}, {"chkCASE=0", "CASETonnage=0"}},
-    {"turret taken off", {"chkTurret=1", "chkTurret=0"}, {"vsbTurretArmor.enabled=0"},
-     {"vsbTurretArmor.enabled=0", "lblTurretArmor.enabled=0", "lblTurret.enabled=0"}},
+    {"turret taken off", {"chkTurret=1", "chkTurret=0"}, {"vsbTurretArmor.enabled=0"}, {"lblTurretArmor.enabled=0", "lblTurret.enabled=0"}},
     {"options", {"optMotiveType_2", "optEngineType_2"}, {"optMotiveType=2", "optEngineType=2", "EngineSlots=2"}},
     {"location option", {"chkTurret=1", "optLocation_4"}, {"optLocation=4"}},
     {"texts", {"txtVehicleName=Kestrel", "txtManufacturer=Orrin & Vale", "txtCommSystem=Rook-7", "txtTargetingSystem=Eyeline",
@@ -48,6 +46,7 @@ const struct { const char* name; QKeySequence keys; const char* dialog; } Shortc
     {"save as", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "save"},
     {"new", QKeySequence(Qt::CTRL | Qt::Key_N), ""},
     {"exit", QKeySequence(Qt::CTRL | Qt::Key_Q), ""},
+    {"copy readout", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), ""},
 };
 
 // The focus taken from a spinner, and its label's colour then.
@@ -99,19 +98,20 @@ private slots:
     void shortcuts()
     {
         const auto& [name, keys, dialog] = CaseOf(Shortcuts);
-        CatalogueWindow session;
-        frmMain& w = session.window;
+        CatalogueWindow w;
         Drive(w, OnTracked50({"weapon=LRM 5", "cmdAdd"}));
         w.show();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
         Chooser(w).Cancel();
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         QTest::keySequence(&w, keys);
         QStringList asked;
         for (const FileRequest& request : Chooser(w).asked) asked << (request.save ? "save" : "open");
         QCOMPARE(asked.join(u','), QString::fromLatin1(dialog));
         QCOMPARE(int(w.design().State().PayloadCount), QByteArray(name) == "new" ? 0 : 1);
         QCOMPARE(w.isVisible(), QByteArray(name) != "exit");
+        QCOMPARE(QGuiApplication::clipboard()->text().contains("\nType: "), QByteArray(name) == "copy readout");
     }
 
     // A design changed under the controls, as a file opened from the command line changes it.
@@ -126,40 +126,39 @@ private slots:
     void showsTheDesign()
     {
         QFETCH(QStringList, before);
-        CatalogueWindow session;
-        Drive(session.window, before + QStringList{"vsbGunnery=2", "vsbDriving=3"});
-        session.window.OpenDesignFile(QFINDTESTDATA("core/files/designs/tracked.edt"));
-        QCOMPARE(ControlsDisagree(session.window), QString());
+        CatalogueWindow w;
+        Drive(w, before + QStringList{"vsbGunnery=2", "vsbDriving=3"});
+        w.OpenDesignFile(QFINDTESTDATA("core/files/designs/tracked.edt"));
+        QCOMPARE(ControlsDisagree(w), QString());
         // What its figure labels then show, one check a line. The test catalogue rates no weapon,
         // so the battle value is that of the armor, the structure and the tonnage alone; a design
         // opened gets the usual crew back.
         const QString shown = QString::fromUtf8(BytesOf(QFINDTESTDATA("tracked_shown.txt")));
-        QCOMPARE(FirstFailure(session.window, shown.split(u'\n', Qt::SkipEmptyParts)), QString());
+        QCOMPARE(FirstFailure(w, shown.split(u'\n', Qt::SkipEmptyParts)), QString());
     }
 
     void changesReachTheDesign_data() { AddCases(Changes); }
     void changesReachTheDesign()
     {
         const auto& [name, steps, design, shown] = CaseOf(Changes);
-        CatalogueWindow session;
-        Drive(session.window, steps);
-        QCOMPARE(FirstFailure(session.window.design(), design), QString());
-        QCOMPARE(FirstFailure(session.window, shown), QString());
+        CatalogueWindow w;
+        Drive(w, steps);
+        QCOMPARE(FirstFailure(w.design(), design), QString());
+        QCOMPARE(ControlsDisagree(w), QString());
+        QCOMPARE(FirstFailure(w, shown), QString());
     }
 
     // A line unselected with Ctrl and a click keeps the focus frame but is no line chosen: Remove
     // then removes nothing.
     void removeNeedsASelectedLine()
     {
-        CatalogueWindow session;
-        frmMain& w = session.window;
+        CatalogueWindow w;
         Control<QTabWidget>(w, "SSTab1")->setCurrentIndex(3);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         Drive(w, OnTracked50({"weapon=LRM 5", "cmdAdd", "weapon=SRM 2", "cmdAdd", "line=1"}));
         auto* list = Control<QListWidget>(w, "lstPayload");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualItemRect(list->item(1)).center());
-        QCOMPARE(list->currentRow(), 1);
         QCOMPARE(w.design().State().SelectedLine, -1);
         Drive(w, {"cmdRemove"});
         QCOMPARE(PayloadLines(w).size(), 3);
@@ -177,7 +176,6 @@ private slots:
         QCOMPARE(ferro.count(), 0);
         Drive(window, {"vsbMass=60", "optMotiveType_3"});  // the VTOL lowers the top to 30: one change
         QCOMPARE(mass.count(), 2);
-        QCOMPARE(Text(window, "lblMass"), "30");
         Drive(window, {"optMotiveType_0"});  // raising the top moves nothing
         QCOMPARE(mass.count(), 2);
         // The mouse: the up arrow raises by 1, the trough above the handle by 10, and back down.
@@ -199,7 +197,6 @@ private slots:
         auto* bar = Control<QScrollBar>(w, spinner);
         const auto colour = [&] { return Control<QLabel>(w, "lbl" + QString(spinner + 3))->palette().color(QPalette::Window).name(); };
         QCOMPARE(colour(), QApplication::palette().color(QPalette::Window).name());
-        QVERIFY(bar->focusPolicy() & Qt::TabFocus);
         QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason), out(QEvent::FocusOut, away);
         QApplication::sendEvent(bar, &in);
         QCOMPARE(colour(), "#ffff00");
@@ -232,16 +229,16 @@ private slots:
     {
         const auto& c = CaseOf(Typed);
         const LocaleScope locale(c.german);
-        CatalogueWindow session;
-        Drive(session.window, {"cmdAddAmmo", "ammo=Cargo"});
-        auto* bar = Control<QScrollBar>(session.window, c.spinner);
-        QLabel* label = Control<QLabel>(session.window, QStringLiteral("lbl") + (c.spinner + 3));
+        CatalogueWindow w;
+        Drive(w, {"cmdAddAmmo", "ammo=Cargo"});
+        auto* bar = Control<QScrollBar>(w, c.spinner);
+        QLabel* label = Control<QLabel>(w, QStringLiteral("lbl") + (c.spinner + 3));
         QSignalSpy changes(bar, &QScrollBar::valueChanged);
         if (c.opens != Click)
             QTest::keyClick(bar, c.opens);
         else
             QTest::mouseDClick(label, Qt::LeftButton);
-        auto* editor = Control<QLineEdit>(session.window, "txtSpinnerValue");
+        auto* editor = Control<QLineEdit>(w, "txtSpinnerValue");
         QCOMPARE(editor->text(), label->text());
         QTest::keyClicks(editor, c.typed);
         QTest::keyClick(editor, c.finish);
@@ -254,10 +251,8 @@ private slots:
     // on its spinner takes a value, and the armor stays at 0.
     void noValueTypedOverADisabledSpinner()
     {
-        CatalogueWindow session;
-        frmMain& w = session.window;
+        CatalogueWindow w;
         Drive(w, OnTracked50({"vsbArmorTonnage=20"}));
-        QCOMPARE(FirstFailure(w, {"vsbTurretArmor.enabled=0", "lblTurretArmor.enabled=0", "optLocation_4.enabled=0"}), QString());
         QTest::keyClick(Control<QScrollBar>(w, "vsbTurretArmor"), Qt::Key_Return);
         QTest::mouseDClick(Control<QLabel>(w, "lblTurretArmor"), Qt::LeftButton);
         if (auto* editor = w.findChild<QLineEdit*>("txtSpinnerValue"); editor && !editor->isHidden()) {
@@ -273,8 +268,7 @@ private slots:
     void designCheck()
     {
         const auto& [name, steps, summaryText, notes] = CaseOf(Checks);
-        CatalogueWindow session;
-        frmMain& w = session.window;
+        CatalogueWindow w;
         auto* summary = Control<QPushButton>(w, "sbrDesignCheck");
         summary->click();
         auto* notesWindow = Control<QDialog>(w, "frmDesignCheck");
