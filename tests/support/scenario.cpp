@@ -67,10 +67,8 @@ void Drive(frmMain& window, const QStringList& steps)
             Browse(window, "cmdAmmoNext", "datAmmo", "lblAmmoType", value);
         else if (name == QLatin1String("line"))
             Control<QListWidget>(window, QStringLiteral("lstPayload"))->setCurrentRow(value.toInt());
-        else if (window.findChild<QRadioButton*>(name + u'_' + value))
-            DriveControl(window, name + u'_' + value, value);
         else
-            DriveControl(window, name, value);
+            DriveControl(window, window.findChild<QRadioButton*>(name + u'_' + value) ? name + u'_' + value : name, value);
     }
 }
 
