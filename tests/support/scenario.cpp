@@ -13,22 +13,16 @@ void Browse(const frmMain& window, const char* next, const char* rows, const cha
 }
 
 // A button is pressed, a spinner set, a box ticked (1) or cleared (0), an option chosen, a text
-// box given its text.
+// box given its text: the first of these properties the control has.
 void DriveControl(frmMain& window, const QString& name, const QString& value)
 {
     QObject* control = Control<QObject>(window, name);
-    if (auto* button = qobject_cast<QPushButton*>(control))
-        button->click();
-    else if (auto* box = qobject_cast<QLineEdit*>(control))
-        box->setText(value);
-    else if (auto* overview = qobject_cast<QPlainTextEdit*>(control))
-        overview->setPlainText(value);
-    else if (control->metaObject()->indexOfProperty("value") >= 0)
-        control->setProperty("value", value.toInt());
-    else if (control->metaObject()->indexOfProperty("checked") >= 0)
-        control->setProperty("checked", value.toInt() != 0 || qobject_cast<QRadioButton*>(control));
-    else
-        qFatal("cannot drive %s", qPrintable(name));
+    if (auto* button = qobject_cast<QPushButton*>(control)) return button->click();
+    const bool on = value.toInt() != 0 || qobject_cast<QRadioButton*>(control);
+    using Given = std::pair<const char*, QVariant>;
+    for (const auto& [property, given] : {Given{"value", value.toInt()}, {"checked", on}, {"text", value}, {"plainText", value}})
+        if (control->metaObject()->indexOfProperty(property) >= 0) return void(control->setProperty(property, given));
+    qFatal("cannot drive %s", qPrintable(name));
 }
 
 // A control's value, bound, enabled state, check or text, as the check names it.
