@@ -117,8 +117,8 @@ private slots:
     }
 
     // --style text: each design's text as Copy Readout as Text puts it on the clipboard of a
-    // window over the program's own catalogue, in UTF-8 with the platform's line ends. A text
-    // that cannot be written, where a folder has its name, is told and the others are written.
+    // window over the program's own catalogue, in UTF-8. A text that cannot be written, where a
+    // folder has its name, is told and the others are written.
     void textEqualsTheClipboard()
     {
         const QDir texts(folder_.filePath("texts"));
@@ -130,12 +130,7 @@ private slots:
         frmMain exporter;
         Open(exporter, designs_[1]);
         Trigger(exporter, "mnuFileCopyText");
-        QByteArray copied = QGuiApplication::clipboard()->text().toUtf8();
-#ifdef Q_OS_WIN
-        copied.replace("\n", "\r\n");
-#endif
-        const QByteArray written = BytesOf(texts.filePath("tracked.txt"));
-        QCOMPARE(written.split('\n'), copied.split('\n'));
+        QCOMPARE(BytesOf(texts.filePath("tracked.txt")).split('\n'), QGuiApplication::clipboard()->text().toUtf8().split('\n'));
     }
 
     // Exit code 2, the reason and where to look for help, and no page: the output folder is not
