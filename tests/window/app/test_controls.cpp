@@ -231,10 +231,7 @@ private slots:
         auto* bar = Control<QScrollBar>(w, c.spinner);
         QLabel* label = Control<QLabel>(w, QStringLiteral("lbl") + (c.spinner + 3));
         QSignalSpy changes(bar, &QScrollBar::valueChanged);
-        if (c.opens != Click)
-            QTest::keyClick(bar, c.opens);
-        else
-            QTest::mouseDClick(label, Qt::LeftButton);
+        c.opens != Click ? QTest::keyClick(bar, c.opens) : QTest::mouseDClick(label, Qt::LeftButton);
         auto* editor = Control<QLineEdit>(w, "txtSpinnerValue");
         QCOMPARE(editor->text(), label->text());
         QTest::keyClicks(editor, c.typed);
